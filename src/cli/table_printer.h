@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QList>
+#include <QTextStream>
+
+#include "text_table.h"
+#include "view_columns.h"
+
+namespace hoopdeck::cli {
+
+// One row a line, the cells joined by tabs; a tab or line end inside a cell
+// becomes a blank.
+void printTsvRow(QTextStream &out, const QStringList &cells);
+void printTsv(QTextStream &out, const TextTable &table, int columns);
+
+// Columns padded to their widest text and aligned as the view aligns them,
+// under a line of captions. A row whose cells are all empty is printed as
+// the next of separatorTitles, when given.
+void printAligned(QTextStream &out, const TextTable &table, const QList<ColumnSpec> &columns,
+                  const QStringList &separatorTitles = {});
+
+} // namespace hoopdeck::cli

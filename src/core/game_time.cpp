@@ -1,0 +1,131 @@
+#include "game_time.h"
+
+namespace hoopdeck {
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
+}
+
+// One unsigned 16-bit number the way the C library's "%hu" reads it:
+// blanks skipped, an optional sign, at least one digit, wrapped to 16 bits.
+bool readNumber(QStringView text, qsizetype &i, quint16 &out)
+{
+    while (i < text.size() && isBlank(text.at(i)))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    const qsizetype first = i;
+    quint64 value = 0;
+    while (i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9')) {
+        value = std::min<quint64>(value * 10 + quint64(text.at(i).unicode() - '0'), 0xFFFFFFFFull);
+        ++i;
+    }
+    if (i == first)
+        return false;
+    out = quint16(negative ? (0u - quint32(value)) : quint32(value));
+    return true;
+}
+
+bool readLiteral(QStringView text, qsizetype &i, QChar c)
+{
+    if (i < text.size() && text.at(i) == c) {
+        ++i;
+        return true;
+    }
+    return false;
+}
+
+bool inSummerWindow(int month, int day)
+{
+    return (month >= 5 && month <= 9) || (month == 4 && day >= 4) || (month == 10 && day <= 25);
+}
+
+void appendTwoDigits(QString &out, int value)
+{
+    out.append(QLatin1Char(char('0' + value / 10)));
+    out.append(QLatin1Char(char('0' + value % 10)));
+}
+
+constexpr qint64 kDayNumberBase = 2415019;  // Julian day of 30 December 1899
+
+} // namespace
+
+QDate GameTime::date() const
+{
+    if (year < 1601 || year > 9999 || !QDate::isValid(year, month, day))
+        return QDate();
+    return QDate(year, month, day);
+}
+
+GameTime parseGameTime(QStringView text)
+{
+    GameTime t;
+    qsizetype i = 0;
+    if (!readNumber(text, i, t.month) || !readLiteral(text, i, QLatin1Char('/')))
+        return t;
+    if (!readNumber(text, i, t.day) || !readLiteral(text, i, QLatin1Char('/')))
+        return t;
+    if (!readNumber(text, i, t.year))
+        return t;
+    if (!readNumber(text, i, t.hour) || !readLiteral(text, i, QLatin1Char(':')))
+        return t;
+    readNumber(text, i, t.minute);
+    return t;
+}
+
+GameTimeTexts convertGameTime(QStringView text, ZoneShift zone)
+{
+    GameTimeTexts out;
+    const GameTime t = parseGameTime(text);
+    if (!t.date().isValid())
+        return out;
+    out.date.reserve(5);
+    appendTwoDigits(out.date, t.month);
+    out.date.append(QLatin1Char('/'));
+    appendTwoDigits(out.date, t.day);
+
+    if (t.hour > 23 || t.minute > 59)
+        return out;
+    qint64 h = qint64(t.hour) + zone.offsetHours;
+    if (keepsStandardTime(zone.zoneIndex) && inSummerWindow(t.month, t.day))
+        h -= 1;
+    // The shift never moves the date, so the hour simply wraps onto the clock.
+    h = ((h % 24) + 24) % 24;
+
+    const int h12 = h % 12 == 0 ? 12 : int(h % 12);
+    out.time.reserve(7);
+    out.time.append(QString::number(h12));
+    out.time.append(QLatin1Char(':'));
+    appendTwoDigits(out.time, t.minute);
+    out.time.append(QLatin1Char(h < 12 ? 'a' : 'p'));
+    return out;
+}
+
+int dayNumber(const QDate &date)
+{
+    return int(date.toJulianDay() - kDayNumberBase);
+}
+
+QDate dateOfDayNumber(int dayNumber)
+{
+    return QDate::fromJulianDay(qint64(dayNumber) + kDayNumberBase);
+}
+
+int gameDayNumber(QStringView text)
+{
+    const QDate date = parseGameTime(text).date();
+    return date.isValid() ? dayNumber(date) : 0;
+}
+
+QString dayCaption(int number)
+{
+    return dateOfDayNumber(number).toString(QStringLiteral("MM/dd/yyyy"));
+}
+
+} // namespace hoopdeck

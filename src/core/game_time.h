@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringView>
+
+#include "time_zones.h"
+
+namespace hoopdeck {
+
+// A schedule date-time as written, "month/day/year hour:minute" on the
+// schedule's US Eastern clock. Numbers not read stay 0.
+struct GameTime {
+    quint16 month = 0, day = 0, year = 0, hour = 0, minute = 0;
+    QDate date() const;  // invalid unless a real day in the years 1601-9999
+};
+
+GameTime parseGameTime(QStringView text);
+
+// The user's clock: whole hours from the schedule's clock, and the chosen
+// zone's position (which decides the all-year standard time zones).
+struct ZoneShift {
+    int offsetHours = 0;
+    int zoneIndex = kDefaultZoneIndex;
+};
+
+struct GameTimeTexts {
+    QString date;  // "MM/dd", the schedule's own date, never moved by the shift
+    QString time;  // "h:mm" on the 12-hour clock with "a" or "p", on the user's clock
+};
+
+// Both texts are empty for a text that names no real day; the time alone is
+// empty when the hour or minute is out of range.
+GameTimeTexts convertGameTime(QStringView text, ZoneShift zone);
+
+// Whole days since 30 December 1899, the form the selected day is kept in.
+int dayNumber(const QDate &date);
+QDate dateOfDayNumber(int dayNumber);
+
+// The game's calendar day as written in the schedule; 0 (no selectable day)
+// when the text names no real day.
+int gameDayNumber(QStringView text);
+
+// "MM/dd/yyyy" for a day number.
+QString dayCaption(int dayNumber);
+
+} // namespace hoopdeck

@@ -1,0 +1,73 @@
+#include "games_by_date_view.h"
+
+#include <QRegularExpression>
+
+#include "season.h"
+#include "text_fields.h"
+
+namespace hoopdeck {
+
+const char *const kNoGamesText = "No games scheduled.";
+
+void DaySelection::InitSelectedDate(const QDate &date)
+{
+    selectDay(dayNumber(date));
+}
+
+void DaySelection::selectDay(int number)
+{
+    SelectedDate = number;
+    RefreshDateCaption();
+}
+
+void DaySelection::stepDays(int days)
+{
+    selectDay(SelectedDate + days);
+}
+
+void DaySelection::RefreshDateCaption()
+{
+    DateCaption = dayCaption(SelectedDate);
+}
+
+void FillGamesByDate(const TextTable &scheduleTable, const DaySelection &day, ZoneShift zone,
+                     TextTable &gamesByDateList)
+{
+    gamesByDateList.clear();
+    const int rows = scheduleTable.count();
+    for (int row = 0; row < rows; ++row) {
+        const QString dateTime = scheduleTable.cell(row, ScheduleDate);
+        const int gameDay = gameDayNumber(dateTime);
+        if (gameDay > day.SelectedDate)
+            break;
+        if (gameDay != day.SelectedDate)
+            continue;
+        const QString game = gameText(decimalToInt(scheduleTable.cell(row, ScheduleVisitor)),
+                                      decimalToInt(scheduleTable.cell(row, ScheduleHome)));
+        gamesByDateList.appendRow({game, convertGameTime(dateTime, zone).time});
+    }
+    if (gamesByDateList.count() == 0)
+        gamesByDateList.appendRow({QString::fromLatin1(kNoGamesText), QString()});
+}
+
+QDate today()
+{
+    const QByteArray fixed = qgetenv("HOOPDECK_TODAY");
+    if (!fixed.isEmpty()) {
+        const QDate date = parseUserDate(QString::fromLatin1(fixed));
+        if (date.isValid())
+            return date;
+    }
+    return QDate::currentDate();
+}
+
+QDate parseUserDate(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{4})\\s*$"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    if (!m.hasMatch())
+        return QDate();
+    return QDate(m.captured(3).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
+}
+
+} // namespace hoopdeck

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include "game_time.h"
+#include "text_table.h"
+
+namespace hoopdeck {
+
+extern const char *const kNoGamesText;  // "No games scheduled."
+
+// The day the Today list shows, as a whole day number, and its caption.
+struct DaySelection {
+    int SelectedDate = 0;
+    QString DateCaption;  // "MM/dd/yyyy"
+
+    void InitSelectedDate(const QDate &today);
+    void selectDay(int dayNumber);  // and RefreshDateCaption
+    void stepDays(int days);        // the "<" and ">" buttons
+    void RefreshDateCaption();
+};
+
+// Replaces gamesByDateList (Game, Time) with the games of the selected day
+// in schedule order, or the single row "No games scheduled." with an empty
+// Time. The scan stops at the first game of a later day; the day is the
+// schedule's own, whatever the user's zone.
+void FillGamesByDate(const TextTable &scheduleTable, const DaySelection &day, ZoneShift zone,
+                     TextTable &gamesByDateList);
+
+// Today's date: HOOPDECK_TODAY (MM/DD/YYYY) when it is set, else the
+// machine's local date.
+QDate today();
+
+// A date typed by a user as M/D/YYYY, leading zeros optional; invalid when
+// it does not name a real day.
+QDate parseUserDate(const QString &text);
+
+} // namespace hoopdeck

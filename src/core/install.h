@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QSettings;
+
+namespace hoopdeck {
+
+// The season that ships beside the program (<prefix>/share/hoopdeck/2003-04
+// for a program in <prefix>/bin), or empty when there is none.
+QString bundledSeasonDir();
+
+// The per-user folder the season is installed into.
+QString userDataDir();
+
+struct InstallResult {
+    bool ok = false;
+    int copied = 0;   // files copied; files already there are kept as they are
+    QString message;  // what went wrong, for the user
+};
+
+// Copies the season's files from sourceDir into targetDir, keeping any file
+// already there, and records targetDir as the install folder.
+InstallResult installSeason(const QString &sourceDir, const QString &targetDir, QSettings &store);
+
+} // namespace hoopdeck

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <utility>
+
+class QFileDevice;
+
+namespace hoopdeck {
+
+// Reads an 8-bit data file one line at a time. A line is at most 1023 bytes
+// with its line end; a longer line is cut there and its remainder comes back
+// as the next line. Bytes widen one to one (Latin-1), text after a NUL byte
+// within a line is dropped, and trailing CR and LF characters are removed.
+class LineReader {
+public:
+    static constexpr int kMaxLineBytes = 1023;
+
+    // Reads the whole open file; a read error is kept for error().
+    explicit LineReader(QFileDevice &file);
+    explicit LineReader(QByteArray bytes) : data_(std::move(bytes)) {}
+
+    // The next line, or false once the end of the data is reached.
+    bool readLine(QString &line);
+
+    // True when the file reported an error while it was read: the lines
+    // before the error are still delivered.
+    bool error() const { return error_; }
+
+private:
+    QByteArray data_;
+    qsizetype pos_ = 0;
+    bool error_ = false;
+};
+
+} // namespace hoopdeck
+
+#include <QFile>
+
+namespace hoopdeck {
+
+// Opens a data file and hands it to read(LineReader &), whose result is
+// returned; false when the file cannot be opened.
+template <typename Read>
+bool readDataFile(const QString &path, Read read)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    LineReader reader(file);
+    return read(reader);
+}
+
+} // namespace hoopdeck

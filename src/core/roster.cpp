@@ -1,0 +1,37 @@
+#include "roster.h"
+
+#include "line_reader.h"
+#include "text_fields.h"
+
+namespace hoopdeck {
+
+namespace {
+bool readRoster(LineReader &reader, TextTable &rosterTable)
+{
+    QString line;
+    while (reader.readLine(line)) {
+        QStringList fields = splitFields(line, QLatin1Char(','), RosterCellCount);
+        if (fields.isEmpty())
+            continue;
+        while (fields.size() < RosterCellCount)
+            fields.append(QString());
+        rosterTable.appendRow(fields);
+    }
+    return !reader.error();
+}
+} // namespace
+
+bool loadRoster(const QString &path, TextTable &rosterTable)
+{
+    rosterTable.clear();
+    return readDataFile(path, [&](LineReader &reader) { return readRoster(reader, rosterTable); });
+}
+
+bool loadRosterFromBytes(const QByteArray &bytes, TextTable &rosterTable)
+{
+    rosterTable.clear();
+    LineReader reader(bytes);
+    return readRoster(reader, rosterTable);
+}
+
+} // namespace hoopdeck

@@ -1,0 +1,54 @@
+#include "season.h"
+
+#include "line_reader.h"
+#include "teams.h"
+#include "text_fields.h"
+
+namespace hoopdeck {
+
+namespace {
+bool readSeason(LineReader &reader, ZoneShift zone, TextTable &scheduleTable, TextTable &seasonList)
+{
+    QString line;
+    while (reader.readLine(line)) {
+        QStringList fields = splitFields(line, QLatin1Char(','), ScheduleCellCount);
+        if (fields.isEmpty())
+            continue;
+        while (fields.size() < ScheduleCellCount)
+            fields.append(QString());
+        const QString &date = fields.at(ScheduleDate);
+        if (date.size() >= 2) {
+            const GameTimeTexts texts = convertGameTime(date, zone);
+            seasonList.appendRow({texts.date,
+                                  gameText(decimalToInt(fields.at(ScheduleVisitor)),
+                                           decimalToInt(fields.at(ScheduleHome))),
+                                  texts.time});
+        }
+        scheduleTable.appendRow(fields);
+    }
+    return !reader.error();
+}
+} // namespace
+
+QString gameText(int visitor, int home)
+{
+    return teamDisplayName(visitor) + QStringLiteral(" @ ") + teamDisplayName(home);
+}
+
+bool loadSeason(const QString &path, ZoneShift zone, TextTable &scheduleTable, TextTable &seasonList)
+{
+    scheduleTable.clear();
+    seasonList.clear();
+    return readDataFile(path, [&](LineReader &reader) { return readSeason(reader, zone, scheduleTable, seasonList); });
+}
+
+bool loadSeasonFromBytes(const QByteArray &bytes, ZoneShift zone, TextTable &scheduleTable,
+                         TextTable &seasonList)
+{
+    scheduleTable.clear();
+    seasonList.clear();
+    LineReader reader(bytes);
+    return readSeason(reader, zone, scheduleTable, seasonList);
+}
+
+} // namespace hoopdeck

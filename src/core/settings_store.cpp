@@ -1,0 +1,68 @@
+#include "settings_store.h"
+
+#include <QDir>
+#include <QSettings>
+
+#include "text_fields.h"
+
+namespace hoopdeck {
+
+namespace {
+const QString kOffSet = QStringLiteral("OffSet");
+const QString kTeam = QStringLiteral("Team");
+const QString kIndex = QStringLiteral("Index");
+const QString kInstall = QStringLiteral("Install");
+
+int storedNumber(const QSettings &store, const QString &name)
+{
+    return decimalToInt(store.value(name).toString());
+}
+} // namespace
+
+std::unique_ptr<QSettings> openSettingsStore()
+{
+    auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             QStringLiteral("Morvane"), QStringLiteral("Hoopdeck"));
+    store->setFallbacksEnabled(false);
+    return store;
+}
+
+bool LoadSettings(QSettings &store, Settings &settings)
+{
+    if (!store.contains(kOffSet))
+        return false;
+    settings.zoneOffsetHours = storedNumber(store, kOffSet);
+    if (!store.contains(kTeam))
+        return false;
+    settings.favoriteTeam = storedNumber(store, kTeam);
+    if (!store.contains(kIndex))
+        return false;
+    settings.zoneIndex = storedNumber(store, kIndex);
+    return true;
+}
+
+bool SaveSettings(QSettings &store, const Settings &settings)
+{
+    store.setValue(kOffSet, QString::number(settings.zoneOffsetHours));
+    store.setValue(kIndex, settings.zoneIndex);
+    store.setValue(kTeam, settings.favoriteTeam);
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
+DataPaths dataPathsFor(const QString &installDir)
+{
+    const QString base = installDir + QDir::separator();
+    return {base + QStringLiteral("Standings.dat"), base + QStringLiteral("Roster.dat"),
+            base + QStringLiteral("Season.dat")};
+}
+
+std::optional<DataPaths> ReadInstallDir(const QSettings &store)
+{
+    const QVariant value = store.value(kInstall);
+    if (!value.isValid() || !value.canConvert<QString>())
+        return std::nullopt;
+    return dataPathsFor(value.toString());
+}
+
+} // namespace hoopdeck

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+#include "game_time.h"
+
+class QSettings;
+
+namespace hoopdeck {
+
+// The user's choices, as the programs hold them in memory.
+struct Settings {
+    int zoneOffsetHours = 0;            // OffSet
+    int favoriteTeam = 0;               // Team
+    int zoneIndex = kDefaultZoneIndex;  // Index
+
+    ZoneShift zone() const { return {zoneOffsetHours, zoneIndex}; }
+};
+
+// The per-user store every program shares: organisation "Morvane",
+// application "Hoopdeck", user scope only.
+std::unique_ptr<QSettings> openSettingsStore();
+
+// Reads OffSet, Team and Index in that order and stops at the first value
+// that is missing: what was read before it stays, the rest keep what they
+// had. True when all three were read.
+bool LoadSettings(QSettings &store, Settings &settings);
+
+// Writes OffSet (text), Index and Team (numbers). False when the store
+// could not be written.
+bool SaveSettings(QSettings &store, const Settings &settings);
+
+// The three data files of an install folder.
+struct DataPaths {
+    QString standings;
+    QString roster;
+    QString season;
+};
+
+DataPaths dataPathsFor(const QString &installDir);
+
+// The stored install folder (value "Install") and its data paths, or
+// nothing when it is not stored.
+std::optional<DataPaths> ReadInstallDir(const QSettings &store);
+
+} // namespace hoopdeck

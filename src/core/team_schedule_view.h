@@ -1,0 +1,13 @@
+#pragma once
+
+#include "game_time.h"
+#include "text_table.h"
+
+namespace hoopdeck {
+
+// Replaces teamScheduleList (Date, Game, Time) with every game of the team
+// in schedule order: " @ Home" away, " vs Visitor" at home. The All-Star
+// Game is never listed.
+void FillTeamSchedule(const TextTable &scheduleTable, int team, ZoneShift zone, TextTable &teamScheduleList);
+
+} // namespace hoopdeck

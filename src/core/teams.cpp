@@ -1,0 +1,56 @@
+#include "teams.h"
+
+namespace hoopdeck {
+
+namespace {
+// Entry 0 is the All-Star Game; entry i + 1 is TeamIndex i.
+const char *const kNames[kTeamCount + 1] = {
+    "All-Star Game", "Atlanta", "Boston", "Chicago", "Cleveland", "Dallas", "Denver",
+    "Detroit", "Golden State", "Houston", "Indiana", "L.A. Clippers", "L.A. Lakers",
+    "Memphis", "Miami", "Milwaukee", "Minnesota", "New Jersey", "New Orleans",
+    "New York", "Orlando", "Philadelphia", "Phoenix", "Portland", "Sacramento",
+    "San Antonio", "Seattle", "Toronto", "Utah", "Washington",
+};
+} // namespace
+
+QString teamName(int teamIndex)
+{
+    const unsigned entry = unsigned(teamIndex) + 1u;
+    if (entry > unsigned(kTeamCount))
+        return QString();
+    return QString::fromLatin1(kNames[entry]);
+}
+
+QString teamDisplayName(int teamIndex)
+{
+    const QString name = teamName(teamIndex);
+    return name.isNull() ? QStringLiteral("") : name;
+}
+
+QStringList teamChoices()
+{
+    QStringList names;
+    for (int team = 0; team < kTeamCount; ++team)
+        names.append(teamName(team));
+    return names;
+}
+
+std::optional<int> teamFromText(const QString &text)
+{
+    bool isNumber = !text.isEmpty();
+    for (QChar c : text)
+        isNumber = isNumber && c.isDigit() && c.unicode() < 128;
+    if (isNumber) {
+        const int team = text.size() <= 2 ? text.toInt() : -1;
+        if (team >= 0 && team < kTeamCount)
+            return team;
+        return std::nullopt;
+    }
+    for (int team = 0; team < kTeamCount; ++team) {
+        if (QString::compare(text, teamName(team), Qt::CaseInsensitive) == 0)
+            return team;
+    }
+    return std::nullopt;
+}
+
+} // namespace hoopdeck

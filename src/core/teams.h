@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace hoopdeck {
+
+constexpr int kTeamCount = 29;      // TeamIndex 0 to 28
+constexpr int kAllStarGame = -1;    // the TeamIndex of the All-Star Game
+
+// The display name of a TeamIndex (-1 to 28), or a null text for any other.
+QString teamName(int teamIndex);
+
+// What a view shows for a TeamIndex: its name, or an empty text when it has none.
+QString teamDisplayName(int teamIndex);
+
+// The 29 names of the team pickers, in TeamIndex order (no All-Star Game).
+QStringList teamChoices();
+
+// A team given by a user: the digits of an index 0-28, or one of the 29
+// names without regard to case. Anything else has no team.
+std::optional<int> teamFromText(const QString &text);
+
+} // namespace hoopdeck

@@ -1,0 +1,52 @@
+#include "text_fields.h"
+
+#include <limits>
+
+namespace hoopdeck {
+
+QStringList splitFields(const QString &line, QChar delimiter, int maxFields)
+{
+    QStringList fields;
+    const qsizetype n = line.size();
+    qsizetype i = 0;
+    while (fields.size() < maxFields) {
+        while (i < n && line.at(i) == delimiter)
+            ++i;
+        if (i >= n)
+            break;
+        const qsizetype start = i;
+        while (i < n && line.at(i) != delimiter)
+            ++i;
+        fields.append(line.mid(start, i - start));
+    }
+    return fields;
+}
+
+QString firstQuotedPiece(const QString &text)
+{
+    return splitFields(text, QLatin1Char('"'), 1).value(0);
+}
+
+int decimalToInt(const QString &text)
+{
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n && (text.at(i) == QLatin1Char(' ') || (text.at(i) >= QLatin1Char('\t') && text.at(i) <= QLatin1Char('\r'))))
+        ++i;
+    bool negative = false;
+    if (i < n && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    constexpr qint64 limit = qint64(std::numeric_limits<int>::max()) + 1;
+    qint64 value = 0;
+    while (i < n && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9')) {
+        value = std::min(limit, value * 10 + (text.at(i).unicode() - '0'));
+        ++i;
+    }
+    if (negative)
+        value = -value;
+    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+} // namespace hoopdeck

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+namespace hoopdeck {
+
+// Splits a line at a delimiter: a run of delimiters counts as one and
+// leading delimiters are skipped, so no field is ever empty and the later
+// fields move up. At most maxFields fields are returned; the rest is ignored.
+QStringList splitFields(const QString &line, QChar delimiter, int maxFields);
+
+// The text after any leading double quotes up to the next double quote,
+// or an empty text when there is none.
+QString firstQuotedPiece(const QString &text);
+
+// Leading blanks skipped, an optional sign, digits up to the first
+// non-digit; no digits gives 0. Values beyond 32 bits are clamped.
+int decimalToInt(const QString &text);
+
+} // namespace hoopdeck

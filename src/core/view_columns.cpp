@@ -1,0 +1,36 @@
+#include "view_columns.h"
+
+namespace hoopdeck {
+
+const QList<ColumnSpec> &standingsColumns()
+{
+    static const QList<ColumnSpec> columns = {
+        {"Team", 70, false}, {"W", 29, true}, {"L", 29, true}, {"GB", 39, true}, {"Pct", 40, true}};
+    return columns;
+}
+
+const QList<ColumnSpec> &gamesByDateColumns()
+{
+    static const QList<ColumnSpec> columns = {{"Game", 160, false}, {"Time", 50, true}};
+    return columns;
+}
+
+const QList<ColumnSpec> &teamScheduleColumns()
+{
+    static const QList<ColumnSpec> columns = {{"Date", 40, false}, {"Game", 120, false}, {"Time", 50, true}};
+    return columns;
+}
+
+const QList<ColumnSpec> &rosterListColumns()
+{
+    static const QList<ColumnSpec> columns = {
+        {"#", 20, false}, {"Player", 80, false}, {"Pos", 40, false}, {"Ht", 40, false}, {"Wt", 40, false}};
+    return columns;
+}
+
+const QList<ColumnSpec> &seasonColumns()
+{
+    return teamScheduleColumns();
+}
+
+} // namespace hoopdeck

@@ -1,0 +1,63 @@
+#include "viewer.h"
+
+#include "roster.h"
+#include "season.h"
+#include "standings.h"
+#include "team_schedule_view.h"
+
+namespace hoopdeck {
+
+void Viewer::loadStandings()
+{
+    hoopdeck::loadStandings(paths.standings, standingsList, seasonLabel);
+}
+
+void Viewer::loadRoster()
+{
+    hoopdeck::loadRoster(paths.roster, rosterTable);
+}
+
+void Viewer::loadSeason()
+{
+    hoopdeck::loadSeason(paths.season, settings.zone(), scheduleTable, seasonList);
+}
+
+void Viewer::fillTeamSchedule(int team)
+{
+    FillTeamSchedule(scheduleTable, team, settings.zone(), teamScheduleList);
+}
+
+void Viewer::fillRosterList(int team)
+{
+    FillRosterList(rosterTable, team, rosterList);
+}
+
+void Viewer::chooseRosterTeam(int team)
+{
+    rosterSort.column = -1;
+    fillRosterList(team);
+}
+
+void Viewer::clickRosterColumn(int column)
+{
+    OnRosterColumnClick(column, rosterSort, rosterList, rosterSortList);
+}
+
+void Viewer::fillGamesByDate()
+{
+    FillGamesByDate(scheduleTable, day, settings.zone(), gamesByDateList);
+}
+
+void Viewer::stepDay(int days)
+{
+    day.stepDays(days);
+    fillGamesByDate();
+}
+
+void Viewer::chooseDay(int dayNumber)
+{
+    day.selectDay(dayNumber);
+    fillGamesByDate();
+}
+
+} // namespace hoopdeck

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+#include "games_by_date_view.h"
+#include "roster_view.h"
+#include "settings_store.h"
+#include "text_table.h"
+
+namespace hoopdeck {
+
+// Everything one run of a front-end holds: the settings, the hidden tables
+// read from the data files, and the visible lists built from them. Both the
+// window and the terminal front-end drive one of these.
+struct Viewer {
+    DataPaths paths;
+    Settings settings;
+
+    TextTable standingsList;  // Team, W, L, GB, Pct; blank rows between divisions
+    QString seasonLabel;
+    TextTable rosterTable;    // as Roster.dat
+    TextTable scheduleTable;  // as Season.dat
+    TextTable seasonList;     // Date, Game, Time
+    TextTable teamScheduleList;
+    TextTable rosterList;
+    TextTable rosterSortList;
+    TextTable gamesByDateList;
+
+    RosterSort rosterSort;
+    DaySelection day;
+
+    void loadStandings();
+    void loadRoster();
+    void loadSeason();
+
+    void fillTeamSchedule(int team);
+    void fillRosterList(int team);
+    // A team picked for the roster: the sort starts over, then the list is refilled.
+    void chooseRosterTeam(int team);
+    void clickRosterColumn(int column);
+    void fillGamesByDate();
+    void stepDay(int days);        // then refills the day's games
+    void chooseDay(int dayNumber); // then refills the day's games
+};
+
+} // namespace hoopdeck

@@ -12,6 +12,7 @@ const QString kOffSet = QStringLiteral("OffSet");
 const QString kTeam = QStringLiteral("Team");
 const QString kIndex = QStringLiteral("Index");
 const QString kInstall = QStringLiteral("Install");
+const QString kServer = QStringLiteral("Server");
 
 int storedNumber(const QSettings &store, const QString &name)
 {
@@ -29,6 +30,8 @@ std::unique_ptr<QSettings> openSettingsStore()
 
 bool LoadSettings(QSettings &store, Settings &settings)
 {
+    if (store.contains(kServer))
+        settings.server = store.value(kServer).toString();
     if (!store.contains(kOffSet))
         return false;
     settings.zoneOffsetHours = storedNumber(store, kOffSet);
@@ -46,6 +49,7 @@ bool SaveSettings(QSettings &store, const Settings &settings)
     store.setValue(kOffSet, QString::number(settings.zoneOffsetHours));
     store.setValue(kIndex, settings.zoneIndex);
     store.setValue(kTeam, settings.favoriteTeam);
+    store.setValue(kServer, settings.server);
     store.sync();
     return store.status() == QSettings::NoError;
 }

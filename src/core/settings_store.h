@@ -16,6 +16,7 @@ struct Settings {
     int zoneOffsetHours = 0;            // OffSet
     int favoriteTeam = 0;               // Team
     int zoneIndex = kDefaultZoneIndex;  // Index
+    QString server = QStringLiteral("127.0.0.1");  // Server: the data server, host or host:port
 
     ZoneShift zone() const { return {zoneOffsetHours, zoneIndex}; }
 };
@@ -26,11 +27,12 @@ std::unique_ptr<QSettings> openSettingsStore();
 
 // Reads OffSet, Team and Index in that order and stops at the first value
 // that is missing: what was read before it stays, the rest keep what they
-// had. True when all three were read.
+// had. True when all three were read. Server is read on its own, whatever
+// the others hold.
 bool LoadSettings(QSettings &store, Settings &settings);
 
-// Writes OffSet (text), Index and Team (numbers). False when the store
-// could not be written.
+// Writes OffSet (text), Index and Team (numbers), then Server. False when
+// the store could not be written.
 bool SaveSettings(QSettings &store, const Settings &settings);
 
 // The three data files of an install folder.

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "downloader.h"
 #include "games_by_date_view.h"
 #include "install.h"
 #include "roster_view.h"
@@ -27,7 +28,7 @@ using hoopdeck::cli::printTsvRow;
 
 namespace {
 
-enum ExitCode { ExitOk = 0, ExitNotInstalled = 1, ExitWrongSeason = 2, ExitUsage = 64 };
+enum ExitCode { ExitOk = 0, ExitNotInstalled = 1, ExitWrongSeason = 2, ExitDownloadFailed = 3, ExitUsage = 64 };
 
 const char *const kCommands =
     "Commands:\n"
@@ -37,7 +38,10 @@ const char *const kCommands =
     "  team TEAM                          a team's whole schedule\n"
     "  roster TEAM [--sort COLUMN]...     a team's players; each --sort is a tap on a header\n"
     "                                     (#, Player, Pos, Ht, Wt): the same one twice reverses\n"
-    "  settings [--team TEAM] [--zone N]  change and save the settings, then print them\n"
+    "  settings [--team TEAM] [--zone N] [--server HOST[:PORT]]\n"
+    "                                     change and save the settings, then print them\n"
+    "  download standings|rosters [--server HOST[:PORT]]\n"
+    "                                     fetch a fresh file from the data server\n"
     "  install [--from DIR]               install the season for this user\n"
     "\n"
     "TEAM is an index 0-28 or a team name such as \"L.A. Lakers\"; N is a time zone 0-69.";
@@ -84,11 +88,13 @@ struct Cli {
             printTsvRow(out, {QStringLiteral("Team"), QString::number(s.favoriteTeam), teamDisplayName(s.favoriteTeam)});
             printTsvRow(out, {QStringLiteral("Index"), QString::number(s.zoneIndex), timeZoneCaption(s.zoneIndex)});
             printTsvRow(out, {QStringLiteral("OffSet"), QString::number(s.zoneOffsetHours)});
+            printTsvRow(out, {QStringLiteral("Server"), s.server});
             return;
         }
         out << "Favorite team: " << teamDisplayName(s.favoriteTeam) << " (" << s.favoriteTeam << ")\n"
             << "Time zone:     " << timeZoneCaption(s.zoneIndex) << " (" << s.zoneIndex << ")\n"
-            << "Offset:        " << s.zoneOffsetHours << " hours from US Eastern time\n";
+            << "Offset:        " << s.zoneOffsetHours << " hours from US Eastern time\n"
+            << "Data server:   " << s.server << '\n';
     }
 
     int run(const QStringList &arguments);
@@ -105,7 +111,10 @@ int Cli::run(const QStringList &arguments)
     const QCommandLineOption zoneOption(QStringLiteral("zone"), QStringLiteral("settings: the time zone 0-69."), QStringLiteral("N"));
     const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("install: the folder to install from."), QStringLiteral("DIR"));
     const QCommandLineOption sortOption(QStringLiteral("sort"), QStringLiteral("roster: tap a column header."), QStringLiteral("COLUMN"));
-    parser.addOptions({helpOption, installDirOption, tsvOption, teamOption, zoneOption, fromOption, sortOption});
+    const QCommandLineOption serverOption(QStringLiteral("server"),
+        QStringLiteral("settings, download: the data server."), QStringLiteral("HOST[:PORT]"));
+    parser.addOptions({helpOption, installDirOption, tsvOption, teamOption, zoneOption, fromOption, sortOption,
+                       serverOption});
     parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("standings, season, today, team, roster, settings or install."));
     parser.addPositionalArgument(QStringLiteral("ARGS"), QStringLiteral("The command's arguments."), QStringLiteral("[ARGS]"));
 
@@ -127,7 +136,10 @@ int Cli::run(const QStringList &arguments)
     QList<QCommandLineOption> allowed;
     int minArgs = 0, maxArgs = 0;
     if (command == QLatin1String("settings")) {
-        allowed = {teamOption, zoneOption};
+        allowed = {teamOption, zoneOption, serverOption};
+    } else if (command == QLatin1String("download")) {
+        minArgs = maxArgs = 1;
+        allowed = {serverOption};
     } else if (command == QLatin1String("install")) {
         allowed = {fromOption};
     } else if (command == QLatin1String("today")) {
@@ -140,7 +152,7 @@ int Cli::run(const QStringList &arguments)
     } else if (command != QLatin1String("standings") && command != QLatin1String("season")) {
         return usage(QStringLiteral("unknown command \"%1\"").arg(command));
     }
-    for (const QCommandLineOption &option : {teamOption, zoneOption, fromOption, sortOption}) {
+    for (const QCommandLineOption &option : {teamOption, zoneOption, fromOption, sortOption, serverOption}) {
         const bool isAllowed = std::any_of(allowed.cbegin(), allowed.cend(),
             [&](const QCommandLineOption &o) { return o.names() == option.names(); });
         if (parser.isSet(option) && !isAllowed)
@@ -186,6 +198,15 @@ int Cli::run(const QStringList &arguments)
         if (column < 0)
             return usage(QStringLiteral("\"%1\" is not a roster column (#, Player, Pos, Ht, Wt)").arg(caption));
         sortColumns.append(column);
+    }
+    std::optional<DownloadKind> downloadKind;
+    if (command == QLatin1String("download")) {
+        if (args.first() == QLatin1String("standings"))
+            downloadKind = DownloadKind::Standings;
+        else if (args.first() == QLatin1String("rosters"))
+            downloadKind = DownloadKind::Rosters;
+        else
+            return usage(QStringLiteral("download takes standings or rosters, not \"%1\"").arg(args.first()));
     }
     QDate date;
     if (command == QLatin1String("today") && !args.isEmpty()) {
@@ -239,9 +260,20 @@ int Cli::run(const QStringList &arguments)
             out << '\n';
         tsv ? printTsv(out, viewer->gamesByDateList, 2)
             : printAligned(out, viewer->gamesByDateList, gamesByDateColumns());
+    } else if (command == QLatin1String("download")) {
+        const QString server = parser.isSet(serverOption) ? parser.value(serverOption) : viewer->settings.server;
+        const QString path = *downloadKind == DownloadKind::Standings ? viewer->paths.standings : viewer->paths.roster;
+        const DownloadResult result = downloadNow(*downloadKind, server, path);
+        if (result.outcome != DownloadResult::Succeeded) {
+            err << result.errorText << '\n';
+            return ExitDownloadFailed;
+        }
+        out << "Downloaded " << downloadFileName(*downloadKind) << " (" << result.bytes << " bytes)\n";
     } else if (command == QLatin1String("settings")) {
         Settings &s = viewer->settings;
-        if (team || zone) {
+        if (parser.isSet(serverOption))
+            s.server = parser.value(serverOption);
+        if (team || zone || parser.isSet(serverOption)) {
             if (team)
                 s.favoriteTeam = *team;
             if (zone) {

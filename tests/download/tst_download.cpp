@@ -1,0 +1,256 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "downloader.h"
+#include "test_http_server.h"
+
+using namespace hoopdeck;
+
+namespace {
+QByteArray seasonFile(const char *name)
+{
+    QFile f(QStringLiteral(HOOPDECK_SEASON_DIR "/") + QLatin1String(name));
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+} // namespace
+
+class DownloadTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString localPath;
+    const QByteArray oldContent = "the user's old file\n";
+
+    DownloadResult download(DownloadKind kind, const QString &server, int timeoutMs = 5000)
+    {
+        Downloader downloader;
+        downloader.setTimeout(timeoutMs);
+        QSignalSpy finished(&downloader, &Downloader::finished);
+        downloader.start(kind, server, localPath);
+        if (!finished.wait(20000))
+            return {};
+        return finished.first().first().value<DownloadResult>();
+    }
+
+    QByteArray localContent() const
+    {
+        QFile f(localPath);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+
+    // After a failure the old file is untouched and nothing else is left beside it.
+    void verifyOldFileKept()
+    {
+        QCOMPARE(localContent(), oldContent);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Roster.dat")});
+    }
+
+private slots:
+    void init()
+    {
+        localPath = dir.filePath(QStringLiteral("Roster.dat"));
+        QFile f(localPath);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(oldContent);
+    }
+
+    void sendsTheRequestAndReplacesTheFile()
+    {
+        TestHttpServer server;
+        const QByteArray roster = seasonFile("Roster.dat");
+        server.reply = TestHttpServer::ok(roster);
+        const DownloadResult result = download(DownloadKind::Rosters, server.address());
+        QCOMPARE(result.outcome, DownloadResult::Succeeded);
+        QCOMPARE(result.bytes, roster.size());
+        QCOMPARE(localContent(), roster);
+        QCOMPARE(server.requests.size(), 1);
+        const QByteArray request = server.requests.first();
+        QVERIFY(request.startsWith("GET /sports/basketball/2004/Roster.dat HTTP/1.1\r\n"));
+        QVERIFY(request.contains("User-Agent: Hoopdeck\r\n"));
+
+        // A second download in a row works the same way.
+        server.reply = TestHttpServer::ok(roster + "0,99,N. Player,G,6-0,180\n");
+        QCOMPARE(download(DownloadKind::Rosters, server.address()).outcome, DownloadResult::Succeeded);
+        QVERIFY(localContent().endsWith("N. Player,G,6-0,180\n"));
+    }
+
+    void standingsNeedAHeadingAndTwentyNineTeams()
+    {
+        TestHttpServer server;
+        localPath = dir.filePath(QStringLiteral("Standings.dat"));
+        const QByteArray standings = seasonFile("Standings.dat");
+        server.reply = TestHttpServer::ok(standings);
+        QCOMPARE(download(DownloadKind::Standings, server.address()).outcome, DownloadResult::Succeeded);
+        QCOMPARE(localContent(), standings);
+        QVERIFY(server.requests.first().startsWith("GET /sports/basketball/2004/Standings.dat "));
+
+        QList<QByteArray> lines = standings.split('\n');
+        server.reply = TestHttpServer::ok(lines.mid(0, 20).join('\n'));
+        const DownloadResult cut = download(DownloadKind::Standings, server.address());
+        QCOMPARE(cut.errorText, QStringLiteral("Read Error 12152\nThe server response could not be parsed."));
+        QCOMPARE(localContent(), standings);
+        QFile::remove(localPath);
+    }
+
+    void failuresKeepTheOldFile_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("expected");
+        using M = TestHttpServer::Mode;
+        QTest::newRow("404") << int(M::Reply) << TestHttpServer::status(404) << "Read Error 404\nError";
+        QTest::newRow("500") << int(M::Reply) << TestHttpServer::status(500) << "Read Error 500\nError";
+        QTest::newRow("empty body") << int(M::Reply) << TestHttpServer::ok("")
+                                    << "Read Error 12152\nThe server response could not be parsed.";
+        QTest::newRow("an error page sent as 200")
+            << int(M::Reply) << TestHttpServer::ok("<html><body>Not here</body></html>\n")
+            << "Read Error 12152\nThe server response could not be parsed.";
+        QTest::newRow("body cut in the middle")
+            << int(M::CutOff)
+            << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n0,1,S. Jackson,F,6-8,218\n")
+            << "Read Error 12030\nThe connection with the server has been terminated.";
+        QTest::newRow("closed before any reply") << int(M::CutOff) << QByteArray()
+            << "Send Request Error 12030\nThe connection with the server has been terminated.";
+        QTest::newRow("no answer") << int(M::NeverAnswer) << QByteArray()
+                                   << "Send Request Error 12002\nThe request has timed out.";
+        QTest::newRow("body stalls")
+            << int(M::Stall) << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n0,1,S. Jackson")
+            << "Read Error 12002\nThe request has timed out.";
+        QTest::newRow("announced body over the limit")
+            << int(M::Stall) << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 9000000\r\n\r\n0,1,A")
+            << "Read Error 12152\nThe server response could not be parsed.";
+        QByteArray huge = "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n";
+        huge += QByteArray(9 * 1024 * 1024, '7');
+        QTest::newRow("streamed body over the limit")
+            << int(M::CutOff) << huge << "Read Error 12152\nThe server response could not be parsed.";
+    }
+
+    void failuresKeepTheOldFile()
+    {
+        QFETCH(int, mode);
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, expected);
+        TestHttpServer server;
+        server.mode = TestHttpServer::Mode(mode);
+        server.reply = reply;
+        const DownloadResult result = download(DownloadKind::Rosters, server.address(), 600);
+        QCOMPARE(result.outcome, DownloadResult::Failed);
+        QCOMPARE(result.errorText, expected);
+        verifyOldFileKept();
+    }
+
+    void serverProblems_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("not a host") << "no such host" << "Connect Error 12005\nThe URL is invalid.";
+        QTest::newRow("empty") << "" << "Connect Error 12005\nThe URL is invalid.";
+        QTest::newRow("a path") << "127.0.0.1/x" << "Connect Error 12005\nThe URL is invalid.";
+        QTest::newRow("bad port") << "127.0.0.1:99999" << "Connect Error 12005\nThe URL is invalid.";
+        QTest::newRow("name not resolved") << "nosuchhost.invalid"
+                                           << "Send Request Error 12007\nThe server name could not be resolved.";
+    }
+
+    void serverProblems()
+    {
+        QFETCH(QString, server);
+        QFETCH(QString, expected);
+        QCOMPARE(download(DownloadKind::Rosters, server).errorText, expected);
+        verifyOldFileKept();
+    }
+
+    void connectionRefused()
+    {
+        quint16 port = 0;
+        {
+            TestHttpServer closed;
+            port = closed.port();
+        }
+        const DownloadResult result = download(DownloadKind::Rosters, QStringLiteral("127.0.0.1:%1").arg(port));
+        QCOMPARE(result.errorText, QStringLiteral("Send Request Error 12029\nThe attempt to connect to the server failed."));
+        verifyOldFileKept();
+    }
+
+    void unwritableFileIsAFileError()
+    {
+        TestHttpServer server;
+        server.reply = TestHttpServer::ok(seasonFile("Roster.dat"));
+        const QString notAFolder = dir.filePath(QStringLiteral("Roster.dat"));
+        localPath = notAFolder + QStringLiteral("/Roster.dat");
+        const DownloadResult result = download(DownloadKind::Rosters, server.address());
+        localPath = notAFolder;
+        QCOMPARE(result.caption, QStringLiteral("File Error"));
+        QCOMPARE(result.code, ENOTDIR);
+        QCOMPARE(result.errorText, QStringLiteral("File Error %1\nError").arg(ENOTDIR));
+        verifyOldFileKept();
+    }
+
+    void cancelIsSilent()
+    {
+        TestHttpServer server;
+        server.mode = TestHttpServer::Mode::Stall;
+        server.reply = "HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n0,1,";
+        Downloader downloader;
+        QSignalSpy began(&downloader, &Downloader::replyBegan);
+        QSignalSpy finished(&downloader, &Downloader::finished);
+        downloader.start(DownloadKind::Rosters, server.address(), localPath);
+        QVERIFY(began.wait(5000));
+        QVERIFY(downloader.isRunning());
+        downloader.cancel();
+        QTRY_COMPARE(finished.count(), 1);
+        const auto result = finished.first().first().value<DownloadResult>();
+        QCOMPARE(result.outcome, DownloadResult::Cancelled);
+        QVERIFY(result.errorText.isEmpty());
+        verifyOldFileKept();
+    }
+
+    void cliDownloadsAndReportsFailures()
+    {
+        TestHttpServer server;
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+        auto run = [&](const QStringList &args, QByteArray *out = nullptr, QByteArray *err = nullptr) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(HOOPDECK_BIN_DIR "/hoopdeck-cli"), args);
+            // The server lives in this process, so keep its events flowing.
+            if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 20000))
+                return -1;
+            if (out)
+                *out = p.readAllStandardOutput();
+            if (err)
+                *err = p.readAllStandardError();
+            return p.exitCode();
+        };
+        QCOMPARE(run({QStringLiteral("install")}), 0);
+        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("--server"), server.address()}), 0);
+
+        QByteArray standings = seasonFile("Standings.dat");
+        standings.replace("\"2003-04\"", "\"2003-04 final\"");
+        server.reply = TestHttpServer::ok(standings);
+        QByteArray out, err;
+        QCOMPARE(run({QStringLiteral("download"), QStringLiteral("standings")}, &out), 0);
+        QCOMPARE(out, QByteArray("Downloaded Standings.dat (") + QByteArray::number(standings.size()) + " bytes)\n");
+        QCOMPARE(run({QStringLiteral("--tsv"), QStringLiteral("standings")}, &out), 0);
+        QVERIFY(out.startsWith("   2003-04 final NBA Standings   \n"));
+
+        server.reply = TestHttpServer::status(404);
+        QCOMPARE(run({QStringLiteral("download"), QStringLiteral("rosters")}, &out, &err), 3);
+        QCOMPARE(err, QByteArray("Read Error 404\nError\n"));
+        QCOMPARE(run({QStringLiteral("download"), QStringLiteral("scores")}), 64);
+
+        QCOMPARE(run({QStringLiteral("--tsv"), QStringLiteral("settings")}, &out), 0);
+        QVERIFY(out.endsWith("Server\t" + server.address().toLatin1() + "\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(DownloadTest)
+#include "tst_download.moc"

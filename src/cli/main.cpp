@@ -12,6 +12,7 @@
 #include "games_by_date_view.h"
 #include "install.h"
 #include "roster_view.h"
+#include "settings_choice.h"
 #include "settings_store.h"
 #include "standings.h"
 #include "start_up.h"
@@ -271,19 +272,14 @@ int Cli::run(const QStringList &arguments)
         out << "Downloaded " << downloadFileName(*downloadKind) << " (" << result.bytes << " bytes)\n";
     } else if (command == QLatin1String("settings")) {
         Settings &s = viewer->settings;
+        SettingsChoice choice;
+        choice.team = team;
+        choice.zoneIndex = zone;
         if (parser.isSet(serverOption))
-            s.server = parser.value(serverOption);
-        if (team || zone || parser.isSet(serverOption)) {
-            if (team)
-                s.favoriteTeam = *team;
-            if (zone) {
-                s.zoneIndex = *zone;
-                s.zoneOffsetHours = timeZone(*zone).hours;
-            }
-            if (!SaveSettings(*store, s)) {
-                err << "Cannot save the settings in " << store->fileName() << ".\n";
-                return ExitNotInstalled;
-            }
+            choice.server = parser.value(serverOption);
+        if (!choice.isEmpty() && !saveChoice(*store, s, choice)) {
+            err << "Cannot save the settings in " << store->fileName() << ".\n";
+            return ExitNotInstalled;
         }
         printSettings(s);
     }

@@ -13,10 +13,14 @@ namespace {
 const char *const kSeasonFiles[] = {"Standings.dat", "Roster.dat", "Season.dat", "SOURCES.md"};
 }
 
+QString sharedDataDir()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/hoopdeck"));
+}
+
 QString bundledSeasonDir()
 {
-    const QString dir = QDir::cleanPath(QCoreApplication::applicationDirPath()
-                                        + QStringLiteral("/../share/hoopdeck/2003-04"));
+    const QString dir = sharedDataDir() + QStringLiteral("/2003-04");
     return QFileInfo::exists(dir + QStringLiteral("/Season.dat")) ? dir : QString();
 }
 

@@ -6,8 +6,11 @@ class QSettings;
 
 namespace hoopdeck {
 
-// The season that ships beside the program (<prefix>/share/hoopdeck/2003-04
-// for a program in <prefix>/bin), or empty when there is none.
+// The folder of what ships beside the program: <prefix>/share/hoopdeck for
+// a program in <prefix>/bin (the build tree is laid out the same way).
+QString sharedDataDir();
+
+// The season that ships there (its 2003-04 folder), or empty when there is none.
 QString bundledSeasonDir();
 
 // The per-user folder the season is installed into.

@@ -216,6 +216,7 @@ int Cli::run(const QStringList &arguments)
             return usage(QStringLiteral("\"%1\" is not a date (M/D/YYYY)").arg(args.first()));
     }
 
+    installOnFirstRun(*store);
     int exitCode = ExitOk;
     std::optional<Viewer> viewer = start(*store, exitCode);
     if (!viewer)

@@ -65,4 +65,15 @@ InstallResult installSeason(const QString &sourceDir, const QString &targetDir, 
     return result;
 }
 
+bool installOnFirstRun(QSettings &store)
+{
+    if (store.contains(QStringLiteral("Install")))
+        return false;
+    const QString season = bundledSeasonDir();
+    const bool buildTree = QFileInfo::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/../CMakeCache.txt"));
+    if (season.isEmpty() || buildTree)
+        return false;
+    return installSeason(season, userDataDir(), store).ok;
+}
+
 } // namespace hoopdeck

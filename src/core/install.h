@@ -26,4 +26,10 @@ struct InstallResult {
 // already there, and records targetDir as the install folder.
 InstallResult installSeason(const QString &sourceDir, const QString &targetDir, QSettings &store);
 
+// The first run of an installed program: when no install folder is stored
+// and the program runs from an installed prefix (not from a build tree,
+// which has its CMakeCache.txt at the top), installs the bundled season for
+// this user. True when it did.
+bool installOnFirstRun(QSettings &store);
+
 } // namespace hoopdeck

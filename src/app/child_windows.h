@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace hoopdeck::app {
+
+// Window titles that identify the program's windows; each child is found
+// again by its title so that it never opens twice.
+constexpr const char *kMainFormTitle = "Hoopdeck";
+constexpr const char *kDownloadDialogTitle = "HDK Download";
+constexpr const char *kCalendarDialogTitle = "HDK Calendar";
+constexpr const char *kOptionsDialogTitle = "HDK Options";
+constexpr const char *kAboutDialogTitle = "About Hoopdeck";
+
+// Shows the window with exactly this title (hidden or minimised ones too),
+// raises and activates it. False when there is none.
+bool BringDialogForward(const QString &title);
+
+// Ends every child window before the program ends: the titled dialogs in
+// their fixed order, and the popup calendar when there is one.
+void CloseChildWindows(QWidget *popupCalendar);
+
+} // namespace hoopdeck::app

@@ -1,0 +1,409 @@
+#include "main_form.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
+
+#include "calendar_dialog.h"
+#include "caption_font.h"
+#include "child_windows.h"
+#include "game_time.h"
+#include "standings.h"
+#include "standings_page.h"
+#include "teams.h"
+#include "text_table_model.h"
+#include "text_table_view.h"
+#include "view_columns.h"
+
+namespace hoopdeck::app {
+
+namespace {
+
+// The blanks belong to the captions: they widen the tabs.
+const char *const kTabCaptions[MainForm::TabCount] = {" Standings ", "  Today   ", "   Team   ", "  Roster   ",
+                                                      "  Season   "};
+
+// The first stage waits this long after the window is first on screen so
+// that the window is painted before the slower files are read.
+constexpr int kFirstStageDelayMs = 100;
+constexpr int kNextStageDelayMs = 1;
+constexpr QSize kDefaultSize(640, 720);
+
+// The wait cursor for the length of one command.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+} // namespace
+
+MainForm::MainForm(const DataPaths &paths, QWidget *parent) : QMainWindow(parent)
+{
+    // Shown from here to the end of the last loading stage.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    LoadSettings(*openSettingsStore(), viewer_.settings);
+    viewer_.paths = paths;
+    setWindowTitle(QLatin1String(kMainFormTitle));
+
+    standingsModel_ = new TextTableModel(viewer_.standingsList, standingsColumns(), this);
+    gamesByDateModel_ = new TextTableModel(viewer_.gamesByDateList, gamesByDateColumns(), this);
+    teamScheduleModel_ = new TextTableModel(viewer_.teamScheduleList, teamScheduleColumns(), this);
+    rosterModel_ = new TextTableModel(viewer_.rosterList, rosterListColumns(), this);
+    seasonModel_ = new TextTableModel(viewer_.seasonList, seasonColumns(), this);
+
+    createMenus();
+    createTabs();
+    createShortcuts();
+
+    viewer_.day.InitSelectedDate(today());
+    showDateCaption();
+
+    standingsModel_->refill([this] { viewer_.loadStandings(); });
+    standingsPage_->setTitle(standingsTitle(viewer_.seasonLabel));
+
+    resize(kDefaultSize);
+}
+
+MainForm::~MainForm()
+{
+    if (loading_)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void MainForm::selectTab(int tab)
+{
+    tabs_->setCurrentIndex(tab);
+}
+
+void MainForm::createMenus()
+{
+    fileMenu_ = menuBar()->addMenu(tr("&File"));
+    QAction *quit = fileMenu_->addAction(tr("&Quit"), this, &QWidget::close);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setShortcutContext(Qt::ApplicationShortcut);
+
+    toolsMenu_ = menuBar()->addMenu(tr("&Tools"));
+    toolsMenu_->addAction(tr("&Calendar"), this, &MainForm::openCalendarDialog);
+}
+
+void MainForm::createTabs()
+{
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("tabs"));
+    tabs_->setTabPosition(QTabWidget::South);
+    tabs_->setDocumentMode(true);
+    tabs_->tabBar()->setFocusPolicy(Qt::NoFocus);
+
+    standingsPage_ = new StandingsPage(standingsModel_);
+    tabs_->addTab(standingsPage_, QLatin1String(kTabCaptions[StandingsTab]));
+    tabs_->addTab(createTodayPage(), QLatin1String(kTabCaptions[TodayTab]));
+    tabs_->addTab(createTeamPage(), QLatin1String(kTabCaptions[TeamTab]));
+    tabs_->addTab(createRosterPage(), QLatin1String(kTabCaptions[RosterTab]));
+    tabs_->addTab(createSeasonPage(), QLatin1String(kTabCaptions[SeasonTab]));
+    connect(tabs_, &QTabWidget::currentChanged, this, &MainForm::onTabChanged);
+    setCentralWidget(tabs_);
+}
+
+QWidget *MainForm::createTodayPage()
+{
+    auto *page = new QWidget;
+    dayBack_ = new QPushButton(QStringLiteral("<"), page);
+    dayBack_->setObjectName(QStringLiteral("dayBack"));
+    dayBack_->setToolTip(tr("The day before (Alt+Left)"));
+    dayForward_ = new QPushButton(QStringLiteral(">"), page);
+    dayForward_->setObjectName(QStringLiteral("dayForward"));
+    dayForward_->setToolTip(tr("The day after (Alt+Right)"));
+    for (QPushButton *button : {dayBack_, dayForward_})
+        button->setFixedWidth(button->sizeHint().height() + 8);
+    calendarButton_ = new QPushButton(tr("Calendar"), page);
+    calendarButton_->setObjectName(QStringLiteral("calendarButton"));
+    dateCaption_ = new QLabel(page);
+    dateCaption_->setObjectName(QStringLiteral("dateCaption"));
+    makeCaption(dateCaption_, Qt::AlignLeft);
+
+    connect(dayBack_, &QPushButton::clicked, this, [this] { stepDay(-1); });
+    connect(dayForward_, &QPushButton::clicked, this, [this] { stepDay(1); });
+    connect(calendarButton_, &QPushButton::clicked, this, &MainForm::openPopupCalendar);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(dayBack_);
+    buttons->addWidget(dayForward_);
+    buttons->addSpacing(6);
+    buttons->addWidget(calendarButton_);
+    buttons->addSpacing(12);
+    buttons->addWidget(dateCaption_, 1);
+
+    auto *list = new TextTableView(gamesByDateModel_, page);
+    list->setObjectName(QStringLiteral("gamesByDateList"));
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addLayout(buttons);
+    layout->addWidget(list, 1);
+    return page;
+}
+
+QComboBox *MainForm::createTeamPicker(const QString &name)
+{
+    auto *picker = new QComboBox;
+    picker->setObjectName(name);
+    // Positions are TeamIndex values: the names stay in their fixed order.
+    picker->addItems(teamChoices());
+    picker->setMaxVisibleItems(kTeamCount);
+    picker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Nothing is chosen until the favourite team is selected after loading.
+    picker->setCurrentIndex(-1);
+    return picker;
+}
+
+QWidget *MainForm::pickerRow(const QString &labelName, QComboBox *picker)
+{
+    auto *row = new QWidget;
+    auto *label = new QLabel(tr("Choose Team:"), row);
+    label->setObjectName(labelName);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    label->setPalette(palette);
+    label->setBuddy(picker);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label);
+    layout->addWidget(picker);
+    layout->addStretch(1);
+    return row;
+}
+
+QWidget *MainForm::createTeamPage()
+{
+    auto *page = new QWidget;
+    teamPicker_ = createTeamPicker(QStringLiteral("teamPicker"));
+    // The user's choice only: selecting the favourite team after loading
+    // must not fill the list a second time.
+    connect(teamPicker_, &QComboBox::activated, this, &MainForm::chooseScheduleTeam);
+    auto *list = new TextTableView(teamScheduleModel_, page);
+    list->setObjectName(QStringLiteral("teamScheduleList"));
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(pickerRow(QStringLiteral("teamLabel"), teamPicker_));
+    layout->addWidget(list, 1);
+    return page;
+}
+
+QWidget *MainForm::createRosterPage()
+{
+    auto *page = new QWidget;
+    rosterPicker_ = createTeamPicker(QStringLiteral("rosterPicker"));
+    connect(rosterPicker_, &QComboBox::activated, this, &MainForm::chooseRosterTeam);
+    rosterList_ = new TextTableView(rosterModel_, page);
+    rosterList_->setObjectName(QStringLiteral("rosterList"));
+    QHeaderView *header = rosterList_->horizontalHeader();
+    header->setSectionsClickable(true);
+    // The arrow only shows the order the viewer made; the list never sorts itself.
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(header, &QHeaderView::sectionClicked, this, &MainForm::clickRosterColumn);
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(pickerRow(QStringLiteral("rosterLabel"), rosterPicker_));
+    layout->addWidget(rosterList_, 1);
+    return page;
+}
+
+QWidget *MainForm::createSeasonPage()
+{
+    auto *page = new QWidget;
+    auto *list = new TextTableView(seasonModel_, page);
+    list->setObjectName(QStringLiteral("seasonList"));
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(list, 1);
+    return page;
+}
+
+void MainForm::createShortcuts()
+{
+    for (int tab = 0; tab < TabCount; ++tab) {
+        auto *shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + tab)), this);
+        connect(shortcut, &QShortcut::activated, this, [this, tab] { selectTab(tab); });
+    }
+    auto *next = new QShortcut(this);
+    next->setKeys({QKeySequence(Qt::CTRL | Qt::Key_Tab)});
+    connect(next, &QShortcut::activated, this, [this] { selectTab((tabs_->currentIndex() + 1) % TabCount); });
+    auto *previous = new QShortcut(this);
+    previous->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+    connect(previous, &QShortcut::activated, this,
+            [this] { selectTab((tabs_->currentIndex() + TabCount - 1) % TabCount); });
+
+    // Alt+Left and Alt+Right step the day only where the day is shown.
+    dayBackShortcut_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this);
+    connect(dayBackShortcut_, &QShortcut::activated, this, [this] { stepDay(-1); });
+    dayForwardShortcut_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this);
+    connect(dayForwardShortcut_, &QShortcut::activated, this, [this] { stepDay(1); });
+    onTabChanged(tabs_->currentIndex());
+}
+
+void MainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!exposed_ && windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
+bool MainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose && !exposed_ && windowHandle()->isExposed()) {
+        exposed_ = true;
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(kFirstStageDelayMs, this, &MainForm::loadRosterStage);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainForm::loadRosterStage()
+{
+    QTimer::singleShot(kNextStageDelayMs, this, &MainForm::loadSeasonStage);
+    viewer_.loadRoster();
+}
+
+void MainForm::loadSeasonStage()
+{
+    QTimer::singleShot(kNextStageDelayMs, this, &MainForm::buildViewsStage);
+    seasonModel_->refill([this] { viewer_.loadSeason(); });
+}
+
+void MainForm::buildViewsStage()
+{
+    const int team = viewer_.settings.favoriteTeam;
+    teamScheduleModel_->refill([this, team] { viewer_.fillTeamSchedule(team); });
+    rosterModel_->refill([this, team] { viewer_.fillRosterList(team); });
+    showRosterSort();
+    gamesByDateModel_->refill([this] { viewer_.fillGamesByDate(); });
+    // A favourite outside the list leaves the pickers without a choice.
+    teamPicker_->setCurrentIndex(team);
+    rosterPicker_->setCurrentIndex(team);
+    loading_ = false;
+    QGuiApplication::restoreOverrideCursor();
+    emit loadingFinished();
+}
+
+void MainForm::onTabChanged(int tab)
+{
+    dayBackShortcut_->setEnabled(tab == TodayTab);
+    dayForwardShortcut_->setEnabled(tab == TodayTab);
+    if (tab == StandingsTab)
+        standingsPage_->PlaceDivisionBanners();
+}
+
+void MainForm::chooseScheduleTeam(int team)
+{
+    teamScheduleModel_->refill([this, team] { viewer_.fillTeamSchedule(team); });
+}
+
+void MainForm::chooseRosterTeam(int team)
+{
+    rosterModel_->refill([this, team] { viewer_.chooseRosterTeam(team); });
+    showRosterSort();
+}
+
+void MainForm::clickRosterColumn(int column)
+{
+    rosterModel_->refill([this, column] { viewer_.clickRosterColumn(column); });
+    showRosterSort();
+}
+
+void MainForm::showRosterSort()
+{
+    const RosterSort &sort = viewer_.rosterSort;
+    rosterList_->horizontalHeader()->setSortIndicator(sort.column,
+                                                      sort.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void MainForm::stepDay(int days)
+{
+    WaitCursor wait;
+    gamesByDateModel_->refill([this, days] { viewer_.stepDay(days); });
+    showDateCaption();
+}
+
+void MainForm::chooseDay(const QDate &date)
+{
+    popupFrame_->hide();
+    WaitCursor wait;
+    gamesByDateModel_->refill([this, date] { viewer_.chooseDay(dayNumber(date)); });
+    showDateCaption();
+}
+
+void MainForm::showDateCaption()
+{
+    dateCaption_->setText(viewer_.day.DateCaption);
+}
+
+void MainForm::openPopupCalendar()
+{
+    if (!popupFrame_) {
+        // A popup hides itself as soon as the user clicks or switches elsewhere.
+        popupFrame_ = new QFrame(this, Qt::Popup);
+        popupFrame_->setFrameStyle(QFrame::Box | QFrame::Plain);
+        popupCalendar_ = new QCalendarWidget(popupFrame_);
+        popupCalendar_->setObjectName(QStringLiteral("popupCalendar"));
+        popupCalendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        auto *layout = new QVBoxLayout(popupFrame_);
+        layout->setContentsMargins(1, 1, 1, 1);
+        layout->addWidget(popupCalendar_);
+        // A day chosen, not a month browsed: selectionChanged also fires while browsing.
+        connect(popupCalendar_, &QCalendarWidget::clicked, this, &MainForm::chooseDay);
+        connect(popupCalendar_, &QCalendarWidget::activated, this, &MainForm::chooseDay);
+    }
+    popupCalendar_->setSelectedDate(dateOfDayNumber(viewer_.day.SelectedDate));
+    popupFrame_->adjustSize();
+    QPoint position = calendarButton_->mapToGlobal(QPoint(0, calendarButton_->height()));
+    if (const QScreen *screen = calendarButton_->screen()) {
+        const QRect available = screen->availableGeometry();
+        position.setX(std::clamp(position.x(), available.left(),
+                                 std::max(available.left(), available.right() - popupFrame_->width())));
+        position.setY(std::clamp(position.y(), available.top(),
+                                 std::max(available.top(), available.bottom() - popupFrame_->height())));
+    }
+    popupFrame_->move(position);
+    popupFrame_->show();
+    popupFrame_->raise();
+    popupFrame_->activateWindow();
+    popupCalendar_->setFocus();
+}
+
+void MainForm::openCalendarDialog()
+{
+    if (BringDialogForward(QLatin1String(kCalendarDialogTitle)))
+        return;
+    auto *dialog = new CalendarDialog(this);
+    dialog->show();
+}
+
+void MainForm::closeEvent(QCloseEvent *event)
+{
+    // The program ends with its last main window: the children go first.
+    CloseChildWindows(popupFrame_);
+    event->accept();
+}
+
+} // namespace hoopdeck::app

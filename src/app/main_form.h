@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "viewer.h"
+
+class QCalendarWidget;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QShortcut;
+class QTabWidget;
+
+namespace hoopdeck::app {
+
+class StandingsPage;
+class TextTableModel;
+class TextTableView;
+
+// The program's one main window, titled "Hoopdeck": five tabs over the
+// viewer's lists. The standings are read while the window is built; the
+// rosters, the season and the favourite team's views follow in three short
+// stages once the window is on screen, under the wait cursor.
+class MainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    enum Tab { StandingsTab, TodayTab, TeamTab, RosterTab, SeasonTab, TabCount };
+
+    explicit MainForm(const DataPaths &paths, QWidget *parent = nullptr);
+    ~MainForm() override;
+
+    void selectTab(int tab);
+    bool isLoading() const { return loading_; }
+
+signals:
+    // The last loading stage is done: every view is filled.
+    void loadingFinished();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createMenus();
+    void createTabs();
+    void createShortcuts();
+    QWidget *createTodayPage();
+    QWidget *createTeamPage();
+    QWidget *createRosterPage();
+    QWidget *createSeasonPage();
+    QComboBox *createTeamPicker(const QString &name);
+    QWidget *pickerRow(const QString &labelName, QComboBox *picker);
+
+    void loadRosterStage();
+    void loadSeasonStage();
+    void buildViewsStage();
+
+    void onTabChanged(int tab);
+    void chooseScheduleTeam(int team);
+    void chooseRosterTeam(int team);
+    void clickRosterColumn(int column);
+    void showRosterSort();
+    void stepDay(int days);
+    void chooseDay(const QDate &date);
+    void showDateCaption();
+    void openPopupCalendar();
+    void openCalendarDialog();
+
+    Viewer viewer_;
+    bool loading_ = true;
+    bool exposed_ = false;
+
+    TextTableModel *standingsModel_ = nullptr;
+    TextTableModel *gamesByDateModel_ = nullptr;
+    TextTableModel *teamScheduleModel_ = nullptr;
+    TextTableModel *rosterModel_ = nullptr;
+    TextTableModel *seasonModel_ = nullptr;
+
+    QTabWidget *tabs_ = nullptr;
+    StandingsPage *standingsPage_ = nullptr;
+    QLabel *dateCaption_ = nullptr;
+    QPushButton *dayBack_ = nullptr;
+    QPushButton *dayForward_ = nullptr;
+    QPushButton *calendarButton_ = nullptr;
+    QComboBox *teamPicker_ = nullptr;
+    QComboBox *rosterPicker_ = nullptr;
+    TextTableView *rosterList_ = nullptr;
+    QFrame *popupFrame_ = nullptr;  // the popup window, made once
+    QCalendarWidget *popupCalendar_ = nullptr;
+    QShortcut *dayBackShortcut_ = nullptr;
+    QShortcut *dayForwardShortcut_ = nullptr;
+
+    // Later menus and items are added to these.
+    QMenu *fileMenu_ = nullptr;
+    QMenu *toolsMenu_ = nullptr;
+};
+
+} // namespace hoopdeck::app

@@ -1,0 +1,47 @@
+#include "run_program.h"
+
+#include <QApplication>
+#include <QSettings>
+
+#include "child_windows.h"
+#include "install.h"
+#include "main_form.h"
+#include "message_box.h"
+#include "single_instance.h"
+#include "start_up.h"
+
+namespace hoopdeck::app {
+
+int RunHoopdeck()
+{
+    // A second start touches nothing: no settings, no data file, no message.
+    SingleInstance instance(SingleInstance::defaultServerName());
+    if (instance.askRunningCopyForward())
+        return 0;
+    instance.listen();
+    // Whatever this copy shows under its name comes forward: the main form,
+    // or a start-up message that is still waiting for its OK.
+    QObject::connect(&instance, &SingleInstance::comeForwardRequested,
+                     [] { BringDialogForward(QLatin1String(kMainFormTitle)); });
+
+    const std::unique_ptr<QSettings> store = openSettingsStore();
+    // An installed program sets the season up for a user who has none yet.
+    installOnFirstRun(*store);
+    const StartupCheck check = runStartupChecks(*store);
+    if (check.result != StartupCheck::Ok) {
+        ShowHoopdeckMessage(nullptr, check.message());
+        return 0;
+    }
+
+    MainForm form(check.paths);
+    // Benchmarks time the whole start: they ask the program to end once the
+    // last stage of loading is done.
+    if (qEnvironmentVariable("HOOPDECK_EXIT_WHEN_READY") == QLatin1String("1"))
+        QObject::connect(&form, &MainForm::loadingFinished, &form, [] { QCoreApplication::exit(0); },
+                         Qt::QueuedConnection);
+    form.show();
+    QApplication::exec();
+    return 0;
+}
+
+} // namespace hoopdeck::app

@@ -1,0 +1,57 @@
+// hoopdeck-screenshots: saves a picture of each tab of the main window, as
+// it opens on the installed season with the user's settings.
+
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "main_form.h"
+#include "start_up.h"
+
+using namespace hoopdeck;
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Hoopdeck"));
+    QTextStream err(stderr);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() != 2) {
+        err << "usage: hoopdeck-screenshots OUTPUT_DIR\n";
+        return 64;
+    }
+    const QDir outDir(args.at(1));
+    if (!QDir().mkpath(outDir.path())) {
+        err << "cannot create " << outDir.path() << '\n';
+        return 1;
+    }
+    const StartupCheck check = runStartupChecks(*openSettingsStore());
+    if (check.result != StartupCheck::Ok) {
+        err << check.message() << '\n';
+        return 1;
+    }
+
+    app::MainForm form(check.paths);
+    const char *const names[app::MainForm::TabCount] = {"standings", "today", "team", "roster", "season"};
+    int failures = 0;
+    QObject::connect(&form, &app::MainForm::loadingFinished, &form, [&] {
+        for (int tab = 0; tab < app::MainForm::TabCount; ++tab) {
+            form.selectTab(tab);
+            QCoreApplication::processEvents();
+            const QString path = outDir.filePath(QLatin1String(names[tab]) + QStringLiteral(".png"));
+            if (!form.grab().save(path)) {
+                err << "cannot write " << path << '\n';
+                ++failures;
+            }
+        }
+        QCoreApplication::exit(0);
+    }, Qt::QueuedConnection);
+    form.show();
+    app.exec();
+    return failures == 0 ? 0 : 1;
+}

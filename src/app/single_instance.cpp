@@ -1,0 +1,76 @@
+#include "single_instance.h"
+
+#include <QLocalSocket>
+#include <QStandardPaths>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace hoopdeck::app {
+
+namespace {
+constexpr int kConnectTimeoutMs = 1000;
+}
+
+SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
+    : QObject(parent), name_(serverName)
+{
+    connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
+}
+
+bool SingleInstance::askRunningCopyForward()
+{
+    QLocalSocket socket;
+    socket.connectToServer(name_);
+    if (!socket.waitForConnected(kConnectTimeoutMs))
+        return false;
+    // The connection itself is the request; nothing needs to be said.
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState)
+        socket.waitForDisconnected(kConnectTimeoutMs);
+    return true;
+}
+
+bool SingleInstance::listen()
+{
+    // Owner-only access; the socket is made aside and moved into place,
+    // which also replaces one left behind by a copy that crashed (nobody
+    // answered on it, askRunningCopyForward came first).
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    return server_.listen(name_);
+}
+
+void SingleInstance::acceptConnections()
+{
+    while (QLocalSocket *socket = server_.nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        emit comeForwardRequested();
+    }
+}
+
+QString SingleInstance::defaultServerName()
+{
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("LOGNAME");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("USERNAME");
+#ifdef Q_OS_UNIX
+    if (user.isEmpty())
+        user = QString::number(::getuid());
+#endif
+    const QString name = QStringLiteral("Hoopdeck-") + user;
+#ifdef Q_OS_UNIX
+    // Without a runtime folder the socket goes to the temporary folder, which
+    // the user name in the socket's name keeps apart.
+    if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+        const QString runtimeDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (!runtimeDir.isEmpty())
+            return runtimeDir + QLatin1Char('/') + name;
+    }
+#endif
+    return name;
+}
+
+} // namespace hoopdeck::app

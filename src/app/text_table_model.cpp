@@ -1,0 +1,61 @@
+#include "text_table_model.h"
+
+namespace hoopdeck::app {
+
+TextTableModel::TextTableModel(const TextTable &table, const QList<ColumnSpec> &columns, QObject *parent)
+    : QAbstractTableModel(parent), table_(table), columns_(columns)
+{
+}
+
+void TextTableModel::refill(const std::function<void()> &fill)
+{
+    beginResetModel();
+    fill();
+    endResetModel();
+}
+
+int TextTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : table_.count();
+}
+
+int TextTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(columns_.size());
+}
+
+QVariant TextTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return QVariant();
+    switch (role) {
+    case Qt::DisplayRole:
+        return table_.row(index.row()).value(index.column());
+    case Qt::TextAlignmentRole:
+        return alignment(index.column());
+    default:
+        return QVariant();
+    }
+}
+
+QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= columns_.size())
+        return QVariant();
+    switch (role) {
+    case Qt::DisplayRole:
+        return QString::fromLatin1(columns_.at(section).caption);
+    case Qt::TextAlignmentRole:
+        return alignment(section);
+    default:
+        return QVariant();
+    }
+}
+
+QVariant TextTableModel::alignment(int column) const
+{
+    const Qt::Alignment horizontal = columns_.at(column).rightAligned ? Qt::AlignRight : Qt::AlignLeft;
+    return QVariant::fromValue(int(horizontal | Qt::AlignVCenter));
+}
+
+} // namespace hoopdeck::app

@@ -1,0 +1,710 @@
+// The main window on a copy of the bundled season, with a favourite team in
+// the settings and today fixed at 02/15/2004.
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+
+#include <memory>
+
+#include "app_test_support.h"
+#include "child_windows.h"
+#include "game_time.h"
+#include "main_form.h"
+#include "standings.h"
+#include "start_up.h"
+#include "teams.h"
+#include "view_columns.h"
+#include "viewer.h"
+
+using namespace hoopdeck;
+using hoopdeck::app::MainForm;
+
+namespace {
+
+constexpr int kFavoriteTeam = 11;  // L.A. Lakers: neither the first nor the last name
+const char *const kListNames[] = {"standingsList", "gamesByDateList", "teamScheduleList", "rosterList",
+                                  "seasonList"};
+
+QTableView *list(QWidget *form, const char *name)
+{
+    return form->findChild<QTableView *>(QLatin1String(name));
+}
+
+QAbstractItemModel *model(QWidget *form, const char *name)
+{
+    QTableView *view = list(form, name);
+    return view ? view->model() : nullptr;
+}
+
+QWidget *child(QWidget *form, const QString &name)
+{
+    return form->findChild<QWidget *>(name);
+}
+
+QList<QWidget *> windowsTitled(const QString &title)
+{
+    QList<QWidget *> found;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->windowTitle() == title)
+            found.append(window);
+    }
+    return found;
+}
+
+QAction *menuAction(QMainWindow *form, const QString &menuText, const QString &itemText)
+{
+    for (QAction *menu : form->menuBar()->actions()) {
+        if (menu->text().remove(QLatin1Char('&')) != menuText || !menu->menu())
+            continue;
+        for (QAction *item : menu->menu()->actions()) {
+            if (item->text().remove(QLatin1Char('&')) == itemText)
+                return item;
+        }
+    }
+    return nullptr;
+}
+
+void clickHeader(QTableView *view, int column)
+{
+    QHeaderView *header = view->horizontalHeader();
+    const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                        header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+}
+
+// Counts the fills of every visible list from the moment it is made.
+struct FillCounter {
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+
+    explicit FillCounter(QWidget *form)
+    {
+        for (const char *name : kListNames)
+            spies.push_back(std::make_unique<QSignalSpy>(model(form, name), &QAbstractItemModel::modelReset));
+    }
+    int fills(const char *name) const
+    {
+        for (size_t i = 0; i < std::size(kListNames); ++i) {
+            if (qstrcmp(kListNames[i], name) == 0)
+                return int(spies[i]->count());
+        }
+        return -1;
+    }
+};
+
+} // namespace
+
+class TestMainForm : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void stagedLoadingFillsEveryViewOnce();
+    void nothingSlowIsReadBeforeTheWindowIsOnScreen();
+    void tabsShowOnlyTheirControls_data();
+    void tabsShowOnlyTheirControls();
+    void listsShowTheirColumns();
+    void keyboardSwitchesTabs_data();
+    void keyboardSwitchesTabs();
+    void bannersLieOverTheirRows();
+    void teamPickerRebuildsOnlyTheTeamSchedule();
+    void rosterPickerResetsTheSortAndRebuildsOnlyTheRoster();
+    void rosterHeadersSortThroughTheViewer();
+    void dayStepping_data();
+    void dayStepping();
+    void popupCalendarChoosesADay();
+    void calendarDialogIsSingleAndChangesNothing();
+    void closingEndsTheChildWindows_data();
+    void closingEndsTheChildWindows();
+    void escapeAndMinimiseDoNotEndTheProgram();
+
+private:
+    std::unique_ptr<MainForm> startForm();
+    Viewer referenceViewer() const;
+
+    std::unique_ptr<test::SeasonCopy> season_;
+    DataPaths paths_;
+    std::unique_ptr<MainForm> form_;
+};
+
+void TestMainForm::initTestCase()
+{
+    test::prepareRuntimeDir();
+    season_ = std::make_unique<test::SeasonCopy>();
+    QVERIFY(season_->isValid());
+    test::writeSettings(season_->path(), kFavoriteTeam);
+    const StartupCheck check = runStartupChecks(*openSettingsStore());
+    QCOMPARE(check.result, StartupCheck::Ok);
+    paths_ = check.paths;
+}
+
+void TestMainForm::init()
+{
+    form_.reset();
+}
+
+void TestMainForm::cleanup()
+{
+    form_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+std::unique_ptr<MainForm> TestMainForm::startForm()
+{
+    auto form = std::make_unique<MainForm>(paths_);
+    QSignalSpy ready(form.get(), &MainForm::loadingFinished);
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()) || !ready.wait(10000))
+        return nullptr;
+    QApplication::setActiveWindow(form.get());
+    return form;
+}
+
+// What the core builds for the same settings, the reference the window must show.
+Viewer TestMainForm::referenceViewer() const
+{
+    Viewer viewer;
+    viewer.paths = paths_;
+    LoadSettings(*openSettingsStore(), viewer.settings);
+    viewer.loadStandings();
+    viewer.loadRoster();
+    viewer.loadSeason();
+    viewer.day.InitSelectedDate(today());
+    return viewer;
+}
+
+void TestMainForm::stagedLoadingFillsEveryViewOnce()
+{
+    auto form = std::make_unique<MainForm>(paths_);
+    QVERIFY(QApplication::overrideCursor());
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    // The standings and their title are there before the window shows.
+    QCOMPARE(model(form.get(), "standingsList")->rowCount(), kStandingsRowCount);
+    Viewer reference = referenceViewer();
+    QCOMPARE(form->findChild<QLabel *>(QStringLiteral("titleCaption"))->text(), standingsTitle(reference.seasonLabel));
+    QVERIFY(reference.seasonLabel.contains(QLatin1String("2003-04")));
+
+    FillCounter counter(form.get());
+    QSignalSpy ready(form.get(), &MainForm::loadingFinished);
+    form->show();
+    QVERIFY(ready.wait(10000));
+    QCOMPARE(ready.count(), 1);
+    QVERIFY(!QApplication::overrideCursor());
+
+    auto *teamPicker = form->findChild<QComboBox *>(QStringLiteral("teamPicker"));
+    auto *rosterPicker = form->findChild<QComboBox *>(QStringLiteral("rosterPicker"));
+    QCOMPARE(teamPicker->count(), kTeamCount);
+    QCOMPARE(teamPicker->currentIndex(), kFavoriteTeam);
+    QCOMPARE(rosterPicker->currentIndex(), kFavoriteTeam);
+    QCOMPARE(teamPicker->currentText(), teamName(kFavoriteTeam));
+
+    for (const char *name : {"gamesByDateList", "teamScheduleList", "rosterList", "seasonList"})
+        QVERIFY2(counter.fills(name) == 1, name);
+    QCOMPARE(counter.fills("standingsList"), 0);
+
+    reference.fillTeamSchedule(kFavoriteTeam);
+    reference.fillRosterList(kFavoriteTeam);
+    reference.fillGamesByDate();
+    QVERIFY(reference.teamScheduleList.count() > 0 && reference.rosterList.count() > 0);
+    QVERIFY(test::sameRows(test::modelRows(*model(form.get(), "standingsList")), reference.standingsList));
+    QVERIFY(test::sameRows(test::modelRows(*model(form.get(), "teamScheduleList")), reference.teamScheduleList));
+    QVERIFY(test::sameRows(test::modelRows(*model(form.get(), "rosterList")), reference.rosterList));
+    QVERIFY(test::sameRows(test::modelRows(*model(form.get(), "gamesByDateList")), reference.gamesByDateList));
+    QVERIFY(test::sameRows(test::modelRows(*model(form.get(), "seasonList")), reference.seasonList));
+    QCOMPARE(form->findChild<QLabel *>(QStringLiteral("dateCaption"))->text(), QStringLiteral("02/15/2004"));
+
+    // Nothing fills again once loading is over.
+    QTest::qWait(50);
+    for (const char *name : {"gamesByDateList", "teamScheduleList", "rosterList", "seasonList"})
+        QVERIFY2(counter.fills(name) == 1, name);
+}
+
+void TestMainForm::nothingSlowIsReadBeforeTheWindowIsOnScreen()
+{
+    MainForm form(paths_);
+    QTest::qWait(300);
+    QVERIFY(form.isLoading());
+    QCOMPARE(model(&form, "seasonList")->rowCount(), 0);
+    QCOMPARE(model(&form, "rosterList")->rowCount(), 0);
+    QCOMPARE(form.findChild<QComboBox *>(QStringLiteral("teamPicker"))->currentIndex(), -1);
+
+    // A command between the stages is handled at once: the day steps on an
+    // empty schedule.
+    form.findChild<QPushButton *>(QStringLiteral("dayForward"))->click();
+    QCOMPARE(form.findChild<QLabel *>(QStringLiteral("dateCaption"))->text(), QStringLiteral("02/16/2004"));
+    QCOMPARE(model(&form, "gamesByDateList")->index(0, 0).data().toString(), QLatin1String(kNoGamesText));
+}
+
+void TestMainForm::tabsShowOnlyTheirControls_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QStringList>("shown");
+    const QStringList banners = {"divisionBanner0", "divisionBanner1", "divisionBanner2", "divisionBanner3"};
+    QTest::newRow("Standings") << int(MainForm::StandingsTab)
+                               << (QStringList{"titleCaption", "standingsColumnCaptions", "standingsList"} + banners);
+    QTest::newRow("Today") << int(MainForm::TodayTab)
+                           << QStringList{"dayBack", "dayForward", "calendarButton", "dateCaption", "gamesByDateList"};
+    QTest::newRow("Team") << int(MainForm::TeamTab) << QStringList{"teamLabel", "teamPicker", "teamScheduleList"};
+    QTest::newRow("Roster") << int(MainForm::RosterTab) << QStringList{"rosterLabel", "rosterPicker", "rosterList"};
+    QTest::newRow("Season") << int(MainForm::SeasonTab) << QStringList{"seasonList"};
+}
+
+void TestMainForm::tabsShowOnlyTheirControls()
+{
+    QFETCH(int, tab);
+    QFETCH(QStringList, shown);
+    form_ = startForm();
+    QVERIFY(form_);
+    form_->resize(640, 900);  // every standings row in view, so every banner shows
+    // Through every other tab first, so that each control's visibility comes
+    // from this tab and not from the start.
+    for (int other = MainForm::TabCount - 1; other >= 0; --other)
+        form_->selectTab(other);
+    form_->selectTab(tab);
+    QCoreApplication::processEvents();
+
+    const QStringList controls = {"titleCaption", "standingsColumnCaptions", "standingsList", "divisionBanner0",
+                                  "divisionBanner1", "divisionBanner2", "divisionBanner3", "dayBack",
+                                  "dayForward", "calendarButton", "dateCaption", "gamesByDateList", "teamLabel",
+                                  "teamPicker", "teamScheduleList", "rosterLabel", "rosterPicker", "rosterList",
+                                  "seasonList"};
+    for (const QString &name : controls) {
+        QWidget *control = child(form_.get(), name);
+        QVERIFY2(control, qPrintable(name));
+        QVERIFY2(control->isVisible() == shown.contains(name), qPrintable(name));
+    }
+    // Tapping the selected tab again changes nothing.
+    form_->selectTab(tab);
+    for (const QString &name : controls)
+        QVERIFY2(child(form_.get(), name)->isVisible() == shown.contains(name), qPrintable(name));
+}
+
+void TestMainForm::listsShowTheirColumns()
+{
+    MainForm form(paths_);
+    auto *tabs = form.findChild<QTabWidget *>();
+    QCOMPARE(tabs->tabPosition(), QTabWidget::South);
+    const QStringList captions = {" Standings ", "  Today   ", "   Team   ", "  Roster   ", "  Season   "};
+    for (int i = 0; i < captions.size(); ++i)
+        QCOMPARE(tabs->tabText(i), captions.at(i));
+
+    const QList<ColumnSpec> *columns[] = {&standingsColumns(), &gamesByDateColumns(), &teamScheduleColumns(),
+                                          &rosterListColumns(), &seasonColumns()};
+    for (size_t i = 0; i < std::size(kListNames); ++i) {
+        QTableView *view = list(&form, kListNames[i]);
+        QCOMPARE(view->model()->columnCount(), int(columns[i]->size()));
+        for (int c = 0; c < columns[i]->size(); ++c) {
+            const ColumnSpec &spec = columns[i]->at(c);
+            QCOMPARE(view->model()->headerData(c, Qt::Horizontal).toString(), QLatin1String(spec.caption));
+            const auto alignment = Qt::Alignment(view->model()->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
+            QCOMPARE(bool(alignment & Qt::AlignRight), spec.rightAligned);
+        }
+        // The standings carry their captions above the list instead.
+        QCOMPARE(view->horizontalHeader()->isHidden(), i == 0);
+    }
+}
+
+void TestMainForm::keyboardSwitchesTabs_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("to");
+    for (int tab = 0; tab < MainForm::TabCount; ++tab)
+        QTest::addRow("Alt+%d", tab + 1) << int(MainForm::SeasonTab - tab) << int(Qt::Key_1 + tab) << int(Qt::AltModifier) << tab;
+    QTest::newRow("Ctrl+Tab") << 1 << int(Qt::Key_Tab) << int(Qt::ControlModifier) << 2;
+    QTest::newRow("Ctrl+Tab wraps") << 4 << int(Qt::Key_Tab) << int(Qt::ControlModifier) << 0;
+    QTest::newRow("Ctrl+Shift+Tab") << 2 << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier) << 1;
+    QTest::newRow("Ctrl+Shift+Tab wraps") << 0 << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier) << 4;
+}
+
+void TestMainForm::keyboardSwitchesTabs()
+{
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, to);
+    form_ = startForm();
+    QVERIFY(form_);
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    form_->selectTab(from);
+    // From wherever the focus is: a list, a picker or the window itself.
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : form_.get();
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(form_->findChild<QTabWidget *>()->currentIndex(), to);
+}
+
+void TestMainForm::bannersLieOverTheirRows()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    QTableView *view = list(form_.get(), "standingsList");
+    QAbstractItemModel *rows = view->model();
+    QList<QLabel *> banners;
+    for (int i = 0; i < 4; ++i)
+        banners.append(form_->findChild<QLabel *>(QStringLiteral("divisionBanner%1").arg(i)));
+
+    // Each banner covers its blank row whenever some of the row is in view,
+    // and is hidden otherwise.
+    auto check = [&](const char *when) {
+        QCoreApplication::processEvents();
+        const QRect band = view->viewport()->rect();
+        for (int i = 0; i < 4; ++i) {
+            const QRect row = view->visualRect(rows->index(kDivisionRows[i], 0));
+            const bool inView = row.intersects(band);
+            if (banners[i]->isVisible() != inView)
+                return QStringLiteral("%1: banner %2 visible %3, row in view %4")
+                    .arg(QLatin1String(when)).arg(i).arg(banners[i]->isVisible()).arg(inView);
+            if (!inView)
+                continue;
+            const QRect placed = banners[i]->geometry();
+            if (placed.top() != row.top() || placed.height() != row.height() || placed.width() < band.width())
+                return QStringLiteral("%1: banner %2 not over row %3").arg(QLatin1String(when)).arg(i).arg(kDivisionRows[i]);
+            if (banners[i]->text() != QLatin1String(kDivisionNames[i]))
+                return QStringLiteral("%1: banner %2 says %3").arg(QLatin1String(when)).arg(i).arg(banners[i]->text());
+        }
+        return QString();
+    };
+    auto visibleBanners = [&] {
+        int n = 0;
+        for (QLabel *banner : banners)
+            n += banner->isVisible();
+        return n;
+    };
+
+    form_->resize(640, 900);
+    QString problem = check("tall window");
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(visibleBanners(), 4);
+
+    form_->resize(480, 360);
+    problem = check("short window");
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QVERIFY(view->verticalScrollBar()->maximum() > 0);
+    QVERIFY(banners[0]->isVisible());
+    QVERIFY(!banners[3]->isVisible());
+
+    view->verticalScrollBar()->setValue(1);
+    problem = check("scrolled by one row");
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QVERIFY(!banners[0]->isVisible());
+
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    problem = check("scrolled to the end");
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QVERIFY(banners[3]->isVisible());
+    QVERIFY(!banners[0]->isVisible());
+
+    for (int tab = MainForm::TodayTab; tab < MainForm::TabCount; ++tab) {
+        form_->selectTab(tab);
+        QCOMPARE(visibleBanners(), 0);
+    }
+    // Back on the standings after the window changed size elsewhere.
+    form_->resize(640, 900);
+    form_->selectTab(MainForm::StandingsTab);
+    problem = check("back on the standings");
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(visibleBanners(), 4);
+}
+
+void TestMainForm::teamPickerRebuildsOnlyTheTeamSchedule()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    form_->selectTab(MainForm::TeamTab);
+    auto *teamPicker = form_->findChild<QComboBox *>(QStringLiteral("teamPicker"));
+    auto *rosterPicker = form_->findChild<QComboBox *>(QStringLiteral("rosterPicker"));
+    const TextTable rosterBefore = test::modelRows(*model(form_.get(), "rosterList"));
+
+    FillCounter counter(form_.get());
+    teamPicker->setFocus();
+    QTest::keyClick(teamPicker, Qt::Key_Down);  // the user picks the next team
+    QCOMPARE(teamPicker->currentIndex(), kFavoriteTeam + 1);
+
+    QCOMPARE(counter.fills("teamScheduleList"), 1);
+    for (const char *name : {"standingsList", "gamesByDateList", "rosterList", "seasonList"})
+        QVERIFY2(counter.fills(name) == 0, name);
+    QCOMPARE(rosterPicker->currentIndex(), kFavoriteTeam);
+    QVERIFY(test::sameRows(test::modelRows(*model(form_.get(), "rosterList")), rosterBefore));
+
+    Viewer reference = referenceViewer();
+    reference.fillTeamSchedule(kFavoriteTeam + 1);
+    QVERIFY(test::sameRows(test::modelRows(*model(form_.get(), "teamScheduleList")), reference.teamScheduleList));
+
+    // A change made by the program itself is not a choice.
+    teamPicker->setCurrentIndex(3);
+    QCOMPARE(counter.fills("teamScheduleList"), 1);
+}
+
+void TestMainForm::rosterPickerResetsTheSortAndRebuildsOnlyTheRoster()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    form_->selectTab(MainForm::RosterTab);
+    QTableView *roster = list(form_.get(), "rosterList");
+    auto *rosterPicker = form_->findChild<QComboBox *>(QStringLiteral("rosterPicker"));
+    auto *teamPicker = form_->findChild<QComboBox *>(QStringLiteral("teamPicker"));
+    clickHeader(roster, ColumnWeight);
+    clickHeader(roster, ColumnWeight);  // descending by weight
+
+    FillCounter counter(form_.get());
+    rosterPicker->setFocus();
+    QTest::keyClick(rosterPicker, Qt::Key_Up);
+    QCOMPARE(rosterPicker->currentIndex(), kFavoriteTeam - 1);
+    QCOMPARE(counter.fills("rosterList"), 1);
+    for (const char *name : {"standingsList", "gamesByDateList", "teamScheduleList", "seasonList"})
+        QVERIFY2(counter.fills(name) == 0, name);
+    QCOMPARE(teamPicker->currentIndex(), kFavoriteTeam);
+
+    // The new team comes in file order, and the sort starts over: the next
+    // tap on Wt sorts ascending.
+    Viewer reference = referenceViewer();
+    reference.chooseRosterTeam(kFavoriteTeam - 1);
+    QVERIFY(test::sameRows(test::modelRows(*roster->model()), reference.rosterList));
+    QCOMPARE(roster->horizontalHeader()->sortIndicatorSection(), -1);
+    clickHeader(roster, ColumnWeight);
+    reference.clickRosterColumn(ColumnWeight);
+    QVERIFY(test::sameRows(test::modelRows(*roster->model()), reference.rosterList));
+    QCOMPARE(roster->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+}
+
+void TestMainForm::rosterHeadersSortThroughTheViewer()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    form_->selectTab(MainForm::RosterTab);
+    QTableView *roster = list(form_.get(), "rosterList");
+    Viewer reference = referenceViewer();
+    reference.fillRosterList(kFavoriteTeam);
+    const TextTable fileOrder = reference.rosterList;
+
+    // Player, Player again (reversed), then "#" (ascending, as text), then Wt three times.
+    const int taps[] = {ColumnPlayer, ColumnPlayer, ColumnNumber, ColumnWeight, ColumnWeight, ColumnWeight};
+    for (int column : taps) {
+        clickHeader(roster, column);
+        reference.clickRosterColumn(column);
+        QVERIFY(test::sameRows(test::modelRows(*roster->model()), reference.rosterList));
+        QVERIFY(!test::sameRows(reference.rosterList, fileOrder) || column == ColumnNumber);
+        QCOMPARE(roster->horizontalHeader()->sortIndicatorSection(), column);
+        QCOMPARE(roster->horizontalHeader()->sortIndicatorOrder(),
+                 reference.rosterSort.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    }
+}
+
+void TestMainForm::dayStepping_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("<") << int(MainForm::TodayTab) << QStringList{"<"} << "02/14/2004";
+    QTest::newRow("> >") << int(MainForm::TodayTab) << QStringList{">", ">"} << "02/17/2004";
+    QTest::newRow("> then < comes back") << int(MainForm::TodayTab) << QStringList{">", "<"} << "02/15/2004";
+    QTest::newRow("Alt+Left") << int(MainForm::TodayTab) << QStringList{"Alt+Left"} << "02/14/2004";
+    QTest::newRow("Alt+Right x3") << int(MainForm::TodayTab) << QStringList{"Alt+Right", "Alt+Right", "Alt+Right"}
+                                  << "02/18/2004";
+    QTest::newRow("Alt+Right on Standings") << int(MainForm::StandingsTab) << QStringList{"Alt+Right"} << "02/15/2004";
+    QTest::newRow("Alt+Left on Season") << int(MainForm::SeasonTab) << QStringList{"Alt+Left"} << "02/15/2004";
+}
+
+void TestMainForm::dayStepping()
+{
+    QFETCH(int, tab);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, caption);
+    form_ = startForm();
+    QVERIFY(form_);
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    form_->selectTab(tab);
+    auto *back = form_->findChild<QPushButton *>(QStringLiteral("dayBack"));
+    auto *forward = form_->findChild<QPushButton *>(QStringLiteral("dayForward"));
+    FillCounter counter(form_.get());
+    int stepsTaken = 0;
+    for (const QString &step : steps) {
+        if (step == QLatin1String("<") || step == QLatin1String(">")) {
+            QTest::mouseClick(step == QLatin1String("<") ? back : forward, Qt::LeftButton);
+            ++stepsTaken;
+        } else {
+            QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : form_.get();
+            QTest::keyClick(target, step == QLatin1String("Alt+Left") ? Qt::Key_Left : Qt::Key_Right, Qt::AltModifier);
+            stepsTaken += tab == MainForm::TodayTab;
+        }
+        QVERIFY(!QApplication::overrideCursor());
+    }
+    QCOMPARE(form_->findChild<QLabel *>(QStringLiteral("dateCaption"))->text(), caption);
+    QCOMPARE(counter.fills("gamesByDateList"), stepsTaken);
+    for (const char *name : {"standingsList", "teamScheduleList", "rosterList", "seasonList"})
+        QVERIFY2(counter.fills(name) == 0, name);
+
+    Viewer reference = referenceViewer();
+    reference.chooseDay(dayNumber(QDate::fromString(caption, QStringLiteral("MM/dd/yyyy"))));
+    QVERIFY(test::sameRows(test::modelRows(*model(form_.get(), "gamesByDateList")), reference.gamesByDateList));
+}
+
+void TestMainForm::popupCalendarChoosesADay()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    form_->selectTab(MainForm::TodayTab);
+    auto *calendarButton = form_->findChild<QPushButton *>(QStringLiteral("calendarButton"));
+    auto *caption = form_->findChild<QLabel *>(QStringLiteral("dateCaption"));
+    FillCounter counter(form_.get());
+
+    QTest::mouseClick(calendarButton, Qt::LeftButton);
+    auto *popup = form_->findChild<QCalendarWidget *>(QStringLiteral("popupCalendar"));
+    QVERIFY(popup);
+    QVERIFY(popup->isVisible());
+    QVERIFY(popup->window()->windowFlags().testFlag(Qt::Popup));
+    QCOMPARE(popup->selectedDate(), QDate(2004, 2, 15));
+
+    // Browsing to the next month chooses nothing.
+    QTableView *days = popup->findChild<QTableView *>();
+    QVERIFY(days);
+    QTest::keyClick(days, Qt::Key_PageDown);
+    QCOMPARE(popup->monthShown(), 3);
+    QCOMPARE(caption->text(), QStringLiteral("02/15/2004"));
+    QCOMPARE(counter.fills("gamesByDateList"), 0);
+    QVERIFY(popup->isVisible());
+
+    // Enter chooses the day under the cursor.
+    QTest::keyClick(days, Qt::Key_Return);
+    QCOMPARE(caption->text(), popup->selectedDate().toString(QStringLiteral("MM/dd/yyyy")));
+    QCOMPARE(popup->selectedDate().month(), 3);
+    QVERIFY(!popup->isVisible());
+    QCOMPARE(counter.fills("gamesByDateList"), 1);
+    Viewer reference = referenceViewer();
+    reference.chooseDay(dayNumber(popup->selectedDate()));
+    QVERIFY(test::sameRows(test::modelRows(*model(form_.get(), "gamesByDateList")), reference.gamesByDateList));
+
+    // The same popup opens again, on the day the buttons have moved to.
+    const QDate chosen = popup->selectedDate();
+    form_->findChild<QPushButton *>(QStringLiteral("dayBack"))->click();
+    form_->findChild<QPushButton *>(QStringLiteral("dayBack"))->click();
+    QTest::mouseClick(calendarButton, Qt::LeftButton);
+    QCOMPARE(form_->findChildren<QCalendarWidget *>(QStringLiteral("popupCalendar")).size(), 1);
+    QVERIFY(popup->isVisible());
+    QCOMPARE(popup->selectedDate(), chosen.addDays(-2));
+
+    // Leaving it without a choice changes nothing.
+    const int fills = counter.fills("gamesByDateList");
+    QTest::keyClick(days, Qt::Key_Escape);
+    QVERIFY(!popup->isVisible());
+    QCOMPARE(caption->text(), chosen.addDays(-2).toString(QStringLiteral("MM/dd/yyyy")));
+    QCOMPARE(counter.fills("gamesByDateList"), fills);
+}
+
+void TestMainForm::calendarDialogIsSingleAndChangesNothing()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    const QString title = QLatin1String(app::kCalendarDialogTitle);
+    QAction *calendar = menuAction(form_.get(), QStringLiteral("Tools"), QStringLiteral("Calendar"));
+    QVERIFY(calendar);
+    FillCounter counter(form_.get());
+
+    calendar->trigger();
+    QCOMPARE(windowsTitled(title).size(), 1);
+    QWidget *dialog = windowsTitled(title).first();
+    QVERIFY(dialog->isVisible());
+    calendar->trigger();
+    QCOMPARE(windowsTitled(title), QList<QWidget *>{dialog});
+
+    // A day chosen in it is only looked at.
+    auto *days = dialog->findChild<QCalendarWidget *>()->findChild<QTableView *>();
+    QTest::keyClick(days, Qt::Key_PageDown);
+    QTest::keyClick(days, Qt::Key_Return);
+    QCOMPARE(form_->findChild<QLabel *>(QStringLiteral("dateCaption"))->text(), QStringLiteral("02/15/2004"));
+    QCOMPARE(counter.fills("gamesByDateList"), 0);
+
+    // Cancel hides it, and it comes back as it was.
+    auto *buttons = dialog->findChild<QDialogButtonBox *>();
+    QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(windowsTitled(title), QList<QWidget *>{dialog});
+    QVERIFY(!dialog->isVisible());
+    calendar->trigger();
+    QCOMPARE(windowsTitled(title), QList<QWidget *>{dialog});
+    QVERIFY(dialog->isVisible());
+
+    // OK ends it; the next choice makes a new one.
+    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(windowsTitled(title).isEmpty());
+    calendar->trigger();
+    QCOMPARE(windowsTitled(title).size(), 1);
+    QVERIFY(windowsTitled(title).first()->isVisible());
+}
+
+void TestMainForm::closingEndsTheChildWindows_data()
+{
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::newRow("close button") << false;
+    QTest::newRow("Ctrl+Q") << true;
+}
+
+void TestMainForm::closingEndsTheChildWindows()
+{
+    QFETCH(bool, byKeyboard);
+    form_ = startForm();
+    QVERIFY(form_);
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    form_->selectTab(MainForm::TodayTab);
+    QTest::mouseClick(form_->findChild<QPushButton *>(QStringLiteral("calendarButton")), Qt::LeftButton);
+    auto *popup = form_->findChild<QCalendarWidget *>(QStringLiteral("popupCalendar"));
+    QVERIFY(popup && popup->isVisible());
+    if (byKeyboard) {
+        // A key press while the popup is up belongs to the popup.
+        popup->window()->hide();
+    }
+    menuAction(form_.get(), QStringLiteral("Tools"), QStringLiteral("Calendar"))->trigger();
+    const QString title = QLatin1String(app::kCalendarDialogTitle);
+    QCOMPARE(windowsTitled(title).size(), 1);
+
+    if (byKeyboard) {
+        QApplication::setActiveWindow(form_.get());
+        QTest::keyClick(form_.get(), Qt::Key_Q, Qt::ControlModifier);
+    } else {
+        QVERIFY(form_->close());
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!form_->isVisible());
+    QVERIFY(!popup->isVisible());
+    QVERIFY(windowsTitled(title).isEmpty());
+}
+
+void TestMainForm::escapeAndMinimiseDoNotEndTheProgram()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    menuAction(form_.get(), QStringLiteral("Tools"), QStringLiteral("Calendar"))->trigger();
+    QApplication::setActiveWindow(form_.get());
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form_.get(), Qt::Key_Escape);
+    QVERIFY(form_->isVisible());
+    form_->showMinimized();
+    QCoreApplication::processEvents();
+    QVERIFY(form_->isVisible());
+    QVERIFY(form_->isMinimized());
+    QCOMPARE(windowsTitled(QLatin1String(app::kCalendarDialogTitle)).size(), 1);
+}
+
+QTEST_MAIN(TestMainForm)
+#include "tst_main_form.moc"

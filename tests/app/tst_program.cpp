@@ -1,0 +1,122 @@
+// The built program, started as the user starts it.
+
+#include <QDir>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app_test_support.h"
+#include "settings_store.h"
+#include "single_instance.h"
+
+using namespace hoopdeck;
+
+namespace {
+
+const QString kProgram = QStringLiteral(HOOPDECK_BIN_DIR "/hoopdeck");
+
+// True once a copy answers on the single-instance socket.
+bool waitUntilListening(QProcess &process, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    if (!process.waitForStarted(timeoutMs))
+        return false;
+    while (!deadline.hasExpired() && process.state() == QProcess::Running) {
+        QLocalSocket socket;
+        socket.connectToServer(app::SingleInstance::defaultServerName());
+        if (socket.waitForConnected(200))
+            return true;
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+void stop(QProcess &process)
+{
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+}
+
+} // namespace
+
+class TestProgram : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void opensOnTheSeasonAndEndsWhenAskedAfterLoading();
+    void secondStartExitsWhileTheFirstRuns();
+    void startsAfterACrashedCopy();
+
+private:
+    test::SeasonCopy season_;
+};
+
+void TestProgram::initTestCase()
+{
+    test::prepareRuntimeDir();
+    QVERIFY(QFile::exists(kProgram));
+    QVERIFY(season_.isValid());
+    test::writeSettings(season_.path(), 7);
+}
+
+void TestProgram::opensOnTheSeasonAndEndsWhenAskedAfterLoading()
+{
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOOPDECK_EXIT_WHEN_READY"), QStringLiteral("1"));
+    program.setProcessEnvironment(env);
+    program.start(kProgram, {});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+}
+
+void TestProgram::secondStartExitsWhileTheFirstRuns()
+{
+    QProcess first;
+    first.start(kProgram, {});
+    QVERIFY(waitUntilListening(first, 30000));
+
+    // The second copy gets settings that would stop it with a message if it
+    // read them: it must end before that, touching nothing.
+    QTemporaryDir otherConfig;
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), otherConfig.path());
+    second.setProcessEnvironment(env);
+    second.start(kProgram, {});
+    const bool ended = second.waitForFinished(15000);
+    stop(second);
+    QVERIFY(ended);
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(QDir(otherConfig.path()).isEmpty());
+
+    QCOMPARE(first.state(), QProcess::Running);
+    stop(first);
+}
+
+void TestProgram::startsAfterACrashedCopy()
+{
+    QProcess crashed;
+    crashed.start(kProgram, {});
+    QVERIFY(waitUntilListening(crashed, 30000));
+    crashed.kill();  // leaves its socket behind
+    QVERIFY(crashed.waitForFinished(5000));
+
+    QProcess next;
+    next.start(kProgram, {});
+    const bool listening = waitUntilListening(next, 30000);
+    const bool running = next.state() == QProcess::Running;
+    stop(next);
+    QVERIFY(listening);
+    QVERIFY(running);
+}
+
+QTEST_GUILESS_MAIN(TestProgram)
+#include "tst_program.moc"

@@ -1,0 +1,154 @@
+// The program's start before the window: the single-instance guard and the
+// two start-up messages, run in this process through the program's own
+// start routine.
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+#include "app_test_support.h"
+#include "child_windows.h"
+#include "main_form.h"
+#include "run_program.h"
+#include "settings_store.h"
+#include "single_instance.h"
+#include "start_up.h"
+
+using namespace hoopdeck;
+using hoopdeck::app::SingleInstance;
+
+namespace {
+
+// What the user saw of one message box, and whether a later start found
+// the copy that showed it.
+struct SeenMessage {
+    int boxes = 0;
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    bool laterStartFoundIt = false;
+    bool mainFormShown = false;
+};
+
+// Waits for the modal message box, notes what it shows and presses its OK.
+void answerMessageBox(SeenMessage &seen)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, &seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        for (QWidget *window : QApplication::topLevelWidgets())
+            seen.mainFormShown = seen.mainFormShown || (qobject_cast<app::MainForm *>(window) && window->isVisible());
+        if (!box)
+            return;
+        ++seen.boxes;
+        seen.caption = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        seen.buttons = box->standardButtons();
+        seen.laterStartFoundIt = SingleInstance(SingleInstance::defaultServerName()).askRunningCopyForward();
+        box->button(QMessageBox::Ok)->click();
+        poll->deleteLater();
+    });
+    poll->start(20);
+}
+
+QByteArray settingsFileBytes()
+{
+    QFile file(openSettingsStore()->fileName());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestStartUp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void startUpMessages_data();
+    void startUpMessages();
+    void aLaterStartAsksTheRunningCopyForward();
+    void noRunningCopyNoAnswer();
+};
+
+void TestStartUp::initTestCase()
+{
+    test::prepareRuntimeDir();
+}
+
+void TestStartUp::startUpMessages_data()
+{
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QString>("message");
+    const QString notInstalled = QString::fromLatin1(kNotInstalledMessage);
+    const QString wrongSeason = QString::fromLatin1(kVersionMismatchMessage);
+    QTest::newRow("no Install value") << "no install" << notInstalled;
+    QTest::newRow("season of 2004-05") << "2004" << wrongSeason;
+    QTest::newRow("no Season.dat") << "no season" << wrongSeason;
+    QTest::newRow("first game unreadable") << "garbage" << wrongSeason;
+}
+
+void TestStartUp::startUpMessages()
+{
+    QFETCH(QString, problem);
+    QFETCH(QString, message);
+    test::SeasonCopy season;
+    QVERIFY(season.isValid());
+    test::writeSettings(season.path(), 4);
+    if (problem == QLatin1String("no install"))
+        test::removeInstall();
+    else if (problem == QLatin1String("2004"))
+        QVERIFY(season.rewriteFirstGame("10/28/2004 19:00,13,20"));
+    else if (problem == QLatin1String("no season"))
+        QVERIFY(QFile::remove(season.path() + QStringLiteral("/Season.dat")));
+    else
+        QVERIFY(season.rewriteFirstGame("Tuesday,13,20"));
+    const QByteArray settingsBefore = settingsFileBytes();
+
+    SeenMessage seen;
+    answerMessageBox(seen);
+    QCOMPARE(app::RunHoopdeck(), 0);
+
+    QCOMPARE(seen.boxes, 1);
+    QCOMPARE(seen.text, message);
+    QCOMPARE(seen.caption, QStringLiteral("Hoopdeck"));
+    QCOMPARE(seen.icon, QMessageBox::Critical);
+    QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(seen.laterStartFoundIt);
+    QVERIFY(!seen.mainFormShown);
+    QCOMPARE(settingsFileBytes(), settingsBefore);
+    // The guard ends with the program: a start after this one runs.
+    QVERIFY(!SingleInstance(SingleInstance::defaultServerName()).askRunningCopyForward());
+}
+
+void TestStartUp::aLaterStartAsksTheRunningCopyForward()
+{
+    const QString name = SingleInstance::defaultServerName();
+    SingleInstance first(name);
+    QVERIFY(first.listen());
+    QSignalSpy forward(&first, &SingleInstance::comeForwardRequested);
+    SingleInstance second(name);
+    QVERIFY(second.askRunningCopyForward());
+    QVERIFY(forward.wait(5000));
+    QCOMPARE(forward.count(), 1);
+}
+
+void TestStartUp::noRunningCopyNoAnswer()
+{
+    const QString name = SingleInstance::defaultServerName();
+    QVERIFY(!SingleInstance(name).askRunningCopyForward());
+    // The name is per user.
+    QVERIFY(name.contains(QLatin1String("Hoopdeck-")));
+    QVERIFY(!name.endsWith(QLatin1Char('-')));
+}
+
+QTEST_MAIN(TestStartUp)
+#include "tst_start_up.moc"

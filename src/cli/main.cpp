@@ -225,7 +225,7 @@ int Cli::run(const QStringList &arguments)
     if (command == QLatin1String("standings")) {
         viewer->loadStandings();
         if (tsv) {
-            out << standingsTitle(viewer->seasonLabel) << '\n';
+            printTsvRow(out, {standingsTitle(viewer->seasonLabel)});
             printTsv(out, viewer->standingsList, int(standingsColumns().size()));
         } else {
             out << standingsTitle(viewer->seasonLabel).trimmed() << "\n\n";

@@ -1,0 +1,251 @@
+// hoopdeck-cli run as a user or a script would: install the bundled season
+// into a fresh home, then read the printed rows and the exit codes.
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+    QStringList lines() const { return out.split('\n', Qt::SkipEmptyParts); }
+};
+
+// A home of its own: settings and data folders nobody else uses.
+struct Home {
+    QTemporaryDir dir;
+    QString path(const QString &name) const { return dir.filePath(name); }
+};
+
+Run run(const Home &home, const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", home.path("config"));
+    env.insert("XDG_DATA_HOME", home.path("data"));
+    env.insert("HOOPDECK_TODAY", "02/15/2004");
+    env.insert("LC_ALL", "C.UTF-8");
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(HOOPDECK_BIN_DIR "/hoopdeck-cli"), arguments);
+    Run result;
+    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
+        result.exitCode = process.exitCode();
+        result.out = QString::fromUtf8(process.readAllStandardOutput());
+        result.err = QString::fromUtf8(process.readAllStandardError());
+    }
+    return result;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// Minutes after midnight of a shown time such as 7:30p or 12:15a.
+int minutesOf(const QString &time)
+{
+    static const QRegularExpression re(QStringLiteral("^(\\d{1,2}):(\\d\\d)([ap])$"));
+    const QRegularExpressionMatch m = re.match(time);
+    return m.hasMatch() ? (m.captured(1).toInt() % 12 + (m.captured(3) == "p" ? 12 : 0)) * 60 + m.captured(2).toInt() : -1;
+}
+} // namespace
+
+class CliTest : public QObject {
+    Q_OBJECT
+    Home installed;
+    Run run(const QStringList &arguments) { return ::run(installed, arguments); }
+
+private slots:
+    void initTestCase() { QCOMPARE(::run(installed, {"install"}).exitCode, 0); }
+
+    void standings()
+    {
+        const QStringList lines = run({"--tsv", "standings"}).out.split('\n');
+        QCOMPARE(lines.size(), 1 + 33 + 1);  // title, rows, nothing after the last line end
+        QCOMPARE(lines.first(), "   2003-04 NBA Standings   ");
+        static const QRegularExpression teamRow(QStringLiteral("^[A-Z][^\\t]+\\t\\d+\\t\\d+\\t[^\\t]+\\t(\\.\\d{3}|1000)$"));
+        for (int row = 0; row < 33; ++row) {
+            if (row == 0 || row == 8 || row == 17 || row == 25)
+                QCOMPARE(lines.at(row + 1), "\t\t\t\t");
+            else
+                QVERIFY2(teamRow.match(lines.at(row + 1)).hasMatch(), qPrintable(lines.at(row + 1)));
+        }
+        QCOMPARE(lines.at(2), "New Jersey\t47\t35\t-\t.573");
+
+        // For a person: the division names stand over the four groups.
+        QStringList divisions;
+        for (const QString &line : run({"standings"}).lines()) {
+            if (!line.contains(' '))
+                divisions.append(line);
+        }
+        QCOMPARE(divisions, (QStringList{"Atlantic", "Central", "Midwest", "Pacific"}));
+    }
+
+    void seasonAndZoneChange()
+    {
+        Home pacific;
+        QCOMPARE(::run(pacific, {"install"}).exitCode, 0);
+        const QStringList eastern = ::run(pacific, {"--tsv", "season"}).lines();
+        QFile file(QStringLiteral(HOOPDECK_SEASON_DIR "/Season.dat"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(eastern.size(), int(file.readAll().count('\n')));
+        QCOMPARE(eastern.first(), "10/28\tMiami @ Philadelphia\t7:00p");
+
+        QCOMPARE(::run(pacific, {"settings", "--zone", "4"}).exitCode, 0);
+        const QStringList shifted = ::run(pacific, {"season", "--tsv"}).lines();
+        QCOMPARE(shifted.size(), eastern.size());
+        for (int row = 0; row < eastern.size(); ++row) {
+            const QStringList before = eastern.at(row).split('\t'), after = shifted.at(row).split('\t');
+            QCOMPARE(after.mid(0, 2), before.mid(0, 2));  // same date, same game
+            QCOMPARE(minutesOf(after.at(2)), (minutesOf(before.at(2)) - 180 + 1440) % 1440);
+        }
+    }
+
+    void settingsKeepWhatIsNotGiven()
+    {
+        Home home;
+        QCOMPARE(::run(home, {"install"}).exitCode, 0);
+        QCOMPARE(::run(home, {"--tsv", "settings"}).lines(),
+                 (QStringList{"Team\t0\tAtlanta", "Index\t11\tGMT-5 Eastern US", "OffSet\t0", "Server\t127.0.0.1"}));
+        QCOMPARE(::run(home, {"settings", "--zone", "4"}).exitCode, 0);
+        const QStringList expected{"Team\t1\tBoston", "Index\t4\tGMT-8 Pacific US", "OffSet\t-3", "Server\t127.0.0.1"};
+        QCOMPARE(::run(home, {"settings", "--team", "boston", "--tsv"}).lines(), expected);
+        QCOMPARE(::run(home, {"--tsv", "settings"}).lines(), expected);
+    }
+
+    void team()
+    {
+        const Run r = run({"--tsv", "team", "Boston"});
+        QCOMPARE(r.exitCode, 0);
+        // The Season list's games of Boston, in its order, seen from Boston's side.
+        QStringList fromSeason;
+        for (const QString &line : run({"--tsv", "season"}).lines()) {
+            const QStringList cells = line.split('\t'), teams = cells.at(1).split(" @ ");
+            if (teams.contains("Boston"))
+                fromSeason.append(cells.at(0) + (teams.at(0) == "Boston" ? "\t @ " + teams.at(1) : "\t vs " + teams.at(0))
+                                  + "\t" + cells.at(2));
+        }
+        QCOMPARE(r.lines(), fromSeason);
+        QCOMPARE(fromSeason.size(), 82);
+        QVERIFY(r.out.contains("\t @ ") && r.out.contains("\t vs ") && !r.out.contains("All-Star"));
+    }
+
+    void today()
+    {
+        const QStringList allStar{"02/15/2004", "All-Star Game @ All-Star Game\t8:00p"};
+        QCOMPARE(run({"--tsv", "today", "02/15/2004"}).lines(), allStar);
+        QCOMPARE(run({"--tsv", "today"}).lines(), allStar);  // today is HOOPDECK_TODAY
+        QCOMPARE(run({"--tsv", "today", "2/16/2004"}).lines().first(), "02/16/2004");
+        QCOMPARE(run({"--tsv", "today", "7/4/2004"}).lines(), (QStringList{"07/04/2004", "No games scheduled.\t"}));
+    }
+
+    void rosterSortedDescending()
+    {
+        QStringList unsorted = run({"--tsv", "roster", "L.A. Lakers"}).lines();
+        const Run r = run({"--tsv", "roster", "L.A. Lakers", "--sort", "Wt", "--sort", "Wt"});
+        QCOMPARE(r.exitCode, 0);
+        QStringList rows = r.lines();
+        for (int i = 1; i < rows.size(); ++i)
+            QVERIFY2(QString::compare(rows.at(i - 1).section('\t', 4), rows.at(i).section('\t', 4), Qt::CaseInsensitive) >= 0,
+                     qPrintable(rows.at(i)));
+        QVERIFY(unsorted.size() >= 10);
+        unsorted.sort();
+        rows.sort();
+        QCOMPARE(rows, unsorted);
+    }
+
+    void optionsAnywhere()
+    {
+        const Run reference = run({"--tsv", "roster", "L.A. Lakers", "--sort", "Wt"});
+        QCOMPARE(reference.exitCode, 0);
+        QCOMPARE(run({"roster", "--sort=wt", "11", "--tsv"}).out, reference.out);
+        QCOMPARE(::run(Home(), {"--install-dir=" + installed.path("data/Morvane/Hoopdeck"), "roster", "11", "--tsv",
+                                "--sort", "Wt"}).out,
+                 reference.out);
+    }
+
+    void cellsWithTabsAndLineEnds()
+    {
+        Home home;
+        const QString dir = home.path("season");
+        writeFile(dir + "/Season.dat", "10/28/2003 19:00,0,1\n");
+        writeFile(dir + "/Roster.dat", "0,1,A.\tPlayer,G,6-3,190\n0,2,B.\rC,F,6-8,230\r\n0,3,J. Ren\xe9,G,6-1,180\n");
+        const Run r = ::run(home, {"--install-dir", dir, "--tsv", "roster", "Atlanta"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.lines(), (QStringList{"1\tA. Player\tG\t6-3\t190", "2\tB. C\tF\t6-8\t230",
+                                         QStringLiteral("3\tJ. Ren\u00e9\tG\t6-1\t180")}));
+
+        // A missing standings file is an empty view, not a failure.
+        const Run standings = ::run(home, {"--install-dir", dir, "--tsv", "standings"});
+        QCOMPARE(standings.exitCode, 0);
+        QCOMPARE(standings.out, "    NBA Standings   \n");
+
+        // The title is a line of the output like any row.
+        writeFile(dir + "/Standings.dat", "\"03\t04\",Team,W,L,GB\nA\tB,1,2,3\n");
+        QCOMPARE(::run(home, {"--install-dir", dir, "--tsv", "standings"}).out,
+                 "   03 04 NBA Standings   \n\t\t\t\t\nA B\t1\t2\t3\t.333\n");
+    }
+
+    void startupFailures()
+    {
+        Run r = ::run(Home(), {"--tsv", "standings"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, "");
+        QCOMPARE(r.err.trimmed(), "Hoopdeck does not appear to be installed properly.\n\nPlease run install again.");
+        QCOMPARE(::run(Home(), {"settings", "--zone", "4"}).exitCode, 1);
+
+        r = ::run(Home(), {"install", "--from", installed.path("nowhere")});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(!r.err.isEmpty());
+
+        Home other;
+        writeFile(other.path("Season.dat"), "10/28/2004 19:00,13,20\n");
+        r = run({"--install-dir", other.dir.path(), "season"});
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.out, "");
+        QCOMPARE(r.err.trimmed(), "Hoopdeck version does not match schedule.\n\nPlease install the most current version.");
+    }
+
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no command") << QStringList{"--tsv"};
+        QTest::newRow("unknown command") << QStringList{"scores"};
+        QTest::newRow("unknown option") << QStringList{"--colour", "standings"};
+        QTest::newRow("unknown team") << QStringList{"team", "Boise"};
+        QTest::newRow("All-Star Game") << QStringList{"team", "All-Star Game"};
+        QTest::newRow("team 29") << QStringList{"roster", "29"};
+        QTest::newRow("team missing") << QStringList{"team"};
+        QTest::newRow("zone 70") << QStringList{"settings", "--zone", "70"};
+        QTest::newRow("zone 4x") << QStringList{"settings", "--zone", "4x"};
+        QTest::newRow("settings team") << QStringList{"settings", "--team", "Boise"};
+        QTest::newRow("sort with standings") << QStringList{"standings", "--sort", "Wt"};
+        QTest::newRow("sort column") << QStringList{"roster", "Boston", "--sort", "Age"};
+        QTest::newRow("2/30/2004") << QStringList{"today", "2/30/2004"};
+        QTest::newRow("not a date") << QStringList{"today", "tomorrow"};
+    }
+    void usageErrors()
+    {
+        QFETCH(QStringList, arguments);
+        const Run r = run(arguments);
+        QCOMPARE(r.exitCode, 64);
+        QCOMPARE(r.out, "");
+        QVERIFY(r.err.contains("Usage:"));
+    }
+
+    void help()
+    {
+        const Run r = ::run(Home(), {"--help"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains("Usage:"));
+        QCOMPARE(r.err, "");
+    }
+};
+
+QTEST_GUILESS_MAIN(CliTest)
+#include "tst_cli.moc"

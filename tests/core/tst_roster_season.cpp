@@ -1,0 +1,101 @@
+// Roster.dat into RosterTable; Season.dat into ScheduleTable and the Season list.
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "roster.h"
+#include "season.h"
+#include "table_text.h"
+
+using namespace hoopdeck;
+
+class RosterSeasonTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+private slots:
+    void roster_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("cells as written") << QByteArray("0,8,A. Player,G,6-3,190\n")
+                                          << QStringList{"0|8|A. Player|G|6-3|190"};
+        QTest::newRow("CRLF: Wt clean") << QByteArray("0,8,A,G,6-3,190\r\n1,4,B,F,6-8,230\r\n")
+                                        << QStringList{"0|8|A|G|6-3|190", "1|4|B|F|6-8|230"};
+        QTest::newRow("doubled comma moves fields up") << QByteArray("0,,A. Player,G,6-3,190")
+                                                       << QStringList{"0|A. Player|G|6-3|190|"};
+        QTest::newRow("seventh field ignored") << QByteArray("0,8,A,G,6-3,190,x\n") << QStringList{"0|8|A|G|6-3|190"};
+        QTest::newRow("short line") << QByteArray("3,12\n") << QStringList{"3|12||||"};
+        QTest::newRow("empty file") << QByteArray() << QStringList();
+        QTest::newRow("blank lines add no row") << QByteArray("\n0,1,A,G,6-1,180\n\r\n\n") << QStringList{"0|1|A|G|6-1|180"};
+        QTest::newRow("Latin-1") << QByteArray("5,9,Z. Planini\xe6,G,6-7,195")
+                                 << QStringList{QStringLiteral("5|9|Z. Planini\u00e6|G|6-7|195")};
+        QTest::newRow("file order kept") << QByteArray("5,1,E,G,1,1\n3,2,C,G,1,1\n")
+                                         << QStringList{"5|1|E|G|1|1", "3|2|C|G|1|1"};
+    }
+    void roster()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, rows);
+        TextTable table;
+        table.appendRow({"stale"});  // every load replaces the table
+        QVERIFY(loadRoster(writeDataFile(dir.path(), "Roster.dat", bytes), table));
+        QCOMPARE(tableLines(table), rows);
+    }
+
+    void rosterMissingFile()
+    {
+        TextTable table;
+        table.appendRow({"stale"});
+        QVERIFY(!loadRoster(dir.filePath("Missing.dat"), table));
+        QCOMPARE(table.count(), 0);
+    }
+
+    void season_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QStringList>("schedule");
+        QTest::addColumn<QStringList>("season");
+        const QStringList game{"10/28/2003 19:30|9|5"};
+        QTest::newRow("Eastern") << QByteArray("10/28/2003 19:30,9,5\n") << 0 << game
+                                 << QStringList{"10/28|Indiana @ Denver|7:30p"};
+        QTest::newRow("Pacific: date stays") << QByteArray("10/28/2003 19:30,9,5\r\n") << -3 << game
+                                             << QStringList{"10/28|Indiana @ Denver|4:30p"};
+        QTest::newRow("All-Star Game") << QByteArray("2/15/2004 20:00,-1,-1") << 0 << QStringList{"2/15/2004 20:00|-1|-1"}
+                                       << QStringList{"02/15|All-Star Game @ All-Star Game|8:00p"};
+        QTest::newRow("one-character date: no Season row") << QByteArray("x,1,2\n10/29/2003 19:00,1,2\n") << 0
+                                                           << QStringList{"x|1|2", "10/29/2003 19:00|1|2"}
+                                                           << QStringList{"10/29|Boston @ Chicago|7:00p"};
+        QTest::newRow("doubled comma") << QByteArray("10/28/2003 19:30,,5\n") << 0 << QStringList{"10/28/2003 19:30|5|"}
+                                       << QStringList{"10/28|Denver @ Atlanta|7:30p"};
+        QTest::newRow("no team names") << QByteArray("10/28/2003 19:30,29,-2\n") << 0
+                                       << QStringList{"10/28/2003 19:30|29|-2"} << QStringList{"10/28| @ |7:30p"};
+        QTest::newRow("unreadable date") << QByteArray("13/45/2003 19:00,1,2\n") << 0
+                                         << QStringList{"13/45/2003 19:00|1|2"} << QStringList{"|Boston @ Chicago|"};
+        QTest::newRow("blank lines add no row") << QByteArray("\n10/28/2003 19:30,9,5\n\n") << 0 << game
+                                                << QStringList{"10/28|Indiana @ Denver|7:30p"};
+    }
+    void season()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, offset);
+        QFETCH(QStringList, schedule);
+        QFETCH(QStringList, season);
+        TextTable scheduleTable, seasonList;
+        const QString path = writeDataFile(dir.path(), "Season.dat", bytes);
+        QVERIFY(loadSeason(path, {offset, offset == -3 ? 4 : 11}, scheduleTable, seasonList));
+        QCOMPARE(tableLines(scheduleTable), schedule);
+        QCOMPARE(tableLines(seasonList), season);
+    }
+
+    void seasonMissingFile()
+    {
+        TextTable scheduleTable, seasonList;
+        QVERIFY(!loadSeason(dir.filePath("Missing.dat"), {}, scheduleTable, seasonList));
+        QCOMPARE(scheduleTable.count() + seasonList.count(), 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(RosterSeasonTest)
+#include "tst_roster_season.moc"

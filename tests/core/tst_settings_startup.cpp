@@ -1,0 +1,211 @@
+// The settings store, the install folder and its data paths, the season check
+// at start and the install step.
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <optional>
+
+#include "install.h"
+#include "settings_choice.h"
+#include "settings_store.h"
+#include "start_up.h"
+#include "table_text.h"
+
+using namespace hoopdeck;
+
+// A store that keeps each value's type, as the registry does.
+static QSettings::SettingsMap typedValues;
+static bool readTyped(QIODevice &, QSettings::SettingsMap &map)
+{
+    map = typedValues;
+    return true;
+}
+static bool writeTyped(QIODevice &, const QSettings::SettingsMap &map)
+{
+    typedValues = map;
+    return true;
+}
+
+class SettingsStartupTest : public QObject {
+    Q_OBJECT
+    std::optional<QTemporaryDir> dir;  // a fresh one for every test
+    int seasons = 0;
+
+    QString iniPath() const { return dir->filePath("Hoopdeck.ini"); }
+    // A folder whose Season.dat starts with the given line.
+    QString seasonDir(const QByteArray &firstLine)
+    {
+        const QString season = dir->filePath(QStringLiteral("season%1").arg(++seasons));
+        QDir().mkpath(season);
+        writeDataFile(season, "Season.dat", firstLine + "\n10/29/2003 19:00,1,2\n");
+        return season;
+    }
+
+private slots:
+    void init() { QVERIFY(dir.emplace().isValid()); }
+
+    void load_data()
+    {
+        QTest::addColumn<QStringList>("stored");  // name=value
+        QTest::addColumn<bool>("complete");
+        QTest::addColumn<QList<int>>("values");   // OffSet, Team, Index
+        QTest::newRow("nothing stored") << QStringList() << false << QList<int>{0, 0, 11};
+        QTest::newRow("all three") << QStringList{"OffSet=-3", "Team=1", "Index=4"} << true << QList<int>{-3, 1, 4};
+        QTest::newRow("Team missing") << QStringList{"OffSet=-3", "Index=4"} << false << QList<int>{-3, 0, 11};
+        QTest::newRow("Index missing") << QStringList{"OffSet=2", "Team=5"} << false << QList<int>{2, 5, 11};
+        QTest::newRow("OffSet missing: nothing read") << QStringList{"Team=5", "Index=4"} << false << QList<int>{0, 0, 11};
+        QTest::newRow("+3") << QStringList{"OffSet=+3", "Team=0", "Index=14"} << true << QList<int>{3, 0, 14};
+        QTest::newRow("' -4'") << QStringList{"OffSet= -4", "Team=0", "Index=3"} << true << QList<int>{-4, 0, 3};
+        QTest::newRow("no digits") << QStringList{"OffSet=abc", "Team=0", "Index=11"} << true << QList<int>{0, 0, 11};
+    }
+    void load()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(bool, complete);
+        QFETCH(QList<int>, values);
+        QSettings store(iniPath(), QSettings::IniFormat);
+        for (const QString &value : stored)
+            store.setValue(value.section('=', 0, 0), value.section('=', 1));
+        Settings settings;
+        QCOMPARE(LoadSettings(store, settings), complete);
+        QCOMPARE((QList<int>{settings.zoneOffsetHours, settings.favoriteTeam, settings.zoneIndex}), values);
+        QCOMPARE(settings.server, "127.0.0.1");
+    }
+
+    void saveAndLoadAgain()
+    {
+        // Options > Save with "GMT-8 Pacific US" and Boston.
+        Settings settings;
+        QSettings store(iniPath(), QSettings::IniFormat);
+        QVERIFY(saveChoice(store, settings, {1, 4, QStringLiteral("data.example.org:8080")}));
+        QSettings reread(iniPath(), QSettings::IniFormat);
+        QCOMPARE(reread.value("OffSet").toString(), "-3");
+        QCOMPARE(reread.value("Index").toInt(), 4);
+        QCOMPARE(reread.value("Team").toInt(), 1);
+
+        // A choice left out keeps what is stored.
+        Settings loaded;
+        QVERIFY(LoadSettings(reread, loaded));
+        QVERIFY(saveChoice(reread, loaded, {7, std::nullopt, std::nullopt}));
+        Settings again;
+        QVERIFY(LoadSettings(reread, again));
+        QCOMPARE((QList<int>{again.zoneOffsetHours, again.favoriteTeam, again.zoneIndex}), (QList<int>{-3, 7, 4}));
+        QCOMPARE(again.server, "data.example.org:8080");
+    }
+
+    void saveKeepsValueTypes()
+    {
+        const QSettings::Format typed = QSettings::registerFormat("typed", readTyped, writeTyped);
+        {
+            QSettings store(dir->filePath("Hoopdeck.typed"), typed);
+            Settings settings;
+            QVERIFY(saveChoice(store, settings, {1, 4, std::nullopt}));
+        }
+        QCOMPARE(typedValues.value("OffSet").typeId(), QMetaType::QString);
+        QCOMPARE(typedValues.value("Index").typeId(), QMetaType::Int);
+        QCOMPARE(typedValues.value("Team").typeId(), QMetaType::Int);
+    }
+
+    void saveReportsFailure()
+    {
+        writeDataFile(dir->path(), "plain-file", "x");  // a folder that cannot exist
+        QSettings store(dir->filePath("plain-file/Hoopdeck.ini"), QSettings::IniFormat);
+        Settings settings;
+        QVERIFY(!saveChoice(store, settings, {1, 4, std::nullopt}));
+        QCOMPARE(settings.favoriteTeam, 1);  // the choice holds for the rest of the run
+    }
+
+    void installDir()
+    {
+        QSettings store(iniPath(), QSettings::IniFormat);
+        QVERIFY(!ReadInstallDir(store));
+        store.setValue("Install", "/opt/hoopdeck");
+        const std::optional<DataPaths> paths = ReadInstallDir(store);
+        QVERIFY(paths);
+        QCOMPARE((QStringList{paths->standings, paths->roster, paths->season}),
+                 (QStringList{"/opt/hoopdeck/Standings.dat", "/opt/hoopdeck/Roster.dat", "/opt/hoopdeck/Season.dat"}));
+        QCOMPARE(dataPathsFor("/opt/hoopdeck/").season, "/opt/hoopdeck//Season.dat");  // used as it is
+    }
+
+    void scheduleVersion_data()
+    {
+        QTest::addColumn<QByteArray>("firstLine");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("2003") << QByteArray("10/28/2003 19:00,13,20") << true;
+        QTest::newRow("2004") << QByteArray("10/28/2004 19:00,13,20") << false;
+        QTest::newRow("1903") << QByteArray("10/28/1903 19:00,1,2") << true;
+        QTest::newRow("2103") << QByteArray("10/28/2103 19:00,1,2") << true;
+        QTest::newRow("leading commas") << QByteArray(",,10/28/2003 19:00,1,2") << true;
+        QTest::newRow("leading commas, 2004") << QByteArray(",,10/28/2004 19:00,1,2") << false;
+        QTest::newRow("no time") << QByteArray("1/1/2003,1,2") << true;
+        QTest::newRow("CRLF") << QByteArray("10/28/2003 19:00,1,2\r") << true;
+        QTest::newRow("two-digit year") << QByteArray("10/28/03 19:00,1,2") << false;
+        QTest::newRow("before 1601") << QByteArray("10/28/1503 19:00,1,2") << false;
+        QTest::newRow("no such day") << QByteArray("2/30/2003 19:00,1,2") << false;
+        QTest::newRow("garbage") << QByteArray("Date,vTeam,hTeam") << false;
+        QTest::newRow("empty first line") << QByteArray("") << false;
+    }
+    void scheduleVersion()
+    {
+        QFETCH(QByteArray, firstLine);
+        QFETCH(bool, accepted);
+        QCOMPARE(CheckScheduleVersion(seasonDir(firstLine) + "/Season.dat"), accepted);
+    }
+
+    void startupChecks()
+    {
+        QVERIFY(!CheckScheduleVersion(dir->filePath("Season.dat")));
+        QVERIFY(!CheckScheduleVersion(writeDataFile(dir->path(), "Empty.dat", "")));
+
+        QSettings store(iniPath(), QSettings::IniFormat);
+        StartupCheck check = runStartupChecks(store);
+        QCOMPARE(check.result, StartupCheck::NotInstalled);
+        QCOMPARE(check.message(), "Hoopdeck does not appear to be installed properly.\n\nPlease run install again.");
+
+        // A folder without data files passes the install check; the season check catches it.
+        store.setValue("Install", dir->filePath("nothing-here"));
+        check = runStartupChecks(store);
+        QCOMPARE(check.result, StartupCheck::WrongSeason);
+        QCOMPARE(check.message(), "Hoopdeck version does not match schedule.\n\nPlease install the most current version.");
+
+        const QString good = seasonDir("10/28/2003 19:00,1,2");
+        check = runStartupChecks(store, good);  // the folder given for this run wins
+        QCOMPARE(check.result, StartupCheck::Ok);
+        QCOMPARE(check.message(), QString());
+        QCOMPARE(check.paths.season, good + "/Season.dat");
+    }
+
+    void installCopiesOnlyMissingFiles()
+    {
+        const QString source = QStringLiteral(HOOPDECK_SEASON_DIR);
+        const QString target = dir->filePath("data/Morvane/Hoopdeck");
+        QDir().mkpath(target);
+        writeDataFile(target, "Standings.dat", "mine\n");
+        QSettings store(iniPath(), QSettings::IniFormat);
+
+        InstallResult result = installSeason(source, target, store);
+        QVERIFY2(result.ok, qPrintable(result.message));
+        QCOMPARE(result.copied, 3);
+        QCOMPARE(store.value("Install").toString(), target);
+        for (const char *name : {"Standings.dat", "Roster.dat", "Season.dat", "SOURCES.md"}) {
+            QFile from(source + '/' + name), to(target + '/' + name);
+            QVERIFY(from.open(QIODevice::ReadOnly) && to.open(QIODevice::ReadOnly));
+            QCOMPARE(to.readAll(), qstrcmp(name, "Standings.dat") ? from.readAll() : QByteArray("mine\n"));
+        }
+        QCOMPARE(runStartupChecks(store).result, StartupCheck::Ok);
+        QCOMPARE(installSeason(source, target, store).copied, 0);
+
+        QSettings fresh(dir->filePath("fresh.ini"), QSettings::IniFormat);
+        for (const QString &nothing : {dir->filePath("no-season"), QString()}) {
+            result = installSeason(nothing, dir->filePath("other"), fresh);
+            QVERIFY(!result.ok);
+            QVERIFY(!result.message.isEmpty());
+        }
+        QVERIFY(!fresh.contains("Install"));
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsStartupTest)
+#include "tst_settings_startup.moc"

@@ -4,11 +4,11 @@
 #include <QDialog>
 #include <QWidget>
 
+#include "help_window.h"
+
 namespace hoopdeck::app {
 
-namespace {
-
-QWidget *findWindow(const QString &title)
+QWidget *findWindowTitled(const QString &title)
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
@@ -17,6 +17,8 @@ QWidget *findWindow(const QString &title)
     }
     return nullptr;
 }
+
+namespace {
 
 void endWindow(QWidget *window)
 {
@@ -30,7 +32,7 @@ void endWindow(QWidget *window)
 
 bool BringDialogForward(const QString &title)
 {
-    QWidget *window = findWindow(title);
+    QWidget *window = findWindowTitled(title);
     if (!window)
         return false;
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
@@ -42,14 +44,15 @@ bool BringDialogForward(const QString &title)
 
 void CloseChildWindows(QWidget *popupCalendar)
 {
-    if (QWidget *download = findWindow(QLatin1String(kDownloadDialogTitle)))
+    if (QWidget *download = findWindowTitled(QLatin1String(kDownloadDialogTitle)))
         endWindow(download);
-    if (QWidget *calendar = findWindow(QLatin1String(kCalendarDialogTitle)))
+    CloseHelpViewer();
+    if (QWidget *calendar = findWindowTitled(QLatin1String(kCalendarDialogTitle)))
         endWindow(calendar);
     if (popupCalendar)
         popupCalendar->close();
     for (const char *title : {kOptionsDialogTitle, kAboutDialogTitle}) {
-        if (QWidget *window = findWindow(QLatin1String(title)))
+        if (QWidget *window = findWindowTitled(QLatin1String(title)))
             endWindow(window);
     }
 }

@@ -13,13 +13,18 @@ constexpr const char *kDownloadDialogTitle = "HDK Download";
 constexpr const char *kCalendarDialogTitle = "HDK Calendar";
 constexpr const char *kOptionsDialogTitle = "HDK Options";
 constexpr const char *kAboutDialogTitle = "About Hoopdeck";
+constexpr const char *kHelpWindowTitle = "Help";
+
+// The top-level window with exactly this title, or none.
+QWidget *findWindowTitled(const QString &title);
 
 // Shows the window with exactly this title (hidden or minimised ones too),
 // raises and activates it. False when there is none.
 bool BringDialogForward(const QString &title);
 
-// Ends every child window before the program ends: the titled dialogs in
-// their fixed order, and the popup calendar when there is one.
+// Ends every child window before the program ends: a running download
+// first, then the help window, the titled dialogs in their fixed order, and
+// the popup calendar when there is one.
 void CloseChildWindows(QWidget *popupCalendar);
 
 } // namespace hoopdeck::app

@@ -21,10 +21,14 @@
 
 #include <algorithm>
 
+#include "about_dialog.h"
 #include "calendar_dialog.h"
 #include "caption_font.h"
 #include "child_windows.h"
+#include "download_dialog.h"
 #include "game_time.h"
+#include "help_window.h"
+#include "options_dialog.h"
 #include "standings.h"
 #include "standings_page.h"
 #include "teams.h"
@@ -98,12 +102,25 @@ void MainForm::selectTab(int tab)
 void MainForm::createMenus()
 {
     fileMenu_ = menuBar()->addMenu(tr("&File"));
+    QMenu *download = fileMenu_->addMenu(tr("&Download"));
+    download->addAction(tr("&Standings"), this, [this] { openDownload(DownloadKind::Standings); });
+    download->addSeparator();
+    download->addAction(tr("&Rosters"), this, [this] { openDownload(DownloadKind::Rosters); });
+    fileMenu_->addSeparator();
     QAction *quit = fileMenu_->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setShortcutContext(Qt::ApplicationShortcut);
 
     toolsMenu_ = menuBar()->addMenu(tr("&Tools"));
+    toolsMenu_->addAction(tr("&Options"), this, &MainForm::openOptions);
+    toolsMenu_->addSeparator();
     toolsMenu_->addAction(tr("&Calendar"), this, &MainForm::openCalendarDialog);
+
+    helpMenu_ = menuBar()->addMenu(tr("&Help"));
+    QAction *help = helpMenu_->addAction(tr("&Hoopdeck"), this, [] { LaunchHelp(); });
+    help->setShortcut(QKeySequence::HelpContents);
+    helpMenu_->addSeparator();
+    helpMenu_->addAction(tr("&About"), this, &MainForm::openAbout);
 }
 
 void MainForm::createTabs()
@@ -397,6 +414,56 @@ void MainForm::openCalendarDialog()
         return;
     auto *dialog = new CalendarDialog(this);
     dialog->show();
+}
+
+void MainForm::openOptions()
+{
+    if (BringDialogForward(QLatin1String(kOptionsDialogTitle)))
+        return;
+    // The dialog's team list is a copy of the Team picker's.
+    QStringList teams;
+    for (int position = 0; position < teamPicker_->count(); ++position)
+        teams.append(teamPicker_->itemText(position));
+    auto *dialog = new OptionsDialog(teams, viewer_.settings, this);
+    dialog->show();
+}
+
+void MainForm::openAbout()
+{
+    if (BringDialogForward(QLatin1String(kAboutDialogTitle)))
+        return;
+    auto *dialog = new AboutDialog(this);
+    dialog->show();
+}
+
+void MainForm::openDownload(DownloadKind kind)
+{
+    // An open download keeps the file it was started for.
+    if (BringDialogForward(QLatin1String(kDownloadDialogTitle)))
+        return;
+    const QString path = kind == DownloadKind::Standings ? viewer_.paths.standings : viewer_.paths.roster;
+    auto *dialog = new DownloadDialog(kind, viewer_.settings.server, path, this);
+    connect(dialog, &DownloadDialog::downloaded, this, &MainForm::reloadDownloaded);
+    dialog->show();
+}
+
+void MainForm::reloadDownloaded(DownloadKind kind)
+{
+    if (kind == DownloadKind::Standings) {
+        WaitCursor wait;
+        standingsModel_->refill([this] { viewer_.loadStandings(); });
+        standingsPage_->setTitle(standingsTitle(viewer_.seasonLabel));
+        return;
+    }
+    // The roster shows the same team again, unsorted, a moment after the reload.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const int team = rosterPicker_->currentIndex();
+    viewer_.loadRoster();
+    QTimer::singleShot(100, this, [this, team] {
+        rosterModel_->refill([this, team] { viewer_.chooseRosterTeam(team); });
+        showRosterSort();
+        QGuiApplication::restoreOverrideCursor();
+    });
 }
 
 void MainForm::closeEvent(QCloseEvent *event)

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include "downloader.h"
 #include "viewer.h"
 
 class QCalendarWidget;
@@ -68,6 +69,10 @@ private:
     void showDateCaption();
     void openPopupCalendar();
     void openCalendarDialog();
+    void openOptions();
+    void openAbout();
+    void openDownload(DownloadKind kind);
+    void reloadDownloaded(DownloadKind kind);
 
     Viewer viewer_;
     bool loading_ = true;
@@ -93,9 +98,9 @@ private:
     QShortcut *dayBackShortcut_ = nullptr;
     QShortcut *dayForwardShortcut_ = nullptr;
 
-    // Later menus and items are added to these.
     QMenu *fileMenu_ = nullptr;
     QMenu *toolsMenu_ = nullptr;
+    QMenu *helpMenu_ = nullptr;
 };
 
 } // namespace hoopdeck::app

@@ -8,7 +8,6 @@
 // A one-thread HTTP server on 127.0.0.1 that answers every request with a
 // scripted reply, including the broken ones a real network produces.
 class TestHttpServer : public QObject {
-    Q_OBJECT
 public:
     enum class Mode {
         Reply,        // send reply, then close if closeAfterReply

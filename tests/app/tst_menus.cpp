@@ -1,0 +1,250 @@
+// The Options, Help, About and Download items of the main window's menus,
+// on a copy of the bundled season with a data server of the test's own.
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+#include <memory>
+
+#include "../download/test_http_server.h"
+#include "app_test_support.h"
+#include "child_windows.h"
+#include "download_dialog.h"
+#include "main_form.h"
+#include "options_dialog.h"
+#include "standings.h"
+#include "start_up.h"
+#include "viewer.h"
+
+using namespace hoopdeck;
+using hoopdeck::app::MainForm;
+
+namespace {
+
+constexpr int kFavoriteTeam = 11;
+
+QAction *menuAction(QMainWindow *form, const QStringList &path)
+{
+    QList<QAction *> actions = form->menuBar()->actions();
+    QAction *found = nullptr;
+    for (const QString &step : path) {
+        found = nullptr;
+        for (QAction *action : actions) {
+            if (action->text().remove(QLatin1Char('&')) == step)
+                found = action;
+        }
+        if (!found)
+            return nullptr;
+        actions = found->menu() ? found->menu()->actions() : QList<QAction *>();
+    }
+    return found;
+}
+
+QList<QWidget *> windowsTitled(const QString &title)
+{
+    QList<QWidget *> found;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->windowTitle() == title && window->isVisible())
+            found.append(window);
+    }
+    return found;
+}
+
+QAbstractItemModel *model(QWidget *form, const char *name)
+{
+    return form->findChild<QTableView *>(QLatin1String(name))->model();
+}
+
+QByteArray seasonFile(const char *name)
+{
+    QFile f(QStringLiteral(HOOPDECK_SEASON_DIR "/") + QLatin1String(name));
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+} // namespace
+
+class TestMenus : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::SeasonCopy> season_;
+    DataPaths paths_;
+    TestHttpServer server_;
+
+    std::unique_ptr<MainForm> startForm()
+    {
+        auto form = std::make_unique<MainForm>(paths_);
+        QSignalSpy ready(form.get(), &MainForm::loadingFinished);
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()) || !ready.wait(10000))
+            return nullptr;
+        return form;
+    }
+
+private slots:
+    void initTestCase() { test::prepareRuntimeDir(); }
+
+    void init()
+    {
+        season_ = std::make_unique<test::SeasonCopy>();
+        QVERIFY(season_->isValid());
+        test::writeSettings(season_->path(), kFavoriteTeam);
+        auto store = openSettingsStore();
+        store->setValue(QStringLiteral("Server"), server_.address());
+        store->sync();
+        paths_ = runStartupChecks(*store).paths;
+        server_.mode = TestHttpServer::Mode::Reply;
+    }
+
+    void cleanup()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void optionsOpenOnceAndSaveRefillsNothing()
+    {
+        auto form = startForm();
+        QVERIFY(form);
+        QAction *options = menuAction(form.get(), {QStringLiteral("Tools"), QStringLiteral("Options")});
+        QVERIFY(options);
+        options->trigger();
+        options->trigger();
+        const QList<QWidget *> dialogs = windowsTitled(QStringLiteral("HDK Options"));
+        QCOMPARE(dialogs.size(), 1);
+        auto *dialog = qobject_cast<app::OptionsDialog *>(dialogs.first());
+        QCOMPARE(dialog->teamList()->currentText(), QStringLiteral("L.A. Lakers"));
+
+        QSignalSpy teamFills(model(form.get(), "teamScheduleList"), &QAbstractItemModel::modelReset);
+        const QString shownTime = model(form.get(), "teamScheduleList")->index(0, 2).data().toString();
+        dialog->zoneList()->setCurrentIndex(4);  // GMT-8 Pacific US
+        dialog->teamList()->setCurrentIndex(1);
+        for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
+            if (b->text() == QStringLiteral("Save"))
+                b->click();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(windowsTitled(QStringLiteral("HDK Options")).isEmpty());
+        auto store = openSettingsStore();
+        QCOMPARE(store->value(QStringLiteral("OffSet")).toString(), QStringLiteral("-3"));
+        QCOMPARE(store->value(QStringLiteral("Team")).toInt(), 1);
+
+        // The lists keep their texts until they are next filled; the next fill uses the new zone.
+        QCOMPARE(teamFills.count(), 0);
+        QCOMPARE(form->findChild<QComboBox *>(QStringLiteral("teamPicker"))->currentIndex(), kFavoriteTeam);
+        QCOMPARE(model(form.get(), "teamScheduleList")->index(0, 2).data().toString(), shownTime);
+        auto *picker = form->findChild<QComboBox *>(QStringLiteral("teamPicker"));
+        emit picker->activated(kFavoriteTeam);
+        QCOMPARE(teamFills.count(), 1);
+        Viewer reference;
+        reference.paths = paths_;
+        reference.settings.zoneIndex = 4;
+        reference.settings.zoneOffsetHours = -3;
+        reference.loadSeason();
+        reference.fillTeamSchedule(kFavoriteTeam);
+        QCOMPARE(model(form.get(), "teamScheduleList")->index(0, 2).data().toString(),
+                 reference.teamScheduleList.cell(0, 2));
+        QVERIFY(reference.teamScheduleList.cell(0, 2) != shownTime);
+    }
+
+    void helpAndAboutOpenOnceAndCloseWithTheProgram()
+    {
+        auto form = startForm();
+        QVERIFY(form);
+        QAction *help = menuAction(form.get(), {QStringLiteral("Help"), QStringLiteral("Hoopdeck")});
+        QAction *about = menuAction(form.get(), {QStringLiteral("Help"), QStringLiteral("About")});
+        QVERIFY(help && about);
+        help->trigger();
+        help->trigger();
+        QCOMPARE(windowsTitled(QStringLiteral("Help")).size(), 1);
+        about->trigger();
+        QCOMPARE(windowsTitled(QStringLiteral("About Hoopdeck")).size(), 1);
+        form->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(windowsTitled(QStringLiteral("Help")).isEmpty());
+        QVERIFY(windowsTitled(QStringLiteral("About Hoopdeck")).isEmpty());
+    }
+
+    void anOpenDownloadIsBroughtForwardAndKeepsItsFile()
+    {
+        server_.mode = TestHttpServer::Mode::NeverAnswer;
+        auto form = startForm();
+        QVERIFY(form);
+        const QByteArray oldStandings = seasonFile("Standings.dat");
+        menuAction(form.get(), {QStringLiteral("File"), QStringLiteral("Download"), QStringLiteral("Standings")})->trigger();
+        menuAction(form.get(), {QStringLiteral("File"), QStringLiteral("Download"), QStringLiteral("Rosters")})->trigger();
+        const QList<QWidget *> dialogs = windowsTitled(QStringLiteral("HDK Download"));
+        QCOMPARE(dialogs.size(), 1);
+        QPointer<app::DownloadDialog> dialog = qobject_cast<app::DownloadDialog *>(dialogs.first());
+        QCOMPARE(dialog->kind(), DownloadKind::Standings);
+        // Ending the program during the transfer aborts it without a message.
+        QTRY_VERIFY(dialog->downloader().isRunning());
+        form->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!dialog);
+        QFile standings(paths_.standings);
+        QVERIFY(standings.open(QIODevice::ReadOnly));
+        QCOMPARE(standings.readAll(), oldStandings);
+    }
+
+    void standingsDownloadRedrawsTheTitle()
+    {
+        auto form = startForm();
+        QVERIFY(form);
+        QByteArray standings = seasonFile("Standings.dat");
+        standings.replace("\"2003-04\"", "\"2003-04 final\"");
+        server_.reply = TestHttpServer::ok(standings);
+        menuAction(form.get(), {QStringLiteral("File"), QStringLiteral("Download"), QStringLiteral("Standings")})->trigger();
+        auto *title = form->findChild<QLabel *>(QStringLiteral("titleCaption"));
+        QTRY_COMPARE_WITH_TIMEOUT(title->text(), standingsTitle(QStringLiteral("2003-04 final")), 10000);
+        QCOMPARE(model(form.get(), "standingsList")->rowCount(), kStandingsRowCount);
+        QVERIFY(windowsTitled(QStringLiteral("HDK Download")).isEmpty());
+        QTRY_VERIFY(!QApplication::overrideCursor());
+    }
+
+    void rosterDownloadShowsTheSameTeamUnsorted()
+    {
+        auto form = startForm();
+        QVERIFY(form);
+        auto *picker = form->findChild<QComboBox *>(QStringLiteral("rosterPicker"));
+        picker->setCurrentIndex(3);
+        emit picker->activated(3);
+        auto *rosterList = form->findChild<QTableView *>(QStringLiteral("rosterList"));
+        QTest::mouseClick(rosterList->horizontalHeader()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(rosterList->horizontalHeader()->sectionViewportPosition(4) + 5, 5));
+
+        QByteArray roster = seasonFile("Roster.dat");
+        roster.replace("\n4,", "\n3,77,Z. Newcomer,C,7-0,260\n4,");
+        server_.reply = TestHttpServer::ok(roster);
+        QSignalSpy rosterFills(model(form.get(), "rosterList"), &QAbstractItemModel::modelReset);
+        menuAction(form.get(), {QStringLiteral("File"), QStringLiteral("Download"), QStringLiteral("Rosters")})->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(rosterFills.count(), 1, 10000);
+
+        Viewer reference;
+        reference.paths = paths_;
+        reference.loadRoster();
+        reference.chooseRosterTeam(3);
+        QVERIFY(test::sameRows(test::modelRows(*model(form.get(), "rosterList")), reference.rosterList));
+        QCOMPARE(reference.rosterList.cell(reference.rosterList.count() - 1, 1), QStringLiteral("Z. Newcomer"));
+        QCOMPARE(rosterList->horizontalHeader()->sortIndicatorSection(), -1);
+        QCOMPARE(picker->currentIndex(), 3);
+        QTRY_VERIFY(!QApplication::overrideCursor());
+
+        // A second download in a row works too.
+        QVERIFY(windowsTitled(QStringLiteral("HDK Download")).isEmpty());
+        menuAction(form.get(), {QStringLiteral("File"), QStringLiteral("Download"), QStringLiteral("Rosters")})->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(rosterFills.count(), 2, 10000);
+    }
+};
+
+QTEST_MAIN(TestMenus)
+#include "tst_menus.moc"

@@ -2,12 +2,12 @@
 
 #include <QApplication>
 
+#include "app_identity.h"
 #include "run_program.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
-    QCoreApplication::setApplicationName(QStringLiteral("Hoopdeck"));
+    hoopdeck::app::setUpApplication(app);
     return hoopdeck::app::RunHoopdeck();
 }

@@ -9,7 +9,13 @@
 
 #include <cstdio>
 
+#include "about_dialog.h"
+#include "app_identity.h"
+#include "download_dialog.h"
+#include "help_window.h"
 #include "main_form.h"
+#include "options_dialog.h"
+#include "teams.h"
 #include "start_up.h"
 
 using namespace hoopdeck;
@@ -17,8 +23,7 @@ using namespace hoopdeck;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
-    QCoreApplication::setApplicationName(QStringLiteral("Hoopdeck"));
+    app::setUpApplication(app);
     QTextStream err(stderr);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 2) {
@@ -39,16 +44,32 @@ int main(int argc, char *argv[])
     app::MainForm form(check.paths);
     const char *const names[app::MainForm::TabCount] = {"standings", "today", "team", "roster", "season"};
     int failures = 0;
+    auto save = [&](QWidget &window, const char *name) {
+        QCoreApplication::processEvents();
+        const QString path = outDir.filePath(QLatin1String(name) + QStringLiteral(".png"));
+        if (!window.grab().save(path)) {
+            err << "cannot write " << path << '\n';
+            ++failures;
+        }
+    };
     QObject::connect(&form, &app::MainForm::loadingFinished, &form, [&] {
         for (int tab = 0; tab < app::MainForm::TabCount; ++tab) {
             form.selectTab(tab);
-            QCoreApplication::processEvents();
-            const QString path = outDir.filePath(QLatin1String(names[tab]) + QStringLiteral(".png"));
-            if (!form.grab().save(path)) {
-                err << "cannot write " << path << '\n';
-                ++failures;
-            }
+            save(form, names[tab]);
         }
+        // The dialogs are drawn without being shown, so none of them starts its work.
+        Settings settings;
+        LoadSettings(*openSettingsStore(), settings);
+        app::OptionsDialog options(teamChoices(), settings);
+        options.adjustSize();
+        save(options, "options");
+        app::AboutDialog about;
+        about.adjustSize();
+        save(about, "about");
+        app::HelpWindow help;
+        save(help, "help");
+        app::DownloadDialog download(DownloadKind::Standings, QString(), QString(), &form);
+        save(download, "download");
         QCoreApplication::exit(0);
     }, Qt::QueuedConnection);
     form.show();

@@ -10,11 +10,9 @@ bool readRoster(LineReader &reader, TextTable &rosterTable)
 {
     QString line;
     while (reader.readLine(line)) {
-        QStringList fields = splitFields(line, QLatin1Char(','), RosterCellCount);
+        const QStringList fields = splitRow(line, RosterCellCount);
         if (fields.isEmpty())
             continue;
-        while (fields.size() < RosterCellCount)
-            fields.append(QString());
         rosterTable.appendRow(fields);
     }
     return !reader.error();

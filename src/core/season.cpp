@@ -11,11 +11,9 @@ bool readSeason(LineReader &reader, ZoneShift zone, TextTable &scheduleTable, Te
 {
     QString line;
     while (reader.readLine(line)) {
-        QStringList fields = splitFields(line, QLatin1Char(','), ScheduleCellCount);
+        const QStringList fields = splitRow(line, ScheduleCellCount);
         if (fields.isEmpty())
             continue;
-        while (fields.size() < ScheduleCellCount)
-            fields.append(QString());
         const QString &date = fields.at(ScheduleDate);
         if (date.size() >= 2) {
             const GameTimeTexts texts = convertGameTime(date, zone);

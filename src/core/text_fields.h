@@ -11,6 +11,10 @@ namespace hoopdeck {
 // fields move up. At most maxFields fields are returned; the rest is ignored.
 QStringList splitFields(const QString &line, QChar delimiter, int maxFields);
 
+// A table row from a data line: its first `cells` fields, padded with empty
+// cells; no cells at all for a line without a field.
+QStringList splitRow(const QString &line, int cells);
+
 // The text after any leading double quotes up to the next double quote,
 // or an empty text when there is none.
 QString firstQuotedPiece(const QString &text);

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "../download/test_http_server.h"
+#include "../season_file.h"
 #include "app_test_support.h"
 #include "child_windows.h"
 #include "download_dialog.h"
@@ -65,12 +66,6 @@ QAbstractItemModel *model(QWidget *form, const char *name)
     return form->findChild<QTableView *>(QLatin1String(name))->model();
 }
 
-QByteArray seasonFile(const char *name)
-{
-    QFile f(QStringLiteral(HOOPDECK_SEASON_DIR "/") + QLatin1String(name));
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
 
 } // namespace
 

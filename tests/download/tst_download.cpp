@@ -6,18 +6,10 @@
 #include <QTest>
 
 #include "downloader.h"
+#include "../season_file.h"
 #include "test_http_server.h"
 
 using namespace hoopdeck;
-
-namespace {
-QByteArray seasonFile(const char *name)
-{
-    QFile f(QStringLiteral(HOOPDECK_SEASON_DIR "/") + QLatin1String(name));
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-} // namespace
 
 class DownloadTest : public QObject {
     Q_OBJECT

@@ -40,7 +40,8 @@ void FillGamesByDate(const TextTable &scheduleTable, const DaySelection &day, Zo
         const int gameDay = gameDayNumber(dateTime);
         if (gameDay > day.SelectedDate)
             break;
-        if (gameDay != day.SelectedDate)
+        // An unreadable date (day 0) is no day at all, even when 12/30/1899 is asked for.
+        if (gameDay != day.SelectedDate || gameDay == 0)
             continue;
         const QString game = gameText(decimalToInt(scheduleTable.cell(row, ScheduleVisitor)),
                                       decimalToInt(scheduleTable.cell(row, ScheduleHome)));

@@ -165,6 +165,7 @@ private slots:
         QTest::newRow("day without games") << QDate(2003, 10, 31) << 0 << none;
         QTest::newRow("All-Star Game") << QDate(2004, 2, 15) << 0 << QStringList{"All-Star Game @ All-Star Game|8:00p"};
         QTest::newRow("after the season") << QDate(2004, 6, 1) << 0 << none;
+        QTest::newRow("the day an unreadable date counts as") << QDate(1899, 12, 30) << 0 << none;
     }
     void gamesByDate()
     {

@@ -27,7 +27,12 @@ bool LineReader::readLine(QString &line)
         length = static_cast<const char *>(nul) - start;
     while (length > 0 && (start[length - 1] == '\n' || start[length - 1] == '\r'))
         --length;
-    line = QString::fromLatin1(start, length);
+    // Widened into the caller's text, whose buffer is reused line after line:
+    // a load then allocates only for the cells it keeps.
+    line.resize(length);
+    QChar *out = line.data();
+    for (qsizetype i = 0; i < length; ++i)
+        out[i] = QChar(uchar(start[i]));
     return true;
 }
 

@@ -12,17 +12,20 @@ bool readSeason(LineReader &reader, ZoneShift zone, TextTable &scheduleTable, Te
     QString line;
     while (reader.readLine(line)) {
         const QStringList fields = splitRow(line, ScheduleCellCount);
-        if (fields.isEmpty())
-            continue;
+        if (!fields.isEmpty())
+            scheduleTable.appendRow(fields);
+    }
+    // The Season list is built in a pass of its own so that the schedule's
+    // cells lie together in memory: every view scans them again and again.
+    for (int row = 0; row < scheduleTable.count(); ++row) {
+        const QStringList &fields = scheduleTable.row(row);
         const QString &date = fields.at(ScheduleDate);
-        if (date.size() >= 2) {
-            const GameTimeTexts texts = convertGameTime(date, zone);
-            seasonList.appendRow({texts.date,
-                                  gameText(decimalToInt(fields.at(ScheduleVisitor)),
-                                           decimalToInt(fields.at(ScheduleHome))),
-                                  texts.time});
-        }
-        scheduleTable.appendRow(fields);
+        if (date.size() < 2)
+            continue;
+        const GameTimeTexts texts = convertGameTime(date, zone);
+        seasonList.appendRow({texts.date,
+                              gameText(decimalToInt(fields.at(ScheduleVisitor)), decimalToInt(fields.at(ScheduleHome))),
+                              texts.time});
     }
     return !reader.error();
 }

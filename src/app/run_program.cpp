@@ -16,9 +16,8 @@ int RunHoopdeck()
 {
     // A second start touches nothing: no settings, no data file, no message.
     SingleInstance instance(SingleInstance::defaultServerName());
-    if (instance.askRunningCopyForward())
+    if (instance.handOverOrListen())
         return 0;
-    instance.listen();
     // Whatever this copy shows under its name comes forward: the main form,
     // or a start-up message that is still waiting for its OK.
     QObject::connect(&instance, &SingleInstance::comeForwardRequested,

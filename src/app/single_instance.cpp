@@ -1,6 +1,8 @@
 #include "single_instance.h"
 
+#include <QDir>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
@@ -11,12 +13,36 @@ namespace hoopdeck::app {
 
 namespace {
 constexpr int kConnectTimeoutMs = 1000;
-}
+// The lock is held only while a start looks and listens, well under a
+// second; one older than this belongs to a copy that hung there.
+constexpr int kStaleLockMs = 10000;
+constexpr int kLockWaitMs = 5000;
+} // namespace
 
 SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
     : QObject(parent), name_(serverName)
 {
     connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
+}
+
+bool SingleInstance::handOverOrListen()
+{
+    // A lock left by a copy killed while it held it names a process that is
+    // gone, and QLockFile takes it over at once. Without the lock (a folder
+    // that cannot be written) the test still runs as before, unguarded.
+    QLockFile lock(lockFilePath());
+    lock.setStaleLockTime(kStaleLockMs);
+    lock.tryLock(kLockWaitMs);
+    if (askRunningCopyForward())
+        return true;
+    listen();
+    return false;
+}
+
+QString SingleInstance::lockFilePath() const
+{
+    const QString path = QDir::isAbsolutePath(name_) ? name_ : QDir::tempPath() + QLatin1Char('/') + name_;
+    return path + QStringLiteral(".lock");
 }
 
 bool SingleInstance::askRunningCopyForward()

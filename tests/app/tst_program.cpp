@@ -51,6 +51,8 @@ private slots:
     void opensOnTheSeasonAndEndsWhenAskedAfterLoading();
     void secondStartExitsWhileTheFirstRuns();
     void startsAfterACrashedCopy();
+    void twoSimultaneousStartsLeaveOneCopy();
+    void aCopyKilledWhileStartingNeverStopsALaterStart();
 
 private:
     test::SeasonCopy season_;
@@ -116,6 +118,47 @@ void TestProgram::startsAfterACrashedCopy()
     stop(next);
     QVERIFY(listening);
     QVERIFY(running);
+}
+
+void TestProgram::twoSimultaneousStartsLeaveOneCopy()
+{
+    for (int round = 0; round < 10; ++round) {
+        QProcess a, b;
+        a.start(kProgram, {});
+        b.start(kProgram, {});
+        QVERIFY(a.waitForStarted(10000) && b.waitForStarted(10000));
+        // The copy that hands over ends within a second or so; give both
+        // ample time, then exactly one may still be running.
+        QDeadlineTimer deadline(15000);
+        while (!deadline.hasExpired() && a.state() == QProcess::Running && b.state() == QProcess::Running)
+            QTest::qWait(20);
+        QTest::qWait(300);
+        const int running = int(a.state() == QProcess::Running) + int(b.state() == QProcess::Running);
+        QProcess &ended = a.state() == QProcess::Running ? b : a;
+        const bool endedCleanly = ended.exitStatus() == QProcess::NormalExit && ended.exitCode() == 0;
+        stop(a);
+        stop(b);
+        QVERIFY2(running == 1, qPrintable(QStringLiteral("round %1: %2 copies running").arg(round).arg(running)));
+        QVERIFY2(endedCleanly, qPrintable(QStringLiteral("round %1").arg(round)));
+    }
+}
+
+void TestProgram::aCopyKilledWhileStartingNeverStopsALaterStart()
+{
+    for (int delayMs : {0, 2, 5, 10, 20, 40}) {
+        QProcess killed;
+        killed.start(kProgram, {});
+        QVERIFY(killed.waitForStarted(10000));
+        QTest::qSleep(delayMs);
+        killed.kill();
+        QVERIFY(killed.waitForFinished(5000));
+
+        QProcess next;
+        next.start(kProgram, {});
+        const bool listening = waitUntilListening(next, 30000);
+        stop(next);
+        QVERIFY2(listening, qPrintable(QStringLiteral("killed after %1 ms").arg(delayMs)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestProgram)

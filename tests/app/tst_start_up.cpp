@@ -8,10 +8,13 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <atomic>
 #include <memory>
+#include <thread>
 
 #include "app_test_support.h"
 #include "child_windows.h"
@@ -76,6 +79,7 @@ private slots:
     void startUpMessages_data();
     void startUpMessages();
     void aLaterStartAsksTheRunningCopyForward();
+    void startsAtTheSameMomentTakeTurns();
     void noRunningCopyNoAnswer();
 };
 
@@ -139,6 +143,33 @@ void TestStartUp::aLaterStartAsksTheRunningCopyForward()
     QVERIFY(second.askRunningCopyForward());
     QVERIFY(forward.wait(5000));
     QCOMPARE(forward.count(), 1);
+}
+
+void TestStartUp::startsAtTheSameMomentTakeTurns()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    // A round takes the lock's first retry, about 100 ms.
+    for (int round = 0; round < 30; ++round) {
+        const QString name = dir.filePath(QStringLiteral("copy%1").arg(round));
+        std::atomic<int> ready{0}, done{0};
+        bool handedOver[2] = {false, false};
+        auto start = [&](int i) {
+            SingleInstance copy(name);
+            ++ready;
+            while (ready.load() < 2) {
+            }
+            handedOver[i] = copy.handOverOrListen();
+            ++done;
+            while (done.load() < 2)  // the listening copy stays until the other has looked
+                std::this_thread::yield();
+        };
+        std::thread a(start, 0), b(start, 1);
+        a.join();
+        b.join();
+        QVERIFY2(handedOver[0] != handedOver[1],
+                 qPrintable(QStringLiteral("round %1: %2 copies went on").arg(round).arg(handedOver[0] ? 0 : 2)));
+    }
 }
 
 void TestStartUp::noRunningCopyNoAnswer()

@@ -7,10 +7,14 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "file_write.h"
+#include "settings_store.h"
+
 namespace hoopdeck {
 
 namespace {
 const char *const kSeasonFiles[] = {"Standings.dat", "Roster.dat", "Season.dat", "SOURCES.md"};
+constexpr qint64 kMaxSeasonFileBytes = 256 * 1024 * 1024;  // a season many times the bundled one
 }
 
 QString sharedDataDir()
@@ -47,17 +51,21 @@ InstallResult installSeason(const QString &sourceDir, const QString &targetDir, 
         const QString to = targetDir + QLatin1Char('/') + QLatin1String(name);
         if (!QFileInfo::exists(from) || QFileInfo::exists(to))
             continue;
-        if (!QFile::copy(from, to)) {
-            result.message = QStringLiteral("Cannot copy %1 to %2.").arg(from, to);
+        QByteArray bytes;
+        if (!readRegularFile(from, kMaxSeasonFileBytes, bytes)) {
+            result.message = QStringLiteral("Cannot read %1.").arg(from);
             return result;
         }
-        // A copy of a read-only source would stay read-only; downloads replace these files.
-        QFile::setPermissions(to, QFile::permissions(to) | QFile::WriteOwner | QFile::ReadOwner);
+        const FileWriteResult written = writeFileWhole(to, bytes);
+        if (!written.ok) {
+            result.message = QStringLiteral("Cannot copy %1 to %2: %3").arg(from, to, written.reason);
+            return result;
+        }
         ++result.copied;
     }
-    store.setValue(QStringLiteral("Install"), QDir::toNativeSeparators(targetDir));
-    store.sync();
-    if (store.status() != QSettings::NoError) {
+    const QString install = QDir::toNativeSeparators(targetDir);
+    store.setValue(QStringLiteral("Install"), install);
+    if (!syncStore(store, {{QStringLiteral("Install"), install}})) {
         result.message = QStringLiteral("Cannot save the settings in %1.").arg(store.fileName());
         return result;
     }

@@ -9,6 +9,7 @@
 #include <cerrno>
 
 #include "download_check.h"
+#include "file_write.h"
 #include "net_errors.h"
 
 namespace hoopdeck {
@@ -86,9 +87,8 @@ void Downloader::start(DownloadKind kind, const QString &server, const QString &
         return;
     kind_ = kind;
     body_.clear();
-    began_ = cancelled_ = timedOut_ = oversize_ = fileFailed_ = false;
-    fileErrno_ = 0;
-    file_ = std::make_unique<QSaveFile>(localPath);
+    began_ = cancelled_ = timedOut_ = oversize_ = false;
+    localPath_ = localPath;
 
     const QUrl url = requestUrl(server, kind);
     if (!url.isValid()) {
@@ -183,19 +183,27 @@ void Downloader::onFinished()
     if (!usable)
         return fail(QLatin1String(kReadError), kInvalidServerResponse);
 
-    errno = 0;
-    if (!file_->open(QIODevice::WriteOnly)) {
-        fileErrno_ = errno;
-        return fail(QLatin1String(kFileError), fileErrno_);
-    }
-    if (file_->write(body_) != body_.size() || !file_->commit()) {
-        fileErrno_ = errno;
-        file_->cancelWriting();
-        return fail(QLatin1String(kFileError), fileErrno_);
-    }
+    const FileWriteResult written = writeFileWhole(localPath_, body_);
+    if (!written.ok)
+        return failWrite(written);
     DownloadResult result;
     result.outcome = DownloadResult::Succeeded;
     result.bytes = body_.size();
+    finish(result);
+}
+
+void Downloader::failWrite(const FileWriteResult &written)
+{
+    DownloadResult result;
+    result.outcome = DownloadResult::Failed;
+    result.caption = QLatin1String(kFileError);
+    result.code = written.errorCode;
+    result.errorText = FormatNetError(written.errorCode, result.caption);
+    // A file that could not be made says no more than its code, as it always
+    // has; a folder in its place, or a write that failed on the way (a full
+    // disk), says why and that the old file is still there.
+    if (!written.atOpen)
+        result.errorText += QLatin1Char('\n') + written.reason;
     finish(result);
 }
 
@@ -212,7 +220,6 @@ void Downloader::fail(const QString &caption, int code)
 void Downloader::finish(DownloadResult result)
 {
     body_.clear();
-    file_.reset();
     emit finished(result);
 }
 

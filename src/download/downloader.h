@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
-#include <QSaveFile>
 #include <QString>
 #include <QTimer>
 
@@ -14,6 +13,8 @@
 class QNetworkAccessManager;
 
 namespace hoopdeck {
+
+struct FileWriteResult;
 
 // Which file a download fetches.
 enum class DownloadKind { Rosters = 0, Standings = 1 };
@@ -65,6 +66,7 @@ private:
     void onReadyRead();
     void onFinished();
     void fail(const QString &caption, int code);
+    void failWrite(const FileWriteResult &written);
     void finish(DownloadResult result);
 
     std::unique_ptr<QNetworkAccessManager> network_;
@@ -72,14 +74,12 @@ private:
     QTimer watchdog_;
     int timeoutMs_;
     DownloadKind kind_ = DownloadKind::Standings;
-    std::unique_ptr<QSaveFile> file_;
+    QString localPath_;
     QByteArray body_;
     bool began_ = false;
     bool cancelled_ = false;
     bool timedOut_ = false;
     bool oversize_ = false;
-    bool fileFailed_ = false;
-    int fileErrno_ = 0;
 };
 
 // Runs one download to its end in a local event loop (for the terminal).

@@ -29,7 +29,14 @@ using hoopdeck::cli::printTsvRow;
 
 namespace {
 
-enum ExitCode { ExitOk = 0, ExitNotInstalled = 1, ExitWrongSeason = 2, ExitDownloadFailed = 3, ExitUsage = 64 };
+enum ExitCode {
+    ExitOk = 0,
+    ExitNotInstalled = 1,
+    ExitWrongSeason = 2,
+    ExitDownloadFailed = 3,
+    ExitSettingsNotSaved = 5,
+    ExitUsage = 64,
+};
 
 const char *const kCommands =
     "Commands:\n"
@@ -280,7 +287,7 @@ int Cli::run(const QStringList &arguments)
             choice.server = parser.value(serverOption);
         if (!choice.isEmpty() && !saveChoice(*store, s, choice)) {
             err << "Cannot save the settings in " << store->fileName() << ".\n";
-            return ExitNotInstalled;
+            return ExitSettingsNotSaved;
         }
         printSettings(s);
     }

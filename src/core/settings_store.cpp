@@ -1,8 +1,10 @@
 #include "settings_store.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 
+#include "settings_format.h"
 #include "text_fields.h"
 
 namespace hoopdeck {
@@ -18,11 +20,33 @@ int storedNumber(const QSettings &store, const QString &name)
 {
     return decimalToInt(store.value(name).toString());
 }
+
+// Whether the file behind the store now holds what was just saved: a write
+// that the system accepted but did not keep shows here.
+bool fileHolds(const QSettings &store, const QSettings::SettingsMap &saved)
+{
+    if (store.format() != settingsFileFormat())
+        return true;  // the registry, or a file format of the caller's choosing
+    QFile file(store.fileName());
+    QSettings::SettingsMap onDisk;
+    if (!file.open(QIODevice::ReadOnly) || !readSettingsFile(file, onDisk))
+        return false;
+    for (auto it = saved.constBegin(); it != saved.constEnd(); ++it) {
+        if (onDisk.value(it.key()).toString() != it.value().toString())
+            return false;
+    }
+    return true;
+}
 } // namespace
 
 std::unique_ptr<QSettings> openSettingsStore()
 {
-    auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+#ifdef Q_OS_WIN
+    const QSettings::Format format = QSettings::NativeFormat;
+#else
+    const QSettings::Format format = settingsFileFormat();
+#endif
+    auto store = std::make_unique<QSettings>(format, QSettings::UserScope,
                                              QStringLiteral("Morvane"), QStringLiteral("Hoopdeck"));
     store->setFallbacksEnabled(false);
     return store;
@@ -50,8 +74,16 @@ bool SaveSettings(QSettings &store, const Settings &settings)
     store.setValue(kIndex, settings.zoneIndex);
     store.setValue(kTeam, settings.favoriteTeam);
     store.setValue(kServer, settings.server);
+    return syncStore(store, {{kOffSet, QString::number(settings.zoneOffsetHours)},
+                             {kIndex, settings.zoneIndex},
+                             {kTeam, settings.favoriteTeam},
+                             {kServer, settings.server}});
+}
+
+bool syncStore(QSettings &store, const QSettings::SettingsMap &saved)
+{
     store.sync();
-    return store.status() == QSettings::NoError;
+    return store.status() == QSettings::NoError && fileHolds(store, saved);
 }
 
 DataPaths dataPathsFor(const QString &installDir)

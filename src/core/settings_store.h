@@ -1,13 +1,12 @@
 #pragma once
 
+#include <QSettings>
 #include <QString>
 
 #include <memory>
 #include <optional>
 
 #include "game_time.h"
-
-class QSettings;
 
 namespace hoopdeck {
 
@@ -34,6 +33,11 @@ bool LoadSettings(QSettings &store, Settings &settings);
 // Writes OffSet (text), Index and Team (numbers), then Server. False when
 // the store could not be written.
 bool SaveSettings(QSettings &store, const Settings &settings);
+
+// Writes the store's pending changes out; true only when the file (or the
+// registry) took them and, for the settings file, now holds the values in
+// saved.
+bool syncStore(QSettings &store, const QSettings::SettingsMap &saved);
 
 // The three data files of an install folder.
 struct DataPaths {

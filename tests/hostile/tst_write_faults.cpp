@@ -1,0 +1,241 @@
+// Writes that fail under the programs: a file-size limit set on this process
+// (which makes the system refuse a write past it, as a full disk does, on
+// any machine), and a real full disk where the machine lets the test mount a
+// small one. Each write must fail, say so, and leave the old file byte for
+// byte.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cerrno>
+#include <csignal>
+#include <optional>
+
+#include <sys/resource.h>
+
+#include "../download/test_http_server.h"
+#include "../season_file.h"
+#include "file_write.h"
+#include "settings_choice.h"
+#include "settings_format.h"
+#include "settings_store.h"
+
+using namespace hoopdeck;
+
+namespace {
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writePlainFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// While it lives, no file of this process may grow past the given size: the
+// write that would is refused with EFBIG, below every buffer of Qt's.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
+
+private:
+    rlimit old_{};
+};
+
+// A small filesystem of its own, mounted over a temporary folder when the
+// machine allows it (root, and mounts permitted).
+class SmallDisk {
+public:
+    explicit SmallDisk(const QString &sizeText)
+    {
+        if (!dir_.isValid())
+            return;
+        mounted_ = QProcess::execute(QStringLiteral("mount"),
+                                     {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                      QStringLiteral("size=") + sizeText, QStringLiteral("tmpfs"), dir_.path()})
+                   == 0;
+    }
+    ~SmallDisk()
+    {
+        if (mounted_)
+            QProcess::execute(QStringLiteral("umount"), {dir_.path()});
+    }
+    bool mounted() const { return mounted_; }
+    QString path(const QString &name = QString()) const { return name.isEmpty() ? dir_.path() : dir_.filePath(name); }
+
+    // Takes every free byte, so that the next write of any size fails, then
+    // gives back a page when asked: room for one small file (a lock file),
+    // not for two.
+    void fill(bool leaveAPage = false) const
+    {
+        QFile filler(dir_.filePath(QStringLiteral("filler")));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return;
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) > 0) {
+        }
+        const QByteArray byte(1, 'f');
+        while (filler.write(byte) > 0) {
+        }
+        if (leaveAPage)
+            filler.resize(std::max<qint64>(filler.size() - 4096 - filler.size() % 4096, 0));
+    }
+
+private:
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+};
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+} // namespace
+
+class WriteFaultsTest : public QObject {
+    Q_OBJECT
+
+    Run cli(const QStringList &arguments, const QString &configHome)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(HOOPDECK_BIN_DIR "/hoopdeck-cli"), arguments);
+        Run run;
+        // A test server may live in this process: keep its events flowing.
+        if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 30000)) {
+            p.kill();
+            p.waitForFinished();
+            return run;
+        }
+        run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        run.out = p.readAllStandardOutput();
+        run.err = p.readAllStandardError();
+        return run;
+    }
+
+private slots:
+    void aRefusedWriteKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Roster.dat"));
+        const QByteArray old = seasonFile("Roster.dat");
+        writePlainFile(path, old);
+        const QByteArray fresh = old + old;  // larger than the limit below
+        FileWriteResult result;
+        {
+            FileSizeLimit limit(rlim_t(old.size()));
+            result = writeFileWhole(path, fresh);
+        }
+        QVERIFY(!result.ok);
+        QCOMPARE(result.errorCode, EFBIG);
+        QVERIFY(result.reason.contains(QLatin1String("Roster.dat")));
+        QCOMPARE(contentOf(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Roster.dat")});
+
+        QVERIFY(writeFileWhole(path, fresh).ok);
+        QCOMPARE(contentOf(path), fresh);
+    }
+
+    void aFolderIsNoFileToWrite()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Standings.dat"));
+        QVERIFY(QDir().mkpath(path));
+        const FileWriteResult result = writeFileWhole(path, "x");
+        QVERIFY(!result.ok);
+        QCOMPARE(result.errorCode, EISDIR);
+        QVERIFY2(result.reason.contains(QLatin1String("is a folder")), qPrintable(result.reason));
+        QVERIFY(QFileInfo(path).isDir());
+    }
+
+    void aRefusedSettingsSaveKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Hoopdeck.conf"));
+        QSettings store(path, settingsFileFormat());
+        store.setValue(QStringLiteral("Install"), dir.filePath(QStringLiteral("a/folder/long/enough/to/matter")));
+        Settings settings;
+        QVERIFY(saveChoice(store, settings, {3, 4, QStringLiteral("127.0.0.1:8080")}));
+        const QByteArray old = contentOf(path);
+        QVERIFY(old.size() > 150);
+        {
+            // Room for the store's lock file, not for the settings.
+            FileSizeLimit limit(100);
+            QVERIFY(!saveChoice(store, settings, {5, 7, QStringLiteral("127.0.0.1:9090")}));
+        }
+        QCOMPARE(settings.favoriteTeam, 5);  // the choice holds for the rest of the run
+        QCOMPARE(contentOf(path), old);
+    }
+
+    void fullDiskFailsTheDownloadAndKeepsTheFile()
+    {
+        SmallDisk disk(QStringLiteral("128k"));
+        if (!disk.mounted())
+            QSKIP("this machine does not let the test mount a small filesystem (needs root)");
+        QTemporaryDir home;
+        const QString config = home.filePath(QStringLiteral("config"));
+        for (const char *name : {"Standings.dat", "Roster.dat", "Season.dat"})
+            writePlainFile(disk.path(QString::fromLatin1(name)), seasonFile(name));
+        disk.fill();
+        TestHttpServer server;
+        server.reply = TestHttpServer::ok(seasonFile("Standings.dat"));
+        const QStringList install = {QStringLiteral("--install-dir"), disk.path()};
+
+        Run run = cli(install + QStringList{"download", "standings", "--server", server.address()}, config);
+        QCOMPARE(run.exitCode, 3);
+        QCOMPARE(run.out, QByteArray());
+        QVERIFY2(run.err.startsWith("File Error " + QByteArray::number(ENOSPC) + "\n"), run.err.constData());
+        QCOMPARE(contentOf(disk.path(QStringLiteral("Standings.dat"))), seasonFile("Standings.dat"));
+
+        server.reply = TestHttpServer::ok(seasonFile("Roster.dat") + seasonFile("Roster.dat"));
+        run = cli(install + QStringList{"download", "rosters", "--server", server.address()}, config);
+        QCOMPARE(run.exitCode, 3);
+        QCOMPARE(contentOf(disk.path(QStringLiteral("Roster.dat"))), seasonFile("Roster.dat"));
+    }
+
+    void fullDiskFailsTheSettingsSaveAndKeepsTheFile()
+    {
+        SmallDisk disk(QStringLiteral("64k"));
+        if (!disk.mounted())
+            QSKIP("this machine does not let the test mount a small filesystem (needs root)");
+        const QString config = disk.path();
+        Run run = cli({QStringLiteral("install")}, config);
+        QCOMPARE(run.exitCode, 0);
+        const QString settingsFile = disk.path(QStringLiteral("Morvane/Hoopdeck.conf"));
+        const QByteArray old = contentOf(settingsFile);
+        QVERIFY(old.contains("Install="));
+        disk.fill(true);
+
+        run = cli({QStringLiteral("settings"), QStringLiteral("--team"), QStringLiteral("1"), QStringLiteral("--zone"),
+                   QStringLiteral("4")},
+                  config);
+        QCOMPARE(run.exitCode, 5);
+        QVERIFY2(run.err.startsWith("Cannot save the settings in "), run.err.constData());
+        QCOMPARE(contentOf(settingsFile), old);
+        // The next start still finds the season.
+        QCOMPARE(cli({QStringLiteral("--tsv"), QStringLiteral("settings")}, config).exitCode, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(WriteFaultsTest)
+#include "tst_write_faults.moc"

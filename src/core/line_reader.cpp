@@ -1,19 +1,33 @@
 #include "line_reader.h"
 
-#include <QFileDevice>
+#include <QIODevice>
 
+#include <algorithm>
 #include <cstring>
 
 namespace hoopdeck {
 
-LineReader::LineReader(QFileDevice &file)
+void LineReader::fill()
 {
-    data_ = file.readAll();
-    error_ = file.error() != QFileDevice::NoError;
+    if (!device_ || data_.size() - pos_ >= kMaxLineBytes)
+        return;
+    data_.remove(0, pos_);
+    pos_ = 0;
+    while (device_ && data_.size() < kMaxLineBytes) {
+        const qsizetype had = data_.size();
+        data_.resize(had + kChunkBytes);
+        const qint64 n = device_->read(data_.data() + had, kChunkBytes);
+        data_.resize(had + std::max<qint64>(n, 0));
+        if (n < 0)
+            error_ = true;
+        if (n <= 0)
+            device_ = nullptr;
+    }
 }
 
 bool LineReader::readLine(QString &line)
 {
+    fill();
     if (pos_ >= data_.size())
         return false;
     const char *start = data_.constData() + pos_;

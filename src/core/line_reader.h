@@ -5,7 +5,7 @@
 
 #include <utility>
 
-class QFileDevice;
+class QIODevice;
 
 namespace hoopdeck {
 
@@ -17,8 +17,9 @@ class LineReader {
 public:
     static constexpr int kMaxLineBytes = 1023;
 
-    // Reads the whole open file; a read error is kept for error().
-    explicit LineReader(QFileDevice &file);
+    // Reads the open device a chunk at a time, so that memory does not grow
+    // with the file's size; a read error is kept for error().
+    explicit LineReader(QIODevice &device) : device_(&device) {}
     explicit LineReader(QByteArray bytes) : data_(std::move(bytes)) {}
 
     // The next line, or false once the end of the data is reached.
@@ -29,6 +30,13 @@ public:
     bool error() const { return error_; }
 
 private:
+    static constexpr qsizetype kChunkBytes = 64 * 1024;
+
+    // Makes at least one whole line (or the rest of the data) available
+    // from pos_ on.
+    void fill();
+
+    QIODevice *device_ = nullptr;
     QByteArray data_;
     qsizetype pos_ = 0;
     bool error_ = false;
@@ -38,15 +46,17 @@ private:
 
 #include <QFile>
 
+#include "regular_file.h"
+
 namespace hoopdeck {
 
 // Opens a data file and hands it to read(LineReader &), whose result is
-// returned; false when the file cannot be opened.
+// returned; false when the file cannot be opened or is not a regular file.
 template <typename Read>
 bool readDataFile(const QString &path, Read read)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(file, path))
         return false;
     LineReader reader(file);
     return read(reader);

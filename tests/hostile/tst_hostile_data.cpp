@@ -1,5 +1,6 @@
 // The command-line front-end, and the program when it is built, run on data
 // folders nobody should have but somebody will: binary garbage, a 50 MB line,
+// FIFOs, devices and folders in a data file's place,
 // thousands of blank lines, dates that stop being dates, CR-only line ends,
 // missing files, numbers out of every range. None may crash, hang or write to
 // the data; a season that is not one of 2003-04 is refused with the version
@@ -25,7 +26,8 @@ constexpr int kRunTimeoutMs = 60000;
 
 // Folders whose Season.dat does not start with a game of a year ending in 03.
 const QSet<QString> kRefused = {"garbage-season", "garbage-all",  "blank-season",
-                                "cr-only-blank-season", "missing-season", "empty-files"};
+                                "cr-only-blank-season", "missing-season", "empty-files",
+                                "fifo-season", "device-season"};
 
 // The files of each folder that give the bundled season's views: kept as
 // they are, or (blank-lines) with nothing but blank lines added.
@@ -41,6 +43,12 @@ const QHash<QString, QStringList> kBundledViews = {
     {"missing-roster", {"Standings.dat", "Season.dat"}},
     {"missing-standings-and-roster", {"Season.dat"}},
     {"odd-numbers", {}},
+    // A FIFO, a device or a folder in a file's place is a missing file.
+    {"fifo-standings", {"Roster.dat", "Season.dat"}},
+    {"fifo-roster", {"Standings.dat", "Season.dat"}},
+    {"device-standings", {"Roster.dat", "Season.dat"}},
+    {"device-roster", {"Standings.dat", "Season.dat"}},
+    {"folder-roster", {"Standings.dat", "Season.dat"}},
 };
 
 // The file a command's view is built from.
@@ -258,6 +266,10 @@ void HostileDataTest::cli_data()
         << "missing-standings-and-roster" << QStringList{"--tsv", "standings"} << noStandings;
     QTest::newRow("missing-roster: empty roster") << "missing-roster" << rosterOfAtlanta << QString("");
     QTest::newRow("missing-standings-and-roster: empty roster") << "missing-standings-and-roster" << rosterOfAtlanta << QString("");
+    for (const char *name : {"fifo-standings", "device-standings"})
+        QTest::addRow("%s: empty standings", name) << name << QStringList{"--tsv", "standings"} << noStandings;
+    for (const char *name : {"fifo-roster", "device-roster", "folder-roster"})
+        QTest::addRow("%s: empty roster", name) << name << rosterOfAtlanta << QString("");
     QTest::newRow("blank-lines: blank roster lines are no players") << "blank-lines" << rosterOfAtlanta << QString("");
     QTest::newRow("invalid-later-dates: no game on an invalid date")
         << "invalid-later-dates" << QStringList{"--tsv", "today", "2/15/2004"} << "02/15/2004\nNo games scheduled.\t\n";

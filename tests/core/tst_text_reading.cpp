@@ -1,13 +1,64 @@
 // Reading the data files' text: lines, fields, numbers.
 
+#include <QBuffer>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <climits>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 #include "line_reader.h"
 #include "text_fields.h"
 
 using namespace hoopdeck;
+
+namespace {
+QStringList readAll(LineReader &reader)
+{
+    QStringList read;
+    QString line;
+    while (reader.readLine(line))
+        read.append(line);
+    return read;
+}
+
+// Twenty x's and a line end, for ever.
+class EndlessDevice : public QIODevice {
+public:
+    qint64 served = 0;
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 max) override
+    {
+        for (qint64 i = 0; i < max; ++i)
+            data[i] = (served + i) % 21 == 20 ? '\n' : 'x';
+        served += max;
+        return max;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+};
+
+// Two lines, then a read error.
+class FailingDevice : public QIODevice {
+    bool sent = false;
+
+protected:
+    qint64 readData(char *data, qint64 max) override
+    {
+        if (sent || max < 8)
+            return -1;
+        sent = true;
+        memcpy(data, "one\ntwo\n", 8);
+        return 8;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+};
+} // namespace
 
 class TextReadingTest : public QObject {
     Q_OBJECT
@@ -38,12 +89,91 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, lines);
         LineReader reader(bytes);
-        QStringList read;
-        QString line;
-        while (reader.readLine(line))
-            read.append(line);
-        QCOMPARE(read, lines);
+        QCOMPARE(readAll(reader), lines);
         QVERIFY(!reader.error());
+
+        // Read from a file, a chunk at a time, the lines are the same.
+        QBuffer device(&bytes);
+        QVERIFY(device.open(QIODevice::ReadOnly));
+        LineReader chunked(device);
+        QCOMPARE(readAll(chunked), lines);
+    }
+
+    // Lines of every length standing across the reader's chunk boundaries
+    // read exactly as from memory.
+    void chunkBoundaries()
+    {
+        QByteArray bytes;
+        for (int i = 0; bytes.size() < 300 * 1024; ++i)
+            bytes += QByteArray((i * 37) % 1500, char('a' + i % 26)) + (i % 3 ? "\n" : "\r\n");
+        LineReader whole(bytes);
+        const QStringList expected = readAll(whole);
+        QBuffer device(&bytes);
+        QVERIFY(device.open(QIODevice::ReadOnly));
+        LineReader chunked(device);
+        QCOMPARE(readAll(chunked), expected);
+    }
+
+    // The reader takes from the file only what the lines asked for need:
+    // the first line of an endless file is one chunk's read.
+    void readsOnlyWhatItNeeds()
+    {
+        EndlessDevice endless;
+        QVERIFY(endless.open(QIODevice::ReadOnly));
+        LineReader reader(endless);
+        QString line;
+        QVERIFY(reader.readLine(line));
+        QCOMPARE(line, QString(20, QLatin1Char('x')));
+        QVERIFY(reader.readLine(line));
+        QVERIFY2(endless.served < 256 * 1024, qPrintable(QString::number(endless.served)));
+    }
+
+    // A device that reports an error part-way: the lines before it are
+    // delivered and the error is kept.
+    void readErrorKeepsTheLinesBefore()
+    {
+        FailingDevice failing;
+        QVERIFY(failing.open(QIODevice::ReadOnly));
+        LineReader reader(failing);
+        QCOMPARE(readAll(reader), (QStringList{"one", "two"}));
+        QVERIFY(reader.error());
+    }
+
+    // Only a regular file is a data file: the rest count as missing, and
+    // none of them is opened in a way that waits or reads for ever.
+    void onlyRegularFilesAreRead()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("FIFOs and /dev/zero are Unix things");
+#else
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("fifo"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString device = dir.filePath(QStringLiteral("zero"));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), device));
+        const QString folder = dir.filePath(QStringLiteral("folder"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString regular = dir.filePath(QStringLiteral("regular"));
+        QFile file(regular);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("a\nb\n") == 4);
+        file.close();
+        const QString link = dir.filePath(QStringLiteral("link"));
+        QVERIFY(QFile::link(regular, link));
+
+        for (const QString &path : {fifo, device, folder, dir.filePath(QStringLiteral("missing"))}) {
+            bool called = false;
+            QVERIFY(!readDataFile(path, [&](LineReader &) { return called = true; }));
+            QVERIFY2(!called, qPrintable(path));
+        }
+        for (const QString &path : {regular, link}) {
+            QStringList lines;
+            QVERIFY(readDataFile(path, [&](LineReader &reader) {
+                lines = readAll(reader);
+                return true;
+            }));
+            QCOMPARE(lines, (QStringList{"a", "b"}));
+        }
+#endif
     }
 
     void fields_data()

@@ -11,6 +11,7 @@
 #include "roster.h"
 #include "roster_view.h"
 #include "season.h"
+#include "settings_format.h"
 #include "settings_store.h"
 #include "team_schedule_view.h"
 #include "teams.h"
@@ -90,18 +91,13 @@ void useSettings(const Settings &settings)
 }
 } // namespace
 
-// Input: a settings file as the store keeps it (an INI file).
+// Input: a settings file as the store keeps it (the program's own text
+// format, or an INI file of an earlier release).
 int settingsTarget(const uint8_t *data, size_t size)
 {
-    // Qt's settings store unpacks a value written "@Variant(...)" with the
-    // sizes its bytes claim, taking gigabytes and seconds before it gives up.
-    // That is Qt's reader, not ours, and nothing the programs write looks
-    // like it; such files are left out here.
-    if (QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)).contains("@Variant("))
-        return 0;
     Settings settings;
     {
-        QSettings store(writeSettingsFile(reinterpret_cast<const char *>(data), qint64(size)), QSettings::IniFormat);
+        QSettings store(writeSettingsFile(reinterpret_cast<const char *>(data), qint64(size)), settingsFileFormat());
         LoadSettings(store, settings);
     }
     useSettings(settings);
@@ -110,9 +106,17 @@ int settingsTarget(const uint8_t *data, size_t size)
     // store has never seen, so it is parsed, not taken from what was saved.
     const QString savedPath = settingsDir().filePath(QStringLiteral("saved.conf"));
     QFile::remove(savedPath);
+    // A line break cannot stand in a line of the file: such a value is
+    // refused, and nothing is written.
+    const bool savable = !settings.server.contains(QLatin1Char('\n')) && !settings.server.contains(QLatin1Char('\r'))
+                         && !settings.server.contains(QChar(0));
     {
-        QSettings store(savedPath, QSettings::IniFormat);
-        FUZZ_EXPECT(SaveSettings(store, settings), savedPath);
+        QSettings store(savedPath, settingsFileFormat());
+        FUZZ_EXPECT(SaveSettings(store, settings) == savable, savedPath);
+    }
+    if (!savable) {
+        FUZZ_EXPECT(!QFile::exists(savedPath), savedPath);
+        return 0;
     }
     QFile saved(savedPath);
     FUZZ_EXPECT(saved.open(QIODevice::ReadOnly), savedPath);
@@ -120,7 +124,7 @@ int settingsTarget(const uint8_t *data, size_t size)
     Settings reread;
     reread.server.clear();
     {
-        QSettings store(writeSettingsFile(savedBytes.constData(), savedBytes.size()), QSettings::IniFormat);
+        QSettings store(writeSettingsFile(savedBytes.constData(), savedBytes.size()), settingsFileFormat());
         FUZZ_EXPECT(LoadSettings(store, reread), QString::fromLatin1(savedBytes.left(300)));
     }
     FUZZ_EXPECT(reread.zoneOffsetHours == settings.zoneOffsetHours && reread.favoriteTeam == settings.favoriteTeam

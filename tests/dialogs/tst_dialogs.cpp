@@ -18,6 +18,8 @@
 #include "settings_store.h"
 #include "teams.h"
 #include "../download/test_http_server.h"
+#include "../season_file.h"
+#include "../file_size_limit.h"
 
 using namespace hoopdeck;
 using namespace hoopdeck::app;
@@ -234,6 +236,75 @@ private slots:
         QCOMPARE(message.text, QStringLiteral("Read Error 404\nError"));
         QCOMPARE(downloaded.count(), 0);
         QVERIFY(!QFile::exists(path));
+    }
+
+    // A write the system refuses (a full disk) is a failure the user is
+    // told of, and the old file stays.
+    void aRefusedWriteIsToldAndKeepsTheFile()
+    {
+        if (!FileSizeLimit::works)
+            QSKIP("no file-size limit on this system");
+        TestHttpServer server;
+        const QByteArray fresh = seasonFile("Roster.dat");
+        server.reply = TestHttpServer::ok(fresh);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Roster.dat"));
+        const QByteArray old = "0,1,Old Player,G,6-0,180\n";
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        }
+        QWidget mainForm;
+        auto *dialog = new DownloadDialog(DownloadKind::Rosters, server.address(), path, &mainForm);
+        QPointer<DownloadDialog> alive(dialog);
+        QSignalSpy downloaded(dialog, &DownloadDialog::downloaded);
+        MessageCatcher message;
+        message.arm();
+        {
+            FileSizeLimit limit(fresh.size() / 2);
+            dialog->show();
+            QTRY_VERIFY_WITH_TIMEOUT(!alive, 10000);
+        }
+        QCOMPARE(message.caption, QStringLiteral("Hoopdeck"));
+        QVERIFY2(message.text.startsWith(QStringLiteral("File Error %1\nError\nRoster.dat was left as it was").arg(EFBIG)),
+                 qPrintable(message.text));
+        QCOMPARE(downloaded.count(), 0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+    }
+
+    void aRefusedSettingsSaveIsToldAndKeepsTheFile()
+    {
+        if (!FileSizeLimit::works)
+            QSKIP("no file-size limit on this system");
+        auto store = freshStore();
+        Settings settings;
+        settings.server = QStringLiteral("a-data-server-with-a-long-name.example.org:8080");
+        QVERIFY(SaveSettings(*store, settings));
+        QFile file(store->fileName());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray old = file.readAll();
+        file.close();
+        QVERIFY(old.size() > 120);
+
+        auto *dialog = new OptionsDialog(teamChoices(), settings);
+        QPointer<OptionsDialog> alive(dialog);
+        dialog->show();
+        dialog->teamList()->setCurrentIndex(5);
+        MessageCatcher message;
+        message.arm();
+        {
+            // Room for the store's lock file, not for the settings.
+            FileSizeLimit limit(100);
+            button(dialog, QStringLiteral("Save"))->click();
+            QTRY_VERIFY_WITH_TIMEOUT(!message.text.isEmpty(), 5000);
+        }
+        QTRY_VERIFY(!alive);
+        QVERIFY2(message.text.startsWith(QStringLiteral("Hoopdeck could not save the settings in ")), qPrintable(message.text));
+        QCOMPARE(settings.favoriteTeam, 5);  // it holds until the program ends
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
     }
 
     void cancelEndsTheTransferSilently()

@@ -12,12 +12,10 @@
 #include <QtTest>
 
 #include <cerrno>
-#include <csignal>
 #include <optional>
 
-#include <sys/resource.h>
-
 #include "../download/test_http_server.h"
+#include "../file_size_limit.h"
 #include "../season_file.h"
 #include "file_write.h"
 #include "settings_choice.h"
@@ -40,24 +38,6 @@ void writePlainFile(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
 }
-
-// While it lives, no file of this process may grow past the given size: the
-// write that would is refused with EFBIG, below every buffer of Qt's.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
-
-private:
-    rlimit old_{};
-};
 
 // A small filesystem of its own, mounted over a temporary folder when the
 // machine allows it (root, and mounts permitted).
@@ -143,7 +123,7 @@ private slots:
         const QByteArray fresh = old + old;  // larger than the limit below
         FileWriteResult result;
         {
-            FileSizeLimit limit(rlim_t(old.size()));
+            FileSizeLimit limit(old.size());
             result = writeFileWhole(path, fresh);
         }
         QVERIFY(!result.ok);

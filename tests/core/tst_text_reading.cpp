@@ -26,6 +26,14 @@ QStringList readAll(LineReader &reader)
     return read;
 }
 
+QStringList readThroughDevice(QByteArray bytes)
+{
+    QBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly);
+    LineReader reader(device);
+    return readAll(reader);
+}
+
 // Twenty x's and a line end, for ever.
 class EndlessDevice : public QIODevice {
 public:
@@ -93,10 +101,7 @@ private slots:
         QVERIFY(!reader.error());
 
         // Read from a file, a chunk at a time, the lines are the same.
-        QBuffer device(&bytes);
-        QVERIFY(device.open(QIODevice::ReadOnly));
-        LineReader chunked(device);
-        QCOMPARE(readAll(chunked), lines);
+        QCOMPARE(readThroughDevice(bytes), lines);
     }
 
     // Lines of every length standing across the reader's chunk boundaries
@@ -107,11 +112,7 @@ private slots:
         for (int i = 0; bytes.size() < 300 * 1024; ++i)
             bytes += QByteArray((i * 37) % 1500, char('a' + i % 26)) + (i % 3 ? "\n" : "\r\n");
         LineReader whole(bytes);
-        const QStringList expected = readAll(whole);
-        QBuffer device(&bytes);
-        QVERIFY(device.open(QIODevice::ReadOnly));
-        LineReader chunked(device);
-        QCOMPARE(readAll(chunked), expected);
+        QCOMPARE(readThroughDevice(bytes), readAll(whole));
     }
 
     // The reader takes from the file only what the lines asked for need:

@@ -116,6 +116,11 @@ void Downloader::start(DownloadKind kind, const QString &server, const QString &
     const QUrl url = requestUrl(server, kind);
     if (!url.isValid())
         return failLater(QLatin1String(kConnectError), kInvalidUrl);
+    // Nothing could be saved there, so there is no point fetching it.
+    if (QFileInfo(localPath).isDir()) {
+        return failLater(QLatin1String(kFileError), EISDIR,
+                         QDir::toNativeSeparators(localPath) + QStringLiteral(" is a folder, not a file."));
+    }
 
     response_ = std::make_unique<HttpResponse>(kMaxBodyBytes);
     request_ = requestText(url);

@@ -30,7 +30,7 @@ struct DownloadResult {
     qint64 bytes = 0;
     QString caption;
     int code = 0;
-    QString errorText;  // FormatNetError(code, caption)
+    QString errorText;  // FormatNetError(code, caption), for a folder with a line naming it
 };
 
 // Fetches one data file from the data server with a plain HTTP/1.1 GET and

@@ -228,6 +228,29 @@ private slots:
         verifyOldFileKept();
     }
 
+    void aFolderAsTheTargetIsSaidToBeOne()
+    {
+        TestHttpServer server;
+        server.reply = TestHttpServer::ok(seasonFile("Roster.dat"));
+        QTemporaryDir other;
+        const QString folder = other.filePath(QStringLiteral("Roster.dat"));
+        QVERIFY(QDir().mkdir(folder));
+        const QString kept = localPath;
+        localPath = folder;
+        const DownloadResult result = download(DownloadKind::Rosters, server.address());
+        localPath = kept;
+        QCOMPARE(result.outcome, DownloadResult::Failed);
+        QCOMPARE(result.caption, QStringLiteral("File Error"));
+        QCOMPARE(result.code, EISDIR);
+        QCOMPARE(result.errorText, QStringLiteral("File Error %1\nError\n%2 is a folder, not a file.")
+                                       .arg(EISDIR)
+                                       .arg(QDir::toNativeSeparators(folder)));
+        QVERIFY(QFileInfo(folder).isDir());
+        QVERIFY(QDir(folder).isEmpty());
+        QCOMPARE(QDir(other.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("Roster.dat")});
+    }
+
     void serverProblems_data()
     {
         QTest::addColumn<QString>("server");

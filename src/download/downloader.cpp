@@ -1,15 +1,16 @@
 #include "downloader.h"
 
+#include <QDir>
 #include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include <QFileInfo>
+#include <QTcpSocket>
 #include <QUrl>
 
 #include <cerrno>
 
 #include "download_check.h"
 #include "file_write.h"
+#include "http_response.h"
 #include "net_errors.h"
 
 namespace hoopdeck {
@@ -30,11 +31,24 @@ enum NetCode {
     kInvalidServerResponse = 12152,
 };
 
-int defaultTimeout()
+// Bytes taken from the socket at a time; Qt's own buffer holds no more than this either.
+constexpr qint64 kReadChunkBytes = 64 * 1024;
+
+int millisecondsFromEnvironment(const char *name, int fallback)
 {
     bool ok = false;
-    const int ms = qEnvironmentVariableIntValue("HOOPDECK_NET_TIMEOUT_MS", &ok);
-    return ok && ms > 0 ? ms : Downloader::kDefaultTimeoutMs;
+    const int ms = qEnvironmentVariableIntValue(name, &ok);
+    return ok && ms > 0 ? ms : fallback;
+}
+
+int defaultTimeout()
+{
+    return millisecondsFromEnvironment("HOOPDECK_NET_TIMEOUT_MS", Downloader::kDefaultTimeoutMs);
+}
+
+int defaultDeadline()
+{
+    return millisecondsFromEnvironment("HOOPDECK_NET_DEADLINE_MS", Downloader::kDefaultDeadlineMs);
 }
 
 QUrl requestUrl(const QString &server, DownloadKind kind)
@@ -47,6 +61,20 @@ QUrl requestUrl(const QString &server, DownloadKind kind)
     if (!url.isValid() || url.host().isEmpty() || url.path() != downloadServerPath(kind))
         return QUrl();
     return url;
+}
+
+// The request the data server has always been sent: the agent's name, a
+// fresh copy (no cache on the way), a connection it may keep open.
+QByteArray requestText(const QUrl &url)
+{
+    return "GET " + url.path(QUrl::FullyEncoded).toLatin1() + " HTTP/1.1\r\n"
+           "Host: " + url.authority(QUrl::FullyEncoded).toLatin1() + "\r\n"
+           "User-Agent: Hoopdeck\r\n"
+           "Accept: */*\r\n"
+           "Cache-Control: no-cache\r\n"
+           "Pragma: no-cache\r\n"
+           "Connection: keep-alive\r\n"
+           "\r\n";
 }
 } // namespace
 
@@ -61,123 +89,143 @@ QString downloadServerPath(DownloadKind kind)
 }
 
 Downloader::Downloader(QObject *parent)
-    : QObject(parent), network_(std::make_unique<QNetworkAccessManager>()), timeoutMs_(defaultTimeout())
+    : QObject(parent), timeoutMs_(defaultTimeout()), deadlineMs_(defaultDeadline())
 {
-    watchdog_.setSingleShot(true);
-    connect(&watchdog_, &QTimer::timeout, this, [this] {
-        timedOut_ = true;
-        if (reply_)
-            reply_->abort();
-    });
+    idle_.setSingleShot(true);
+    deadline_.setSingleShot(true);
+    connect(&idle_, &QTimer::timeout, this, [this] { fail(stepCaption(), kTimeout); });
+    connect(&deadline_, &QTimer::timeout, this, [this] { fail(stepCaption(), kTimeout); });
 }
 
 Downloader::~Downloader()
 {
-    if (reply_) {
-        cancelled_ = true;
-        reply_->disconnect(this);
-        reply_->abort();
-        reply_->deleteLater();
-    }
+    closeConnection();
 }
 
 void Downloader::start(DownloadKind kind, const QString &server, const QString &localPath)
 {
-    if (reply_)
+    if (running_)
         return;
+    running_ = true;
+    ++attempt_;
     kind_ = kind;
     body_.clear();
-    began_ = cancelled_ = timedOut_ = oversize_ = false;
+    began_ = connected_ = false;
     localPath_ = localPath;
 
     const QUrl url = requestUrl(server, kind);
-    if (!url.isValid()) {
-        // Reported from the event loop, like every other outcome.
-        QTimer::singleShot(0, this, [this] { fail(QLatin1String(kConnectError), kInvalidUrl); });
-        return;
+    if (!url.isValid())
+        return failLater(QLatin1String(kConnectError), kInvalidUrl);
+    // Nothing could be saved there, so there is no point fetching it.
+    if (QFileInfo(localPath).isDir()) {
+        return failLater(QLatin1String(kFileError), EISDIR,
+                         QDir::toNativeSeparators(localPath) + QStringLiteral(" is a folder, not a file."));
     }
-    QNetworkRequest request(url);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Hoopdeck"));
-    request.setRawHeader("Connection", "keep-alive");
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
 
-    reply_ = network_->get(request);
-    connect(reply_, &QNetworkReply::metaDataChanged, this, &Downloader::onMetaData);
-    connect(reply_, &QNetworkReply::readyRead, this, &Downloader::onReadyRead);
-    connect(reply_, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
-        watchdog_.start(timeoutMs_);
-        emit progress(received, total);
+    response_ = std::make_unique<HttpResponse>(kMaxBodyBytes);
+    request_ = requestText(url);
+    socket_ = new QTcpSocket(this);
+    socket_->setReadBufferSize(kReadChunkBytes);
+    connect(socket_, &QTcpSocket::connected, this, [this] {
+        connected_ = true;
+        idle_.start(timeoutMs_);
+        socket_->write(request_);
     });
-    connect(reply_, &QNetworkReply::finished, this, &Downloader::onFinished);
-    watchdog_.start(timeoutMs_);
+    connect(socket_, &QTcpSocket::readyRead, this, &Downloader::onReadyRead);
+    connect(socket_, &QAbstractSocket::errorOccurred, this, &Downloader::onSocketError);
+    idle_.start(timeoutMs_);
+    deadline_.start(deadlineMs_);
+    socket_->connectToHost(url.host(), quint16(url.port(80)));
+}
+
+// Reported from the event loop, like every other outcome.
+void Downloader::failLater(const QString &caption, int code, const QString &detail)
+{
+    QTimer::singleShot(0, this, [this, attempt = attempt_, caption, code, detail] {
+        if (attempt == attempt_)
+            fail(caption, code, detail);
+    });
 }
 
 void Downloader::cancel()
 {
-    if (!reply_)
+    if (!running_)
         return;
-    cancelled_ = true;
-    reply_->abort();
-}
-
-void Downloader::onMetaData()
-{
-    if (began_ || !reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
-        return;
-    began_ = true;
-    watchdog_.start(timeoutMs_);
-    emit replyBegan();
-    if (reply_->header(QNetworkRequest::ContentLengthHeader).toLongLong() > kMaxBodyBytes) {
-        oversize_ = true;
-        reply_->abort();
-    }
+    DownloadResult result;
+    result.outcome = DownloadResult::Cancelled;
+    finish(result);
 }
 
 void Downloader::onReadyRead()
 {
-    watchdog_.start(timeoutMs_);
-    body_.append(reply_->readAll());
-    if (body_.size() > kMaxBodyBytes) {
-        oversize_ = true;
-        reply_->abort();
+    idle_.start(timeoutMs_);
+    while (socket_ && socket_->bytesAvailable() > 0) {
+        response_->feed(socket_->read(kReadChunkBytes));
+        if (!readResponse())
+            return;
+    }
+}
+
+// Acts on what the response holds so far; false once the transfer has ended.
+bool Downloader::readResponse()
+{
+    if (response_->headComplete() && !began_) {
+        began_ = true;
+        emit replyBegan();
+        if (!running_)  // cancelled by a receiver
+            return false;
+        const int status = response_->statusCode();
+        if (status < 200 || status > 299) {
+            fail(QLatin1String(kReadError), status);
+            return false;
+        }
+    }
+    if (response_->hasFailed()) {
+        switch (response_->failure()) {
+        case HttpResponse::Failure::Cut: fail(stepCaption(), kConnectionAborted); break;
+        case HttpResponse::Failure::Overrun: fail(QLatin1String(kReadError), kConnectionAborted); break;
+        default: fail(QLatin1String(kReadError), kInvalidServerResponse); break;
+        }
+        return false;
+    }
+    if (began_) {
+        emit progress(response_->bodySize(), response_->contentLength());
+        if (!running_)
+            return false;
+    }
+    if (response_->isComplete()) {
+        onFinished();
+        return false;
+    }
+    return true;
+}
+
+void Downloader::onSocketError(QAbstractSocket::SocketError error)
+{
+    if (!running_)
+        return;
+    if (error == QAbstractSocket::RemoteHostClosedError) {
+        // What came before the close still counts; the response decides whether it was whole.
+        while (socket_ && socket_->bytesAvailable() > 0) {
+            response_->feed(socket_->read(kReadChunkBytes));
+            if (!readResponse())
+                return;
+        }
+        response_->endOfInput();
+        readResponse();
+        return;
+    }
+    switch (error) {
+    case QAbstractSocket::HostNotFoundError: return fail(stepCaption(), kNameNotResolved);
+    case QAbstractSocket::SocketTimeoutError: return fail(stepCaption(), kTimeout);
+    default: return fail(stepCaption(), connected_ ? kConnectionAborted : kCannotConnect);
     }
 }
 
 void Downloader::onFinished()
 {
-    watchdog_.stop();
-    QNetworkReply *reply = reply_;
-    reply_ = nullptr;
-    reply->deleteLater();
-    if (!oversize_ && reply->error() == QNetworkReply::NoError)
-        body_.append(reply->readAll());
-
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    began_ = began_ || status.isValid();
-    const QString caption = QLatin1String(began_ ? kReadError : kSendRequestError);
-
-    if (cancelled_) {
-        DownloadResult result;
-        result.outcome = DownloadResult::Cancelled;
-        finish(result);
-        return;
-    }
-    if (timedOut_)
-        return fail(caption, kTimeout);
-    if (oversize_ || body_.size() > kMaxBodyBytes)
-        return fail(QLatin1String(kReadError), kInvalidServerResponse);
-    if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299))
-        return fail(QLatin1String(kReadError), status.toInt());
-    switch (reply->error()) {
-    case QNetworkReply::NoError: break;
-    case QNetworkReply::HostNotFoundError: return fail(caption, kNameNotResolved);
-    case QNetworkReply::ConnectionRefusedError: return fail(caption, kCannotConnect);
-    case QNetworkReply::RemoteHostClosedError: return fail(caption, kConnectionAborted);
-    case QNetworkReply::TimeoutError: return fail(caption, kTimeout);
-    default: return fail(caption, int(reply->error()));
-    }
+    closeConnection();
+    body_ = response_->takeBody();
 
     const bool usable = kind_ == DownloadKind::Standings ? isUsableStandings(body_) : isUsableRoster(body_);
     if (!usable)
@@ -192,34 +240,51 @@ void Downloader::onFinished()
     finish(result);
 }
 
-void Downloader::failWrite(const FileWriteResult &written)
+QString Downloader::stepCaption() const
 {
-    DownloadResult result;
-    result.outcome = DownloadResult::Failed;
-    result.caption = QLatin1String(kFileError);
-    result.code = written.errorCode;
-    result.errorText = FormatNetError(written.errorCode, result.caption);
-    // A file that could not be made says no more than its code, as it always
-    // has; a folder in its place, or a write that failed on the way (a full
-    // disk), says why and that the old file is still there.
-    if (!written.atOpen)
-        result.errorText += QLatin1Char('\n') + written.reason;
-    finish(result);
+    return QLatin1String(began_ ? kReadError : kSendRequestError);
 }
 
-void Downloader::fail(const QString &caption, int code)
+void Downloader::closeConnection()
+{
+    idle_.stop();
+    deadline_.stop();
+    if (socket_) {
+        socket_->disconnect(this);
+        socket_->abort();
+        socket_->deleteLater();
+        socket_ = nullptr;
+    }
+}
+
+void Downloader::failWrite(const FileWriteResult &written)
+{
+    // A file that could not be made says no more than its code, as it always
+    // has; a write that failed on the way (a full disk) says why and that the
+    // old file is still there.
+    fail(QLatin1String(kFileError), written.errorCode, written.atOpen ? QString() : written.reason);
+}
+
+void Downloader::fail(const QString &caption, int code, const QString &detail)
 {
     DownloadResult result;
     result.outcome = DownloadResult::Failed;
     result.caption = caption;
     result.code = code;
     result.errorText = FormatNetError(code, caption);
+    if (!detail.isEmpty())
+        result.errorText += QLatin1Char('\n') + detail;
     finish(result);
 }
 
 void Downloader::finish(DownloadResult result)
 {
+    if (!running_)
+        return;
+    closeConnection();
+    running_ = false;
     body_.clear();
+    response_.reset();
     emit finished(result);
 }
 

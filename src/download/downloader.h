@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractSocket>
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
@@ -8,13 +9,12 @@
 
 #include <memory>
 
-#include <QNetworkReply>
-
-class QNetworkAccessManager;
+class QTcpSocket;
 
 namespace hoopdeck {
 
 struct FileWriteResult;
+class HttpResponse;
 
 // Which file a download fetches.
 enum class DownloadKind { Rosters = 0, Standings = 1 };
@@ -30,16 +30,20 @@ struct DownloadResult {
     qint64 bytes = 0;
     QString caption;
     int code = 0;
-    QString errorText;  // FormatNetError(code, caption)
+    QString errorText;  // FormatNetError(code, caption), for a folder with a line naming it
 };
 
-// Fetches one data file from the data server and replaces the local copy
-// only when the whole body arrived and holds usable data: on any failure the
-// old file stays byte for byte and no partial file is left.
+// Fetches one data file from the data server with a plain HTTP/1.1 GET and
+// replaces the local copy only when the whole body arrived and holds usable
+// data: on any failure the old file stays byte for byte and no partial file
+// is left. Every resource a server can make it spend is bounded: the time
+// between bytes, the time in all, the size of the headers and of the body.
+// Redirects are not followed (a 3xx answer is a failure like any non-2xx).
 class Downloader : public QObject {
     Q_OBJECT
 public:
     static constexpr int kDefaultTimeoutMs = 30000;
+    static constexpr int kDefaultDeadlineMs = 120000;
     static constexpr qint64 kMaxBodyBytes = 8 * 1024 * 1024;
 
     explicit Downloader(QObject *parent = nullptr);
@@ -48,10 +52,13 @@ public:
     // No answer and no new byte for this long counts as a timeout. The
     // environment variable HOOPDECK_NET_TIMEOUT_MS sets the default.
     void setTimeout(int milliseconds) { timeoutMs_ = milliseconds; }
+    // The whole transfer taking longer than this counts as a timeout, however
+    // steadily the bytes come. HOOPDECK_NET_DEADLINE_MS sets the default.
+    void setDeadline(int milliseconds) { deadlineMs_ = milliseconds; }
 
     // server is a host or host:port (port 80 when none is named).
     void start(DownloadKind kind, const QString &server, const QString &localPath);
-    bool isRunning() const { return reply_ != nullptr; }
+    bool isRunning() const { return running_; }
 
     // Ends a running transfer without a message; finished() reports Cancelled.
     void cancel();
@@ -62,24 +69,31 @@ signals:
     void finished(const hoopdeck::DownloadResult &result);
 
 private:
-    void onMetaData();
+    void failLater(const QString &caption, int code, const QString &detail = QString());
     void onReadyRead();
+    bool readResponse();
+    void onSocketError(QAbstractSocket::SocketError error);
     void onFinished();
-    void fail(const QString &caption, int code);
+    void closeConnection();
+    QString stepCaption() const;
     void failWrite(const FileWriteResult &written);
+    void fail(const QString &caption, int code, const QString &detail = QString());
     void finish(DownloadResult result);
 
-    std::unique_ptr<QNetworkAccessManager> network_;
-    QPointer<QNetworkReply> reply_;
-    QTimer watchdog_;
+    QPointer<QTcpSocket> socket_;
+    std::unique_ptr<HttpResponse> response_;
+    QByteArray request_;
+    QTimer idle_;
+    QTimer deadline_;
     int timeoutMs_;
+    int deadlineMs_;
+    int attempt_ = 0;  // so that a failure posted for one start never ends a later one
+    bool running_ = false;
+    bool connected_ = false;
     DownloadKind kind_ = DownloadKind::Standings;
     QString localPath_;
     QByteArray body_;
     bool began_ = false;
-    bool cancelled_ = false;
-    bool timedOut_ = false;
-    bool oversize_ = false;
 };
 
 // Runs one download to its end in a local event loop (for the terminal).

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 // A one-thread HTTP server on 127.0.0.1 that answers every request with a
 // scripted reply, including the broken ones a real network produces.
@@ -14,10 +15,19 @@ public:
         CutOff,       // send reply, then close the connection at once
         NeverAnswer,  // read the request and say nothing
         Stall,        // send reply (headers and part of a body) and then nothing
+        Trickle,      // send reply, then trickled one byte every trickleMs, then close
+        EndlessHeaders,  // a status line, then header lines until the client leaves or the bound is hit
     };
+
+    // Bounds of the endless modes, so that a client that never gives up cannot keep a test running.
+    int trickleMs = 150;
+    qint64 endlessBytes = 16 * 1024 * 1024;
+    int endlessMs = 5000;
+    qint64 bytesSent = 0;  // by the endless and trickling modes
 
     Mode mode = Mode::Reply;
     QByteArray reply;
+    QByteArray trickled;
     QList<QByteArray> requests;  // the raw requests received
 
     TestHttpServer()
@@ -75,7 +85,56 @@ private:
             socket->flush();
             socket->disconnectFromHost();
             return;
+        case Mode::Trickle:
+            socket->write(reply);
+            trickle(socket);
+            return;
+        case Mode::EndlessHeaders:
+            sendEndlessHeaders(socket);
+            return;
         }
+    }
+
+    void trickle(QTcpSocket *socket)
+    {
+        auto *timer = new QTimer(socket);
+        auto *next = new qsizetype(0);
+        connect(timer, &QObject::destroyed, [next] { delete next; });
+        connect(timer, &QTimer::timeout, socket, [this, socket, timer, next] {
+            if (*next >= trickled.size()) {
+                timer->stop();
+                socket->disconnectFromHost();
+                return;
+            }
+            socket->write(trickled.mid((*next)++, 1));
+            ++bytesSent;
+        });
+        timer->start(trickleMs);
+    }
+
+    // Writes only as fast as the client reads, so the server itself stays small.
+    void sendEndlessHeaders(QTcpSocket *socket)
+    {
+        auto *clock = new QTimer(socket);
+        clock->setSingleShot(true);
+        clock->start(endlessMs);
+        auto more = [this, socket, clock] {
+            if (socket->state() != QAbstractSocket::ConnectedState || socket->bytesToWrite() > 64 * 1024)
+                return;
+            if (bytesSent >= endlessBytes || !clock->isActive()) {
+                socket->disconnectFromHost();
+                return;
+            }
+            QByteArray lines;
+            for (int i = 0; i < 256; ++i)
+                lines += "X-Filler-" + QByteArray::number(bytesSent + lines.size()) + ": " + QByteArray(40, 'x') + "\r\n";
+            socket->write(lines);
+            bytesSent += lines.size();
+        };
+        connect(socket, &QTcpSocket::bytesWritten, socket, more);
+        connect(clock, &QTimer::timeout, socket, [socket] { socket->disconnectFromHost(); });
+        socket->write("HTTP/1.1 200 OK\r\n");
+        more();
     }
 
     QTcpServer server_;

@@ -1,9 +1,13 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <unistd.h>
 
 #include "downloader.h"
 #include "../season_file.h"
@@ -27,6 +31,14 @@ class DownloadTest : public QObject {
         if (!finished.wait(20000))
             return {};
         return finished.first().first().value<DownloadResult>();
+    }
+
+    static qint64 residentBytes()
+    {
+        QFile status(QStringLiteral("/proc/self/statm"));
+        if (!status.open(QIODevice::ReadOnly))
+            return 0;
+        return status.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
     }
 
     QByteArray localContent() const
@@ -72,6 +84,26 @@ private slots:
         QVERIFY(localContent().endsWith("N. Player,G,6-0,180\n"));
     }
 
+    // The other two ways a server may end a body: in chunks, or by closing.
+    void chunkedAndClosedBodiesArriveWhole()
+    {
+        const QByteArray roster = seasonFile("Roster.dat");
+        TestHttpServer server;
+        QByteArray chunked = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
+        for (qsizetype at = 0; at < roster.size(); at += 1000) {
+            const QByteArray part = roster.mid(at, 1000);
+            chunked += QByteArray::number(part.size(), 16) + "\r\n" + part + "\r\n";
+        }
+        server.reply = chunked + "0\r\n\r\n";
+        QCOMPARE(download(DownloadKind::Rosters, server.address()).outcome, DownloadResult::Succeeded);
+        QCOMPARE(localContent(), roster);
+
+        server.mode = TestHttpServer::Mode::CutOff;
+        server.reply = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n" + roster + "0,99,N. Player,G,6-0,180\n";
+        QCOMPARE(download(DownloadKind::Rosters, server.address()).outcome, DownloadResult::Succeeded);
+        QCOMPARE(localContent(), roster + "0,99,N. Player,G,6-0,180\n");
+    }
+
     void standingsNeedAHeadingAndTwentyNineTeams()
     {
         TestHttpServer server;
@@ -107,6 +139,9 @@ private slots:
             << int(M::CutOff)
             << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n0,1,S. Jackson,F,6-8,218\n")
             << "Read Error 12030\nThe connection with the server has been terminated.";
+        QTest::newRow("body longer than announced")
+            << int(M::Reply) << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\n0,1,S. Jackson,F,6-8,218\n")
+            << "Read Error 12030\nThe connection with the server has been terminated.";
         QTest::newRow("closed before any reply") << int(M::CutOff) << QByteArray()
             << "Send Request Error 12030\nThe connection with the server has been terminated.";
         QTest::newRow("no answer") << int(M::NeverAnswer) << QByteArray()
@@ -135,6 +170,85 @@ private slots:
         QCOMPARE(result.outcome, DownloadResult::Failed);
         QCOMPARE(result.errorText, expected);
         verifyOldFileKept();
+    }
+
+    // The announced length decides, not whether the part that came looks usable.
+    void bodyShorterThanAnnouncedIsNeverSaved()
+    {
+        const QByteArray cut = "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: 11061\r\n\r\n"
+                               + seasonFile("Roster.dat").left(300);
+        for (int run = 0; run < 20; ++run) {
+            TestHttpServer server;
+            server.mode = TestHttpServer::Mode::CutOff;
+            server.reply = cut;
+            const DownloadResult result = download(DownloadKind::Rosters, server.address());
+            QCOMPARE(result.errorText, QStringLiteral("Read Error 12030\nThe connection with the server has been terminated."));
+            verifyOldFileKept();
+        }
+    }
+
+    // Every byte in time for the idle timeout, yet the whole download takes longer than allowed.
+    void tricklingServerFailsAtTheDeadline_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<QByteArray>("trickled");
+        QTest::addColumn<QString>("expected");
+        const QByteArray body = "0,1,S. Jackson,F,6-8,218\n0,2,J. Terry,G,6-2,180\n";
+        const QByteArray head = "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n";
+        QTest::newRow("body") << head << body << "Read Error 12002\nThe request has timed out.";
+        QTest::newRow("headers") << QByteArray() << head + body << "Send Request Error 12002\nThe request has timed out.";
+    }
+
+    void tricklingServerFailsAtTheDeadline()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(QByteArray, trickled);
+        QFETCH(QString, expected);
+        TestHttpServer server;
+        server.mode = TestHttpServer::Mode::Trickle;
+        server.reply = head;
+        server.trickled = trickled;
+        qputenv("HOOPDECK_NET_DEADLINE_MS", "1500");
+        const DownloadResult result = download(DownloadKind::Rosters, server.address(), 1000);
+        qunsetenv("HOOPDECK_NET_DEADLINE_MS");
+        QCOMPARE(result.errorText, expected);
+        QVERIFY(server.bytesSent < trickled.size());
+        verifyOldFileKept();
+    }
+
+    void endlessHeadersFailWithoutGrowing()
+    {
+        TestHttpServer server;
+        server.mode = TestHttpServer::Mode::EndlessHeaders;
+        const qint64 before = residentBytes();
+        const DownloadResult result = download(DownloadKind::Rosters, server.address());
+        QCOMPARE(result.errorText, QStringLiteral("Read Error 12152\nThe server response could not be parsed."));
+        QVERIFY2(server.bytesSent < server.endlessBytes, "the client read headers up to the server's bound");
+        QCOMPARE_LT(residentBytes() - before, 30 * 1024 * 1024);
+        verifyOldFileKept();
+    }
+
+    void aFolderAsTheTargetIsSaidToBeOne()
+    {
+        TestHttpServer server;
+        server.reply = TestHttpServer::ok(seasonFile("Roster.dat"));
+        QTemporaryDir other;
+        const QString folder = other.filePath(QStringLiteral("Roster.dat"));
+        QVERIFY(QDir().mkdir(folder));
+        const QString kept = localPath;
+        localPath = folder;
+        const DownloadResult result = download(DownloadKind::Rosters, server.address());
+        localPath = kept;
+        QCOMPARE(result.outcome, DownloadResult::Failed);
+        QCOMPARE(result.caption, QStringLiteral("File Error"));
+        QCOMPARE(result.code, EISDIR);
+        QCOMPARE(result.errorText, QStringLiteral("File Error %1\nError\n%2 is a folder, not a file.")
+                                       .arg(EISDIR)
+                                       .arg(QDir::toNativeSeparators(folder)));
+        QVERIFY(QFileInfo(folder).isDir());
+        QVERIFY(QDir(folder).isEmpty());
+        QCOMPARE(QDir(other.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("Roster.dat")});
     }
 
     void serverProblems_data()

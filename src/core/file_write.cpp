@@ -1,5 +1,6 @@
 #include "file_write.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -27,11 +28,16 @@ QString systemText(int code)
 }
 } // namespace
 
+QString folderInPlaceReason(const QString &path)
+{
+    return QDir::toNativeSeparators(path) + QStringLiteral(" is a folder, not a file.");
+}
+
 FileWriteResult writeFileWhole(const QString &path, const QByteArray &bytes)
 {
     const QString name = QFileInfo(path).fileName();
     if (QFileInfo(path).isDir())
-        return failure(EISDIR, QStringLiteral("%1 is a folder, not a file.").arg(path));
+        return failure(EISDIR, folderInPlaceReason(path));
 
     QSaveFile file(path);
     // Never write into the old file itself: without a new file beside it

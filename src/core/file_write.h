@@ -19,6 +19,9 @@ struct FileWriteResult {
 // the replacement the file's size is checked against what was written.
 FileWriteResult writeFileWhole(const QString &path, const QByteArray &bytes);
 
+// What the user is told when a folder stands where a file is to be written.
+QString folderInPlaceReason(const QString &path);
+
 // Reads a whole regular file of at most maxBytes; nothing for a file that
 // is missing, not a regular file, larger, or unreadable.
 bool readRegularFile(const QString &path, qint64 maxBytes, QByteArray &bytes);

@@ -118,8 +118,7 @@ void Downloader::start(DownloadKind kind, const QString &server, const QString &
         return failLater(QLatin1String(kConnectError), kInvalidUrl);
     // Nothing could be saved there, so there is no point fetching it.
     if (QFileInfo(localPath).isDir()) {
-        return failLater(QLatin1String(kFileError), EISDIR,
-                         QDir::toNativeSeparators(localPath) + QStringLiteral(" is a folder, not a file."));
+        return failLater(QLatin1String(kFileError), EISDIR, folderInPlaceReason(localPath));
     }
 
     response_ = std::make_unique<HttpResponse>(kMaxBodyBytes);

@@ -2,6 +2,7 @@
 
 #include "roster.h"
 #include "season.h"
+#include "season_day.h"
 #include "standings.h"
 #include "team_schedule_view.h"
 
@@ -58,6 +59,15 @@ void Viewer::chooseDay(int dayNumber)
 {
     day.selectDay(dayNumber);
     fillGamesByDate();
+}
+
+void Viewer::startInSeason(const QDate &today)
+{
+    if (todayIsFixed() || day.SelectedDate != dayNumber(today))
+        return;
+    const SeasonDay start = seasonDayFor(scheduleTable, today);
+    day.selectDay(start.dayNumber);
+    dayNote = start.note;
 }
 
 } // namespace hoopdeck

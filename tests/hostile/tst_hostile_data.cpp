@@ -260,7 +260,7 @@ void HostileDataTest::cli_data()
     QTest::newRow("missing-standings-and-roster: empty roster") << "missing-standings-and-roster" << rosterOfAtlanta << QString("");
     QTest::newRow("blank-lines: blank roster lines are no players") << "blank-lines" << rosterOfAtlanta << QString("");
     QTest::newRow("invalid-later-dates: no game on an invalid date")
-        << "invalid-later-dates" << QStringList{"--tsv", "today", "2/15/2004"} << "02/15/2004\nNo games scheduled.\t\n";
+        << "invalid-later-dates" << QStringList{"--tsv", "today", "2/15/2004"} << "02/15/2004\nNo games scheduled.\t\t\n";
 }
 
 void HostileDataTest::cli()

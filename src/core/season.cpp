@@ -38,7 +38,7 @@ bool readSeason(LineReader &reader, ZoneShift zone, TextTable &scheduleTable, Te
     for (int row = 0; row < scheduleTable.count(); ++row) {
         const QStringList &fields = scheduleTable.row(row);
         const QString &date = fields.at(ScheduleDate);
-        if (date.size() < 2)
+        if (!hasSeasonListRow(date))
             continue;
         const GameTimeTexts texts = convertGameTime(date, zone);
         QStringList cells{texts.date,
@@ -67,6 +67,11 @@ bool hasResults(const TextTable &scheduleTable)
             return true;
     }
     return false;
+}
+
+bool hasSeasonListRow(const QString &date)
+{
+    return date.size() >= 2;
 }
 
 QString gameText(int visitor, int home)

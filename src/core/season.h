@@ -23,6 +23,10 @@ std::optional<GameResult> scheduleResult(const TextTable &scheduleTable, int row
 // from a data server, or of a season still to be played, has none.
 bool hasResults(const TextTable &scheduleTable);
 
+// True for a schedule date text that gets a Season list row: one of at
+// least two characters.
+bool hasSeasonListRow(const QString &date);
+
 // The game as the Season and Today lists write it: "Visitor @ Home".
 QString gameText(int visitor, int home);
 

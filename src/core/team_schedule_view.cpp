@@ -22,6 +22,11 @@ void AddTeamScheduleRow(const QString &dateTime, const QString &game, ZoneShift 
 }
 } // namespace
 
+bool isTeamScheduleGame(int visitor, int home, int team)
+{
+    return visitor >= 0 && (visitor == team || home == team);
+}
+
 void FillTeamSchedule(const TextTable &scheduleTable, int team, ZoneShift zone, TextTable &teamScheduleList)
 {
     teamScheduleList.clear();
@@ -29,16 +34,12 @@ void FillTeamSchedule(const TextTable &scheduleTable, int team, ZoneShift zone, 
     const int rows = scheduleTable.count();
     for (int row = 0; row < rows; ++row) {
         const int visitor = decimalToInt(scheduleTable.cell(row, ScheduleVisitor));
-        if (visitor < 0)
-            continue;
         const int home = decimalToInt(scheduleTable.cell(row, ScheduleHome));
-        QString game;
-        if (visitor == team)
-            game = QStringLiteral(" @ ") + teamDisplayName(home);
-        else if (home == team)
-            game = QStringLiteral(" vs ") + teamDisplayName(visitor);
-        else
+        if (!isTeamScheduleGame(visitor, home, team))
             continue;
+        // The visitor test comes first: a team on both sides plays away.
+        const QString game = visitor == team ? QStringLiteral(" @ ") + teamDisplayName(home)
+                                             : QStringLiteral(" vs ") + teamDisplayName(visitor);
         QStringList resultCells;
         if (const std::optional<GameResult> result = scheduleResult(scheduleTable, row)) {
             const bool atHome = visitor != team;

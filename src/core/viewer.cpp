@@ -52,12 +52,14 @@ void Viewer::fillGamesByDate()
 void Viewer::stepDay(int days)
 {
     day.stepDays(days);
+    dayNote.clear();
     fillGamesByDate();
 }
 
 void Viewer::chooseDay(int dayNumber)
 {
     day.selectDay(dayNumber);
+    dayNote.clear();
     fillGamesByDate();
 }
 

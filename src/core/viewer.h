@@ -29,7 +29,7 @@ struct Viewer {
 
     RosterSort rosterSort;
     DaySelection day;
-    QString dayNote;  // why SelectedDate is not the machine's date, or empty
+    QString dayNote;  // why SelectedDate is not the machine's date; cleared when the user moves the day
 
     void loadStandings();
     void loadRoster();

@@ -38,11 +38,29 @@ QString writeSeasonFile(const QByteArray &bytes)
     return path;
 }
 
+// Rows hold the list's own cells, and after them the result's cells only for
+// a game that has a result; no cell holds a line feed.
+void expectCells(const TextTable &table, int row, int cells, const char *tableName)
+{
+    FUZZ_EXPECT(table.row(row).size() == cells,
+                QStringLiteral("%1 row %2: %3").arg(QLatin1String(tableName)).arg(row).arg(describeRow(table, row)));
+    for (const QString &cell : table.row(row))
+        FUZZ_EXPECT(!cell.contains(QLatin1Char('\n')), QStringLiteral("%1 row %2 holds a line feed").arg(QLatin1String(tableName)).arg(row));
+}
+
 void expectSeasonList(const TextTable &scheduleTable, const TextTable &seasonList)
 {
     int listed = 0;
     for (int row = 0; row < scheduleTable.count(); ++row) {
         const QString date = scheduleTable.row(row).at(ScheduleDate);  // whole, as the loader sees it
+        const std::optional<GameResult> result = scheduleResult(scheduleTable, row);
+        const qsizetype written = scheduleTable.row(row).size();
+        FUZZ_EXPECT(!result || written == ScheduleCellCount + 2 || written == ScheduleCellCount + 3,
+                    describeRow(scheduleTable, row));
+        expectCells(scheduleTable, row, result ? int(written) : ScheduleCellCount, "ScheduleTable");
+        if (result)
+            FUZZ_EXPECT(result->visitorPoints >= 0 && result->homePoints >= 0 && result->visitorPoints != result->homePoints,
+                        describeRow(scheduleTable, row));
         FUZZ_EXPECT(!date.isEmpty(), describeRow(scheduleTable, row));
         for (const QString &cell : scheduleTable.row(row))
             FUZZ_EXPECT(!cell.contains(QLatin1Char(',')), describeRow(scheduleTable, row));
@@ -50,6 +68,8 @@ void expectSeasonList(const TextTable &scheduleTable, const TextTable &seasonLis
             continue;
         FUZZ_EXPECT(listed < seasonList.count(), QStringLiteral("no Season list row for row %1").arg(row));
         const QStringList &cells = seasonList.row(listed);
+        expectCells(seasonList, listed, result ? 4 : 3, "Season list");
+        FUZZ_EXPECT(!result || cells.at(3) == scoreText(*result), describeRow(seasonList, listed));
         const QDate day = parseGameTime(date).date();
         FUZZ_EXPECT(cells.at(0) == (day.isValid() ? day.toString(QStringLiteral("MM/dd")) : QString()),
                     QStringLiteral("%1 gave %2").arg(date, describeRow(seasonList, listed)));
@@ -65,13 +85,15 @@ void expectTeamSchedule(const TextTable &scheduleTable, int team, ZoneShift zone
 {
     TextTable list;
     FillTeamSchedule(scheduleTable, team, zone, list);
-    expectRows(list, 3, "team schedule");
     int games = 0;
     for (int row = 0; row < scheduleTable.count(); ++row) {
         const int visitor = decimalToInt(scheduleTable.cell(row, ScheduleVisitor));
         const int home = decimalToInt(scheduleTable.cell(row, ScheduleHome));
-        if (visitor >= 0 && (visitor == team || home == team))
+        if (visitor >= 0 && (visitor == team || home == team)) {
+            if (games < list.count())
+                expectCells(list, games, scheduleResult(scheduleTable, row) ? 5 : 3, "team schedule");
             ++games;
+        }
     }
     FUZZ_EXPECT(list.count() == games, QStringLiteral("team %1: %2 rows, %3 games").arg(team).arg(list.count()).arg(games));
     for (int row = 0; row < list.count(); ++row) {
@@ -88,16 +110,20 @@ void expectGamesByDate(const TextTable &scheduleTable, int dayNumber, ZoneShift 
     day.selectDay(dayNumber);
     TextTable list;
     FillGamesByDate(scheduleTable, day, zone, list);
-    expectRows(list, 2, "games by date");
     int games = 0;
     for (int row = 0; row < scheduleTable.count(); ++row) {
         const int gameDay = gameDayNumber(scheduleTable.cell(row, ScheduleDate));
         if (gameDay > dayNumber)
             break;
         // Day 0 is what an unreadable date gives: it is never a game's day.
-        games += gameDay == dayNumber && gameDay != 0;
+        if (gameDay != dayNumber || gameDay == 0)
+            continue;
+        if (games < list.count())
+            expectCells(list, games, scheduleResult(scheduleTable, row) ? 3 : 2, "games by date");
+        ++games;
     }
     if (games == 0) {
+        expectCells(list, 0, 2, "games by date");
         FUZZ_EXPECT(list.count() == 1 && list.cell(0, 0) == QLatin1String(kNoGamesText) && list.cell(0, 1).isEmpty(),
                     QStringLiteral("day %1: %2").arg(dayNumber).arg(describeRow(list, 0)));
         return;
@@ -117,8 +143,6 @@ int seasonTarget(const uint8_t *data, size_t size)
 
     TextTable scheduleTable, seasonList;
     const bool complete = loadSeasonFromBytes(bytes, zone, scheduleTable, seasonList);
-    expectRows(scheduleTable, ScheduleCellCount, "ScheduleTable");
-    expectRows(seasonList, 3, "Season list");
     expectSeasonList(scheduleTable, seasonList);
 
     // The file is read exactly as the bytes are.

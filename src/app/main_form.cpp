@@ -23,14 +23,19 @@
 
 #include "about_dialog.h"
 #include "calendar_dialog.h"
+#include "calendar_marks.h"
 #include "caption_font.h"
 #include "child_windows.h"
 #include "download_dialog.h"
 #include "game_time.h"
 #include "help_window.h"
 #include "options_dialog.h"
+#include "result_columns.h"
+#include "results_setting.h"
+#include "season.h"
 #include "standings.h"
 #include "standings_page.h"
+#include "team_rows.h"
 #include "teams.h"
 #include "text_table_model.h"
 #include "text_table_view.h"
@@ -66,6 +71,7 @@ MainForm::MainForm(const DataPaths &paths, QWidget *parent) : QMainWindow(parent
     // Shown from here to the end of the last loading stage.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     LoadSettings(*openSettingsStore(), viewer_.settings);
+    viewer_.showResults = LoadShowResults(*openSettingsStore());
     viewer_.paths = paths;
     setWindowTitle(QLatin1String(kMainFormTitle));
 
@@ -76,7 +82,9 @@ MainForm::MainForm(const DataPaths &paths, QWidget *parent) : QMainWindow(parent
     seasonModel_ = new TextTableModel(viewer_.seasonList, seasonColumns(), this);
 
     createMenus();
+    createViewMenu();
     createTabs();
+    markFavoriteRows();
     createShortcuts();
 
     viewer_.day.InitSelectedDate(today());
@@ -157,6 +165,8 @@ QWidget *MainForm::createTodayPage()
     dateCaption_ = new QLabel(page);
     dateCaption_->setObjectName(QStringLiteral("dateCaption"));
     makeCaption(dateCaption_, Qt::AlignLeft);
+    auto *dayNote = new QLabel(page);
+    dayNote->setObjectName(QStringLiteral("dayNote"));
 
     connect(dayBack_, &QPushButton::clicked, this, [this] { stepDay(-1); });
     connect(dayForward_, &QPushButton::clicked, this, [this] { stepDay(1); });
@@ -168,7 +178,8 @@ QWidget *MainForm::createTodayPage()
     buttons->addSpacing(6);
     buttons->addWidget(calendarButton_);
     buttons->addSpacing(12);
-    buttons->addWidget(dateCaption_, 1);
+    buttons->addWidget(dateCaption_);
+    buttons->addWidget(dayNote, 1);
 
     auto *list = new TextTableView(gamesByDateModel_, page);
     list->setObjectName(QStringLiteral("gamesByDateList"));
@@ -306,12 +317,17 @@ void MainForm::loadSeasonStage()
 {
     QTimer::singleShot(kNextStageDelayMs, this, &MainForm::buildViewsStage);
     seasonModel_->refill([this] { viewer_.loadSeason(); });
+    viewer_.startInSeason(today());
+    showDateCaption();
+    applyResultColumns();
+    scrollSeason();
 }
 
 void MainForm::buildViewsStage()
 {
     const int team = viewer_.settings.favoriteTeam;
     teamScheduleModel_->refill([this, team] { viewer_.fillTeamSchedule(team); });
+    scrollTeamSchedule(team);
     rosterModel_->refill([this, team] { viewer_.fillRosterList(team); });
     showRosterSort();
     gamesByDateModel_->refill([this] { viewer_.fillGamesByDate(); });
@@ -334,6 +350,7 @@ void MainForm::onTabChanged(int tab)
 void MainForm::chooseScheduleTeam(int team)
 {
     teamScheduleModel_->refill([this, team] { viewer_.fillTeamSchedule(team); });
+    scrollTeamSchedule(team);
 }
 
 void MainForm::chooseRosterTeam(int team)
@@ -373,6 +390,7 @@ void MainForm::chooseDay(const QDate &date)
 void MainForm::showDateCaption()
 {
     dateCaption_->setText(viewer_.day.DateCaption);
+    findChild<QLabel *>(QStringLiteral("dayNote"))->setText(viewer_.dayNote);
 }
 
 void MainForm::openPopupCalendar()
@@ -391,6 +409,7 @@ void MainForm::openPopupCalendar()
         connect(popupCalendar_, &QCalendarWidget::clicked, this, &MainForm::chooseDay);
         connect(popupCalendar_, &QCalendarWidget::activated, this, &MainForm::chooseDay);
     }
+    markGameDays(popupCalendar_, viewer_.scheduleTable, viewer_.settings.favoriteTeam);
     popupCalendar_->setSelectedDate(dateOfDayNumber(viewer_.day.SelectedDate));
     popupFrame_->adjustSize();
     QPoint position = calendarButton_->mapToGlobal(QPoint(0, calendarButton_->height()));
@@ -413,6 +432,7 @@ void MainForm::openCalendarDialog()
     if (BringDialogForward(QLatin1String(kCalendarDialogTitle)))
         return;
     auto *dialog = new CalendarDialog(this);
+    markGameDays(dialog->findChild<QCalendarWidget *>(), viewer_.scheduleTable, viewer_.settings.favoriteTeam);
     dialog->show();
 }
 
@@ -471,6 +491,65 @@ void MainForm::closeEvent(QCloseEvent *event)
     // The program ends with its last main window: the children go first.
     CloseChildWindows(popupFrame_);
     event->accept();
+}
+
+void MainForm::createViewMenu()
+{
+    auto *view = new QMenu(tr("&View"), this);
+    QAction *results = view->addAction(tr("Show &Results"));
+    results->setObjectName(QStringLiteral("showResults"));
+    results->setCheckable(true);
+    results->setChecked(viewer_.showResults);
+    connect(results, &QAction::toggled, this, &MainForm::showResults);
+    menuBar()->insertMenu(toolsMenu_->menuAction(), view);
+}
+
+void MainForm::markFavoriteRows()
+{
+    const int &favorite = viewer_.settings.favoriteTeam;  // read at paint time: Options may change it
+    standingsModel_->setBoldRows(
+        [this, &favorite](int row) { return standingsRowIs(viewer_.standingsList.cell(row, 0), favorite); });
+    gamesByDateModel_->setBoldRows(
+        [this, &favorite](int row) { return gameHasTeam(viewer_.gamesByDateList.cell(row, 0), favorite); });
+    seasonModel_->setBoldRows(
+        [this, &favorite](int row) { return gameHasTeam(viewer_.seasonList.cell(row, 1), favorite); });
+}
+
+void MainForm::showResults(bool shown)
+{
+    viewer_.showResults = shown;
+    applyResultColumns();
+    SaveShowResults(*openSettingsStore(), shown);
+}
+
+void MainForm::applyResultColumns()
+{
+    // A schedule without any result (fresh from a data server, or of a season
+    // still to come) has nothing to show in these columns.
+    const bool shown = viewer_.showResults && hasResults(viewer_.scheduleTable);
+    const std::pair<const char *, const QList<ColumnSpec> *> lists[] = {
+        {"gamesByDateList", &gamesByDateColumns()}, {"teamScheduleList", &teamScheduleColumns()},
+        {"seasonList", &seasonColumns()}};
+    for (const auto &[name, columns] : lists) {
+        TextTableView *view = listNamed(name);
+        showResultColumns(view, *columns, shown);
+        view->fitColumns();
+    }
+}
+
+void MainForm::scrollTeamSchedule(int team)
+{
+    scrollRowToTop(listNamed("teamScheduleList"), teamRowOnOrAfter(viewer_.scheduleTable, team, viewer_.day.SelectedDate));
+}
+
+void MainForm::scrollSeason()
+{
+    scrollRowToTop(listNamed("seasonList"), seasonRowOnOrAfter(viewer_.scheduleTable, viewer_.day.SelectedDate));
+}
+
+TextTableView *MainForm::listNamed(const char *name) const
+{
+    return findChild<TextTableView *>(QLatin1String(name));
 }
 
 } // namespace hoopdeck::app

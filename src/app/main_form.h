@@ -46,6 +46,7 @@ protected:
 
 private:
     void createMenus();
+    void createViewMenu();
     void createTabs();
     void createShortcuts();
     QWidget *createTodayPage();
@@ -73,6 +74,15 @@ private:
     void openAbout();
     void openDownload(DownloadKind kind);
     void reloadDownloaded(DownloadKind kind);
+
+    // What this program adds to the season's views: results, the favourite
+    // team in bold, the lists scrolled to the selected day.
+    void markFavoriteRows();
+    void showResults(bool shown);
+    void applyResultColumns();
+    void scrollTeamSchedule(int team);
+    void scrollSeason();
+    TextTableView *listNamed(const char *name) const;
 
     Viewer viewer_;
     bool loading_ = true;

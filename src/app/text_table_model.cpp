@@ -1,5 +1,7 @@
 #include "text_table_model.h"
 
+#include <QFont>
+
 namespace hoopdeck::app {
 
 TextTableModel::TextTableModel(const TextTable &table, const QList<ColumnSpec> &columns, QObject *parent)
@@ -33,9 +35,20 @@ QVariant TextTableModel::data(const QModelIndex &index, int role) const
         return table_.row(index.row()).value(index.column());
     case Qt::TextAlignmentRole:
         return alignment(index.column());
+    case Qt::FontRole:
+        return boldFont(index.row());
     default:
         return QVariant();
     }
+}
+
+QVariant TextTableModel::boldFont(int row) const
+{
+    if (!isBold_ || !isBold_(row))
+        return QVariant();
+    QFont bold;
+    bold.setBold(true);
+    return bold;
 }
 
 QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -23,6 +23,9 @@ public:
     // Runs a fill of the table, framed as a reset of the model.
     void refill(const std::function<void()> &fill);
 
+    // Rows for which isBold answers true are shown in bold.
+    void setBoldRows(std::function<bool(int row)> isBold) { isBold_ = std::move(isBold); }
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -30,9 +33,11 @@ public:
 
 private:
     QVariant alignment(int column) const;
+    QVariant boldFont(int row) const;
 
     const TextTable &table_;
     const QList<ColumnSpec> &columns_;
+    std::function<bool(int row)> isBold_;
 };
 
 } // namespace hoopdeck::app

@@ -64,21 +64,27 @@ bool TextTableView::viewportEvent(QEvent *event)
 void TextTableView::fitColumns()
 {
     const QList<ColumnSpec> &columns = model_->columns();
-    if (columns.isEmpty())
+    // Hidden columns take no share of the width.
+    int total = 0, last = -1;
+    for (int i = 0; i < columns.size(); ++i) {
+        if (!isColumnHidden(i)) {
+            total += columns.at(i).width;
+            last = i;
+        }
+    }
+    if (last < 0)
         return;
-    int total = 0;
-    for (const ColumnSpec &column : columns)
-        total += column.width;
     const int available = viewport()->width();
     const double least = fontMetrics().averageCharWidth() / kColumnCharWidth;
     const double scale = std::max(least, double(available) / total);
     int used = 0;
-    for (int i = 0; i < columns.size() - 1; ++i) {
+    for (int i = 0; i < last; ++i) {
+        if (isColumnHidden(i))
+            continue;
         const int width = int(columns.at(i).width * scale);
         setColumnWidth(i, width);
         used += width;
     }
-    const int last = int(columns.size()) - 1;
     setColumnWidth(last, std::max(int(columns.at(last).width * scale), available - used));
 }
 

@@ -15,12 +15,13 @@ class TextTableView : public QTableView {
 public:
     explicit TextTableView(TextTableModel *model, QWidget *parent = nullptr);
 
+    // Shares the width out again, for instance after columns were hidden or shown.
+    void fitColumns();
+
 protected:
     bool viewportEvent(QEvent *event) override;
 
 private:
-    void fitColumns();
-
     TextTableModel *model_;
 };
 

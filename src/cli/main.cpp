@@ -11,6 +11,7 @@
 #include "downloader.h"
 #include "games_by_date_view.h"
 #include "install.h"
+#include "results_setting.h"
 #include "roster_view.h"
 #include "settings_choice.h"
 #include "settings_store.h"
@@ -42,11 +43,12 @@ const char *const kCommands =
     "Commands:\n"
     "  standings                          the title, then the rows of the standings list\n"
     "  season                             every game of the season\n"
-    "  today [DATE]                       the games of a day (M/D/YYYY; default: today)\n"
+    "  today [DATE]                       the games of a day (M/D/YYYY; default: today, or\n"
+    "                                     this day in the season when today lies outside it)\n"
     "  team TEAM                          a team's whole schedule\n"
     "  roster TEAM [--sort COLUMN]...     a team's players; each --sort is a tap on a header\n"
     "                                     (#, Player, Pos, Ht, Wt): the same one twice reverses\n"
-    "  settings [--team TEAM] [--zone N] [--server HOST[:PORT]]\n"
+    "  settings [--team TEAM] [--zone N] [--server HOST[:PORT]] [--results on|off]\n"
     "                                     change and save the settings, then print them\n"
     "  download standings|rosters [--server HOST[:PORT]]\n"
     "                                     fetch a fresh file from the data server\n"
@@ -87,22 +89,35 @@ struct Cli {
         Viewer viewer;
         viewer.paths = check.paths;
         LoadSettings(store, viewer.settings);
+        viewer.showResults = LoadShowResults(store);
         return viewer;
     }
 
-    void printSettings(const Settings &s)
+    // A list as its view shows it: with Show Results off, the result columns
+    // keep their place but print empty.
+    void printList(TextTable &list, const QList<ColumnSpec> &columns, bool showResults)
     {
+        if (!showResults)
+            clearResultCells(list, columns);
+        tsv ? printTsv(out, list, int(columns.size())) : printAligned(out, list, columns);
+    }
+
+    void printSettings(const Settings &s, bool showResults)
+    {
+        const QString results = showResults ? QStringLiteral("on") : QStringLiteral("off");
         if (tsv) {
             printTsvRow(out, {QStringLiteral("Team"), QString::number(s.favoriteTeam), teamDisplayName(s.favoriteTeam)});
             printTsvRow(out, {QStringLiteral("Index"), QString::number(s.zoneIndex), timeZoneCaption(s.zoneIndex)});
             printTsvRow(out, {QStringLiteral("OffSet"), QString::number(s.zoneOffsetHours)});
             printTsvRow(out, {QStringLiteral("Server"), s.server});
+            printTsvRow(out, {QStringLiteral("Results"), results});
             return;
         }
         out << "Favorite team: " << teamDisplayName(s.favoriteTeam) << " (" << s.favoriteTeam << ")\n"
             << "Time zone:     " << timeZoneCaption(s.zoneIndex) << " (" << s.zoneIndex << ")\n"
             << "Offset:        " << s.zoneOffsetHours << " hours from US Eastern time\n"
-            << "Data server:   " << s.server << '\n';
+            << "Data server:   " << s.server << '\n'
+            << "Show results:  " << results << '\n';
     }
 
     int run(const QStringList &arguments);
@@ -121,8 +136,10 @@ int Cli::run(const QStringList &arguments)
     const QCommandLineOption sortOption(QStringLiteral("sort"), QStringLiteral("roster: tap a column header."), QStringLiteral("COLUMN"));
     const QCommandLineOption serverOption(QStringLiteral("server"),
         QStringLiteral("settings, download: the data server."), QStringLiteral("HOST[:PORT]"));
+    const QCommandLineOption resultsOption(QStringLiteral("results"),
+        QStringLiteral("settings: show how games ended (on) or not (off)."), QStringLiteral("on|off"));
     parser.addOptions({helpOption, installDirOption, tsvOption, teamOption, zoneOption, fromOption, sortOption,
-                       serverOption});
+                       serverOption, resultsOption});
     parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("standings, season, today, team, roster, settings or install."));
     parser.addPositionalArgument(QStringLiteral("ARGS"), QStringLiteral("The command's arguments."), QStringLiteral("[ARGS]"));
 
@@ -144,7 +161,7 @@ int Cli::run(const QStringList &arguments)
     QList<QCommandLineOption> allowed;
     int minArgs = 0, maxArgs = 0;
     if (command == QLatin1String("settings")) {
-        allowed = {teamOption, zoneOption, serverOption};
+        allowed = {teamOption, zoneOption, serverOption, resultsOption};
     } else if (command == QLatin1String("download")) {
         minArgs = maxArgs = 1;
         allowed = {serverOption};
@@ -160,7 +177,7 @@ int Cli::run(const QStringList &arguments)
     } else if (command != QLatin1String("standings") && command != QLatin1String("season")) {
         return usage(QStringLiteral("unknown command \"%1\"").arg(command));
     }
-    for (const QCommandLineOption &option : {teamOption, zoneOption, fromOption, sortOption, serverOption}) {
+    for (const QCommandLineOption &option : {teamOption, zoneOption, fromOption, sortOption, serverOption, resultsOption}) {
         const bool isAllowed = std::any_of(allowed.cbegin(), allowed.cend(),
             [&](const QCommandLineOption &o) { return o.names() == option.names(); });
         if (parser.isSet(option) && !isAllowed)
@@ -216,6 +233,13 @@ int Cli::run(const QStringList &arguments)
         else
             return usage(QStringLiteral("download takes standings or rosters, not \"%1\"").arg(args.first()));
     }
+    std::optional<bool> showResults;
+    if (parser.isSet(resultsOption)) {
+        const QString value = parser.value(resultsOption);
+        if (value != QLatin1String("on") && value != QLatin1String("off"))
+            return usage(QStringLiteral("--results takes on or off, not \"%1\"").arg(value));
+        showResults = value == QLatin1String("on");
+    }
     QDate date;
     if (command == QLatin1String("today") && !args.isEmpty()) {
         date = parseUserDate(args.first());
@@ -243,14 +267,13 @@ int Cli::run(const QStringList &arguments)
         }
     } else if (command == QLatin1String("season")) {
         viewer->loadSeason();
-        tsv ? printTsv(out, viewer->seasonList, 3) : printAligned(out, viewer->seasonList, seasonColumns());
+        printList(viewer->seasonList, seasonColumns(), viewer->showResults);
     } else if (command == QLatin1String("team")) {
         viewer->loadSeason();
         viewer->fillTeamSchedule(*team);
         if (!tsv)
             out << teamDisplayName(*team) << "\n\n";
-        tsv ? printTsv(out, viewer->teamScheduleList, 3)
-            : printAligned(out, viewer->teamScheduleList, teamScheduleColumns());
+        printList(viewer->teamScheduleList, teamScheduleColumns(), viewer->showResults);
     } else if (command == QLatin1String("roster")) {
         viewer->loadRoster();
         viewer->chooseRosterTeam(*team);
@@ -263,12 +286,15 @@ int Cli::run(const QStringList &arguments)
     } else if (command == QLatin1String("today")) {
         viewer->day.InitSelectedDate(date.isValid() ? date : today());
         viewer->loadSeason();
+        if (!date.isValid())
+            viewer->startInSeason(today());
+        if (!viewer->dayNote.isEmpty())
+            err << viewer->day.DateCaption << ": " << viewer->dayNote << '\n';
         viewer->fillGamesByDate();
         out << viewer->day.DateCaption << '\n';
         if (!tsv)
             out << '\n';
-        tsv ? printTsv(out, viewer->gamesByDateList, 2)
-            : printAligned(out, viewer->gamesByDateList, gamesByDateColumns());
+        printList(viewer->gamesByDateList, gamesByDateColumns(), viewer->showResults);
     } else if (command == QLatin1String("download")) {
         const QString server = parser.isSet(serverOption) ? parser.value(serverOption) : viewer->settings.server;
         const QString path = *downloadKind == DownloadKind::Standings ? viewer->paths.standings : viewer->paths.roster;
@@ -285,11 +311,16 @@ int Cli::run(const QStringList &arguments)
         choice.zoneIndex = zone;
         if (parser.isSet(serverOption))
             choice.server = parser.value(serverOption);
-        if (!choice.isEmpty() && !saveChoice(*store, s, choice)) {
+        bool saved = choice.isEmpty() || saveChoice(*store, s, choice);
+        if (saved && showResults) {
+            viewer->showResults = *showResults;
+            saved = SaveShowResults(*store, *showResults);
+        }
+        if (!saved) {
             err << "Cannot save the settings in " << store->fileName() << ".\n";
             return ExitSettingsNotSaved;
         }
-        printSettings(s);
+        printSettings(s, viewer->showResults);
     }
     return ExitOk;
 }

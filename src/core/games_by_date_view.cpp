@@ -45,21 +45,32 @@ void FillGamesByDate(const TextTable &scheduleTable, const DaySelection &day, Zo
             continue;
         const QString game = gameText(decimalToInt(scheduleTable.cell(row, ScheduleVisitor)),
                                       decimalToInt(scheduleTable.cell(row, ScheduleHome)));
-        gamesByDateList.appendRow({game, convertGameTime(dateTime, zone).time});
+        QStringList cells{game, convertGameTime(dateTime, zone).time};
+        if (const std::optional<GameResult> result = scheduleResult(scheduleTable, row))
+            cells.append(scoreText(*result));
+        gamesByDateList.appendRow(cells);
     }
     if (gamesByDateList.count() == 0)
         gamesByDateList.appendRow({QString::fromLatin1(kNoGamesText), QString()});
 }
 
-QDate today()
+namespace {
+QDate fixedToday()
 {
     const QByteArray fixed = qgetenv("HOOPDECK_TODAY");
-    if (!fixed.isEmpty()) {
-        const QDate date = parseUserDate(QString::fromLatin1(fixed));
-        if (date.isValid())
-            return date;
-    }
-    return QDate::currentDate();
+    return fixed.isEmpty() ? QDate() : parseUserDate(QString::fromLatin1(fixed));
+}
+} // namespace
+
+QDate today()
+{
+    const QDate fixed = fixedToday();
+    return fixed.isValid() ? fixed : QDate::currentDate();
+}
+
+bool todayIsFixed()
+{
+    return fixedToday().isValid();
 }
 
 QDate parseUserDate(const QString &text)

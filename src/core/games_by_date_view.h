@@ -21,8 +21,8 @@ struct DaySelection {
     void RefreshDateCaption();
 };
 
-// Replaces gamesByDateList (Game, Time) with the games of the selected day
-// in schedule order, or the single row "No games scheduled." with an empty
+// Replaces gamesByDateList (Game, Time, and the Score of a game that has
+// one) with the games of the selected day in schedule order, or the single row "No games scheduled." with an empty
 // Time. The scan stops at the first game of a later day; the day is the
 // schedule's own, whatever the user's zone.
 void FillGamesByDate(const TextTable &scheduleTable, const DaySelection &day, ZoneShift zone,
@@ -31,6 +31,10 @@ void FillGamesByDate(const TextTable &scheduleTable, const DaySelection &day, Zo
 // Today's date: HOOPDECK_TODAY (MM/DD/YYYY) when it is set, else the
 // machine's local date.
 QDate today();
+
+// True when HOOPDECK_TODAY names the day: it is then taken as it is, even
+// outside the season.
+bool todayIsFixed();
 
 // A date typed by a user as M/D/YYYY, leading zeros optional; invalid when
 // it does not name a real day.

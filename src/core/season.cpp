@@ -7,11 +7,29 @@
 namespace hoopdeck {
 
 namespace {
+// Two points fields and an overtime mark follow the schedule's three; one
+// field more is read so that a line with too many is seen as such.
+constexpr int kFieldsRead = ScheduleCellCount + 4;
+
+// The schedule's fields of a line, then its result fields when they hold a result.
+QStringList scheduleRow(const QString &line)
+{
+    QStringList fields = splitFields(line, QLatin1Char(','), kFieldsRead);
+    if (fields.isEmpty())
+        return fields;
+    if (fields.size() > ScheduleCellCount && parseGameResult(fields.mid(ScheduleCellCount)))
+        return fields;
+    fields = fields.mid(0, ScheduleCellCount);
+    while (fields.size() < ScheduleCellCount)
+        fields.append(QString());
+    return fields;
+}
+
 bool readSeason(LineReader &reader, ZoneShift zone, TextTable &scheduleTable, TextTable &seasonList)
 {
     QString line;
     while (reader.readLine(line)) {
-        const QStringList fields = splitRow(line, ScheduleCellCount);
+        const QStringList fields = scheduleRow(line);
         if (!fields.isEmpty())
             scheduleTable.appendRow(fields);
     }
@@ -20,16 +38,41 @@ bool readSeason(LineReader &reader, ZoneShift zone, TextTable &scheduleTable, Te
     for (int row = 0; row < scheduleTable.count(); ++row) {
         const QStringList &fields = scheduleTable.row(row);
         const QString &date = fields.at(ScheduleDate);
-        if (date.size() < 2)
+        if (!hasSeasonListRow(date))
             continue;
         const GameTimeTexts texts = convertGameTime(date, zone);
-        seasonList.appendRow({texts.date,
-                              gameText(decimalToInt(fields.at(ScheduleVisitor)), decimalToInt(fields.at(ScheduleHome))),
-                              texts.time});
+        QStringList cells{texts.date,
+                          gameText(decimalToInt(fields.at(ScheduleVisitor)), decimalToInt(fields.at(ScheduleHome))),
+                          texts.time};
+        if (const std::optional<GameResult> result = scheduleResult(scheduleTable, row))
+            cells.append(scoreText(*result));
+        seasonList.appendRow(cells);
     }
     return !reader.error();
 }
 } // namespace
+
+std::optional<GameResult> scheduleResult(const TextTable &scheduleTable, int row)
+{
+    const QStringList &cells = scheduleTable.row(row);
+    if (cells.size() <= ScheduleCellCount)
+        return std::nullopt;
+    return parseGameResult(cells.mid(ScheduleCellCount));
+}
+
+bool hasResults(const TextTable &scheduleTable)
+{
+    for (int row = 0; row < scheduleTable.count(); ++row) {
+        if (scheduleTable.row(row).size() > ScheduleCellCount)
+            return true;
+    }
+    return false;
+}
+
+bool hasSeasonListRow(const QString &date)
+{
+    return date.size() >= 2;
+}
 
 QString gameText(int visitor, int home)
 {

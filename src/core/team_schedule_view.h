@@ -7,7 +7,12 @@ namespace hoopdeck {
 
 // Replaces teamScheduleList (Date, Game, Time) with every game of the team
 // in schedule order: " @ Home" away, " vs Visitor" at home. The All-Star
-// Game is never listed.
+// Game is never listed. A game with a result adds its Result from the
+// team's side ("W 89-74") and the team's Record after it ("1-0").
+// True for a game the team's list shows: the team on either side, and not
+// the All-Star Game.
+bool isTeamScheduleGame(int visitor, int home, int team);
+
 void FillTeamSchedule(const TextTable &scheduleTable, int team, ZoneShift zone, TextTable &teamScheduleList);
 
 } // namespace hoopdeck

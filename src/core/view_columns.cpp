@@ -11,13 +11,14 @@ const QList<ColumnSpec> &standingsColumns()
 
 const QList<ColumnSpec> &gamesByDateColumns()
 {
-    static const QList<ColumnSpec> columns = {{"Game", 160, false}, {"Time", 50, true}};
+    static const QList<ColumnSpec> columns = {{"Game", 160, false}, {"Time", 50, true}, {"Score", 55, true, true}};
     return columns;
 }
 
 const QList<ColumnSpec> &teamScheduleColumns()
 {
-    static const QList<ColumnSpec> columns = {{"Date", 40, false}, {"Game", 120, false}, {"Time", 50, true}};
+    static const QList<ColumnSpec> columns = {{"Date", 40, false}, {"Game", 120, false}, {"Time", 50, true},
+                                              {"Result", 55, false, true}, {"Record", 40, true, true}};
     return columns;
 }
 
@@ -30,7 +31,21 @@ const QList<ColumnSpec> &rosterListColumns()
 
 const QList<ColumnSpec> &seasonColumns()
 {
-    return teamScheduleColumns();
+    static const QList<ColumnSpec> columns = {
+        {"Date", 40, false}, {"Game", 120, false}, {"Time", 50, true}, {"Score", 55, true, true}};
+    return columns;
+}
+
+void clearResultCells(TextTable &list, const QList<ColumnSpec> &columns)
+{
+    for (int column = 0; column < columns.size(); ++column) {
+        if (!columns.at(column).result)
+            continue;
+        for (int row = 0; row < list.count(); ++row) {
+            if (column < list.row(row).size())
+                list.setCell(row, column, QString());
+        }
+    }
 }
 
 } // namespace hoopdeck

@@ -2,20 +2,28 @@
 
 #include <QList>
 
+#include "text_table.h"
+
 namespace hoopdeck {
 
 // A column of a visible list: its caption, its width on the handheld's
-// 240-pixel screen (front-ends scale it) and its alignment.
+// 240-pixel screen (front-ends scale it), its alignment, and whether it
+// tells how a game ended (what Show Results hides).
 struct ColumnSpec {
     const char *caption;
     int width;
     bool rightAligned;
+    bool result = false;
 };
 
 const QList<ColumnSpec> &standingsColumns();    // Team, W, L, GB, Pct
-const QList<ColumnSpec> &gamesByDateColumns();  // Game, Time
-const QList<ColumnSpec> &teamScheduleColumns(); // Date, Game, Time
+const QList<ColumnSpec> &gamesByDateColumns();  // Game, Time, Score
+const QList<ColumnSpec> &teamScheduleColumns(); // Date, Game, Time, Result, Record
 const QList<ColumnSpec> &rosterListColumns();   // #, Player, Pos, Ht, Wt
-const QList<ColumnSpec> &seasonColumns();       // Date, Game, Time
+const QList<ColumnSpec> &seasonColumns();       // Date, Game, Time, Score
+
+// Empties the cells of the list's result columns, for a user who does not
+// want to know the outcome; the rows keep their other cells.
+void clearResultCells(TextTable &list, const QList<ColumnSpec> &columns);
 
 } // namespace hoopdeck

@@ -2,6 +2,7 @@
 
 #include "roster.h"
 #include "season.h"
+#include "season_day.h"
 #include "standings.h"
 #include "team_schedule_view.h"
 
@@ -51,13 +52,24 @@ void Viewer::fillGamesByDate()
 void Viewer::stepDay(int days)
 {
     day.stepDays(days);
+    dayNote.clear();
     fillGamesByDate();
 }
 
 void Viewer::chooseDay(int dayNumber)
 {
     day.selectDay(dayNumber);
+    dayNote.clear();
     fillGamesByDate();
+}
+
+void Viewer::startInSeason(const QDate &today)
+{
+    if (todayIsFixed() || day.SelectedDate != dayNumber(today))
+        return;
+    const SeasonDay start = seasonDayFor(scheduleTable, today);
+    day.selectDay(start.dayNumber);
+    dayNote = start.note;
 }
 
 } // namespace hoopdeck

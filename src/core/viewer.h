@@ -15,6 +15,7 @@ namespace hoopdeck {
 struct Viewer {
     DataPaths paths;
     Settings settings;
+    bool showResults = true;  // the Results setting
 
     TextTable standingsList;  // Team, W, L, GB, Pct; blank rows between divisions
     QString seasonLabel;
@@ -28,6 +29,7 @@ struct Viewer {
 
     RosterSort rosterSort;
     DaySelection day;
+    QString dayNote;  // why SelectedDate is not the machine's date; cleared when the user moves the day
 
     void loadStandings();
     void loadRoster();
@@ -41,6 +43,10 @@ struct Viewer {
     void fillGamesByDate();
     void stepDay(int days);        // then refills the day's games
     void chooseDay(int dayNumber); // then refills the day's games
+    // Once the season is loaded: a start on the machine's date outside the
+    // season moves to this day in the season (see seasonDayFor), unless
+    // HOOPDECK_TODAY fixes the day or the user has moved it already.
+    void startInSeason(const QDate &today);
 };
 
 } // namespace hoopdeck

@@ -20,13 +20,17 @@ struct Home {
     QString path(const QString &name) const { return dir.filePath(name); }
 };
 
-Run run(const Home &home, const QStringList &arguments)
+// With fixedToday false, the day is the machine's own date.
+Run run(const Home &home, const QStringList &arguments, bool fixedToday = true)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", home.path("config"));
     env.insert("XDG_DATA_HOME", home.path("data"));
-    env.insert("HOOPDECK_TODAY", "02/15/2004");
+    if (fixedToday)
+        env.insert("HOOPDECK_TODAY", "02/15/2004");
+    else
+        env.remove("HOOPDECK_TODAY");
     env.insert("LC_ALL", "C.UTF-8");
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(HOOPDECK_BIN_DIR "/hoopdeck-cli"), arguments);
@@ -94,7 +98,7 @@ private slots:
         QFile file(QStringLiteral(HOOPDECK_SEASON_DIR "/Season.dat"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(eastern.size(), int(file.readAll().count('\n')));
-        QCOMPARE(eastern.first(), "10/28\tMiami @ Philadelphia\t7:00p");
+        QCOMPARE(eastern.first(), "10/28\tMiami @ Philadelphia\t7:00p\t74-89");
 
         QCOMPARE(::run(pacific, {"settings", "--zone", "4"}).exitCode, 0);
         const QStringList shifted = ::run(pacific, {"season", "--tsv"}).lines();
@@ -102,6 +106,7 @@ private slots:
         for (int row = 0; row < eastern.size(); ++row) {
             const QStringList before = eastern.at(row).split('\t'), after = shifted.at(row).split('\t');
             QCOMPARE(after.mid(0, 2), before.mid(0, 2));  // same date, same game
+            QCOMPARE(after.mid(3), before.mid(3));        // same score
             QCOMPARE(minutesOf(after.at(2)), (minutesOf(before.at(2)) - 180 + 1440) % 1440);
         }
     }
@@ -111,9 +116,11 @@ private slots:
         Home home;
         QCOMPARE(::run(home, {"install"}).exitCode, 0);
         QCOMPARE(::run(home, {"--tsv", "settings"}).lines(),
-                 (QStringList{"Team\t0\tAtlanta", "Index\t11\tGMT-5 Eastern US", "OffSet\t0", "Server\t127.0.0.1"}));
+                 (QStringList{"Team\t0\tAtlanta", "Index\t11\tGMT-5 Eastern US", "OffSet\t0", "Server\t127.0.0.1",
+                              "Results\ton"}));
         QCOMPARE(::run(home, {"settings", "--zone", "4"}).exitCode, 0);
-        const QStringList expected{"Team\t1\tBoston", "Index\t4\tGMT-8 Pacific US", "OffSet\t-3", "Server\t127.0.0.1"};
+        const QStringList expected{"Team\t1\tBoston", "Index\t4\tGMT-8 Pacific US", "OffSet\t-3", "Server\t127.0.0.1",
+                                   "Results\ton"};
         QCOMPARE(::run(home, {"settings", "--team", "boston", "--tsv"}).lines(), expected);
         QCOMPARE(::run(home, {"--tsv", "settings"}).lines(), expected);
     }
@@ -130,18 +137,77 @@ private slots:
                 fromSeason.append(cells.at(0) + (teams.at(0) == "Boston" ? "\t @ " + teams.at(1) : "\t vs " + teams.at(0))
                                   + "\t" + cells.at(2));
         }
-        QCOMPARE(r.lines(), fromSeason);
+        QStringList schedule;  // the Date, Game and Time of each row
+        for (const QString &line : r.lines())
+            schedule.append(line.section('\t', 0, 2));
+        QCOMPARE(schedule, fromSeason);
         QCOMPARE(fromSeason.size(), 82);
         QVERIFY(r.out.contains("\t @ ") && r.out.contains("\t vs ") && !r.out.contains("All-Star"));
     }
 
     void today()
     {
-        const QStringList allStar{"02/15/2004", "All-Star Game @ All-Star Game\t8:00p"};
+        const QStringList allStar{"02/15/2004", "All-Star Game @ All-Star Game\t8:00p\t"};
         QCOMPARE(run({"--tsv", "today", "02/15/2004"}).lines(), allStar);
         QCOMPARE(run({"--tsv", "today"}).lines(), allStar);  // today is HOOPDECK_TODAY
         QCOMPARE(run({"--tsv", "today", "2/16/2004"}).lines().first(), "02/16/2004");
-        QCOMPARE(run({"--tsv", "today", "7/4/2004"}).lines(), (QStringList{"07/04/2004", "No games scheduled.\t"}));
+        QCOMPARE(run({"--tsv", "today", "7/4/2004"}).lines(), (QStringList{"07/04/2004", "No games scheduled.\t\t"}));
+    }
+
+    void teamRecordEndsAsTheStandings()
+    {
+        const QStringList lines = run({"--tsv", "team", "Boston"}).lines();
+        QCOMPARE(lines.size(), 82);
+        QCOMPARE(lines.first(), "10/29\t vs Miami\t7:00p\tW 98-75\t1-0");
+        QCOMPARE(lines.last().section('\t', 4), "36-46");
+    }
+
+    void resultsOffPrintsEmptyCells()
+    {
+        Home home;
+        QCOMPARE(::run(home, {"install"}).exitCode, 0);
+        const QStringList commands[] = {{"--tsv", "season"}, {"--tsv", "team", "Boston"}, {"--tsv", "today", "10/29/2003"}};
+        QList<QStringList> shown;
+        for (const QStringList &command : commands)
+            shown.append(::run(home, command).lines());
+        QCOMPARE(::run(home, {"--tsv", "settings", "--results", "off"}).lines().last(), "Results\toff");
+        QCOMPARE(::run(home, {"settings"}).lines().last(), "Show results:  off");
+        for (int c = 0; c < int(std::size(commands)); ++c) {
+            const QStringList hidden = ::run(home, commands[c]).lines();
+            QCOMPARE(hidden.size(), shown.at(c).size());
+            const int resultColumn = c == 0 ? 3 : c == 1 ? 3 : 2;  // today: the caption line comes first
+            for (int row = c == 2 ? 1 : 0; row < hidden.size(); ++row) {
+                const QStringList before = shown.at(c).at(row).split('\t'), after = hidden.at(row).split('\t');
+                QCOMPARE(after.size(), before.size());
+                QCOMPARE(after.mid(0, resultColumn), before.mid(0, resultColumn));
+                for (const QString &cell : after.mid(resultColumn))
+                    QVERIFY2(cell.isEmpty(), qPrintable(hidden.at(row)));
+            }
+        }
+        QVERIFY(!::run(home, {"team", "Boston"}).out.contains("W 98-75"));
+        QCOMPARE(::run(home, {"--tsv", "settings", "--results", "on"}).lines().last(), "Results\ton");
+        QCOMPARE(::run(home, commands[1]).lines(), shown.at(1));
+    }
+
+    void todayOutsideTheSeason()
+    {
+        // The machine's real date lies years after the season: the day is
+        // the same month and day within it, or its first or last game day.
+        const Run r = ::run(installed, {"--tsv", "today"}, false);
+        QCOMPARE(r.exitCode, 0);
+        const QDate machine = QDate::currentDate();
+        const QString caption = r.lines().first();
+        const QDate shown = QDate::fromString(caption, "MM/dd/yyyy");
+        QVERIFY2(shown >= QDate(2003, 10, 28) && shown <= QDate(2004, 4, 14), qPrintable(caption));
+        if (machine.month() >= 11 || machine.month() <= 3)  // months wholly inside the season
+            QCOMPARE((QList<int>{shown.month(), shown.day()}), (QList<int>{machine.month(), machine.day()}));
+        QVERIFY2(r.err.startsWith(caption + ": ") && r.err.contains("2003-04 season"), qPrintable(r.err));
+        // The very rows of that day asked for by its date, which prints no note.
+        const Run byDate = ::run(installed, {"--tsv", "today", caption}, false);
+        QCOMPARE(r.out, byDate.out);
+        QCOMPARE(byDate.err, "");
+        // A fixed today is taken as it is, without a note.
+        QCOMPARE(run({"--tsv", "today"}).err, "");
     }
 
     void rosterSortedDescending()
@@ -228,6 +294,8 @@ private slots:
         QTest::newRow("sort column") << QStringList{"roster", "Boston", "--sort", "Age"};
         QTest::newRow("2/30/2004") << QStringList{"today", "2/30/2004"};
         QTest::newRow("not a date") << QStringList{"today", "tomorrow"};
+        QTest::newRow("results yes") << QStringList{"settings", "--results", "yes"};
+        QTest::newRow("results with team") << QStringList{"team", "Boston", "--results", "off"};
     }
     void usageErrors()
     {

@@ -354,7 +354,7 @@ private slots:
         QCOMPARE(run({QStringLiteral("download"), QStringLiteral("scores")}), 64);
 
         QCOMPARE(run({QStringLiteral("--tsv"), QStringLiteral("settings")}, &out), 0);
-        QVERIFY(out.endsWith("Server\t" + server.address().toLatin1() + "\n"));
+        QVERIFY(out.endsWith("Server\t" + server.address().toLatin1() + "\nResults\ton\n"));
     }
 };
 

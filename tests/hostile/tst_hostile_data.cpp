@@ -272,7 +272,7 @@ void HostileDataTest::cli_data()
         QTest::addRow("%s: empty roster", name) << name << rosterOfAtlanta << QString("");
     QTest::newRow("blank-lines: blank roster lines are no players") << "blank-lines" << rosterOfAtlanta << QString("");
     QTest::newRow("invalid-later-dates: no game on an invalid date")
-        << "invalid-later-dates" << QStringList{"--tsv", "today", "2/15/2004"} << "02/15/2004\nNo games scheduled.\t\n";
+        << "invalid-later-dates" << QStringList{"--tsv", "today", "2/15/2004"} << "02/15/2004\nNo games scheduled.\t\t\n";
 }
 
 void HostileDataTest::cli()

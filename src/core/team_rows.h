@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include "text_table.h"
+
+namespace hoopdeck {
+
+// Rows of the lists that concern one team (the favourite shown in bold), and
+// where the lists reach a day (what they scroll to).
+
+// A Today or Season Game text, "Visitor @ Home", with the team on either side.
+bool gameHasTeam(const QString &game, int team);
+
+// A standings Team cell that names the team.
+bool standingsRowIs(const QString &teamCell, int team);
+
+// The row of the Season list, or of the team's list, that holds the first
+// game on or after the day; -1 when there is none.
+int seasonRowOnOrAfter(const TextTable &scheduleTable, int dayNumber);
+int teamRowOnOrAfter(const TextTable &scheduleTable, int team, int dayNumber);
+
+// The days with a game, and those with a game of the team (-1: none), as
+// day numbers; unreadable dates are no days.
+QList<int> gameDays(const TextTable &scheduleTable, int team = -1);
+
+} // namespace hoopdeck

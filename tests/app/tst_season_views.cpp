@@ -1,0 +1,317 @@
+// What the window adds to the season's views: final scores that can be
+// hidden, the favourite team in bold, lists and calendars that open on the
+// selected day, and this day in the season when today lies outside it.
+
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QTextCharFormat>
+
+#include <memory>
+
+#include "app_test_support.h"
+#include "child_windows.h"
+#include "main_form.h"
+#include "season.h"
+#include "settings_store.h"
+#include "team_rows.h"
+#include "teams.h"
+#include "view_columns.h"
+
+using namespace hoopdeck;
+using hoopdeck::app::MainForm;
+
+namespace {
+constexpr int kFavoriteTeam = 11;  // L.A. Lakers
+const QDate kToday(2004, 2, 15);   // HOOPDECK_TODAY of every test
+
+QTableView *list(QWidget *form, const char *name)
+{
+    return form->findChild<QTableView *>(QLatin1String(name));
+}
+
+QList<int> hiddenColumns(QTableView *view)
+{
+    QList<int> hidden;
+    for (int c = 0; c < view->model()->columnCount(); ++c) {
+        if (view->isColumnHidden(c))
+            hidden.append(c);
+    }
+    return hidden;
+}
+
+bool isBold(QTableView *view, int row)
+{
+    return view->model()->index(row, 0).data(Qt::FontRole).value<QFont>().bold();
+}
+
+QAction *showResultsItem(QMainWindow *form)
+{
+    for (QAction *menu : form->menuBar()->actions()) {
+        if (menu->text().remove('&') == "View" && menu->menu()) {
+            for (QAction *item : menu->menu()->actions()) {
+                if (item->text().remove('&') == "Show Results")
+                    return item;
+            }
+        }
+    }
+    return nullptr;
+}
+
+// The row stands at the top of the list, or as near as the end of the list lets it.
+bool atTop(QTableView *view, int row)
+{
+    const bool scrolledToEnd = view->verticalScrollBar()->value() == view->verticalScrollBar()->maximum();
+    return view->rowAt(0) == row || (scrolledToEnd && view->rowAt(0) > 0 && view->rowAt(0) < row);
+}
+
+TextTable bundledSchedule()
+{
+    TextTable scheduleTable, seasonList;
+    loadSeason(QStringLiteral(HOOPDECK_SEASON_DIR "/Season.dat"), {}, scheduleTable, seasonList);
+    return scheduleTable;
+}
+} // namespace
+
+class TestSeasonViews : public QObject {
+    Q_OBJECT
+    std::unique_ptr<test::SeasonCopy> season_;
+    DataPaths paths_;
+
+    std::unique_ptr<MainForm> startForm()
+    {
+        auto form = std::make_unique<MainForm>(paths_);
+        QSignalSpy ready(form.get(), &MainForm::loadingFinished);
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()) || !ready.wait(10000))
+            return nullptr;
+        return form;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        test::prepareRuntimeDir();
+        season_ = std::make_unique<test::SeasonCopy>();
+        QVERIFY(season_->isValid());
+        paths_ = dataPathsFor(season_->path());
+    }
+    void init() { test::writeSettings(season_->path(), kFavoriteTeam); }
+
+    void resultColumnsFollowShowResults()
+    {
+        auto form = startForm();
+        QVERIFY(form);
+        QAction *item = showResultsItem(form.get());
+        QVERIFY(item && item->isCheckable() && item->isChecked());
+        // The menu stands between File and Tools; the others keep their order.
+        QStringList menus;
+        for (QAction *menu : form->menuBar()->actions())
+            menus.append(menu->text().remove('&'));
+        QCOMPARE(menus, (QStringList{"File", "View", "Tools", "Help"}));
+
+        const char *lists[] = {"gamesByDateList", "teamScheduleList", "seasonList"};
+        const QList<int> resultColumns[] = {{2}, {3, 4}, {3}};
+        for (const char *name : lists)
+            QCOMPARE(hiddenColumns(list(form.get(), name)), QList<int>());
+        QCOMPARE(list(form.get(), "seasonList")->model()->index(0, 3).data().toString(), "74-89");
+
+        item->trigger();
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(hiddenColumns(list(form.get(), lists[i])), resultColumns[i]);
+        QCOMPARE(openSettingsStore()->value("Results").toString(), "0");
+
+        // The next start keeps the choice.
+        form.reset();
+        form = startForm();
+        QVERIFY(form);
+        QVERIFY(!showResultsItem(form.get())->isChecked());
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(hiddenColumns(list(form.get(), lists[i])), resultColumns[i]);
+        showResultsItem(form.get())->trigger();
+        for (const char *name : lists)
+            QCOMPARE(hiddenColumns(list(form.get(), name)), QList<int>());
+        QCOMPARE(openSettingsStore()->value("Results").toString(), "1");
+    }
+
+    void noResultsNoColumns()
+    {
+        // A schedule as a data server gives it: no game has a result.
+        test::SeasonCopy plain;
+        QFile file(plain.path() + "/Season.dat");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray schedule;
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            if (!line.isEmpty())
+                schedule += line.split(',').mid(0, 3).join(',') + '\n';
+        }
+        file.close();
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(schedule) == schedule.size());
+        file.close();
+        test::writeSettings(plain.path(), kFavoriteTeam);
+        MainForm form(dataPathsFor(plain.path()));
+        QSignalSpy ready(&form, &MainForm::loadingFinished);
+        form.show();
+        QVERIFY(ready.wait(10000));
+        QVERIFY(showResultsItem(&form)->isChecked());
+        QCOMPARE(hiddenColumns(list(&form, "gamesByDateList")), QList<int>{2});
+        QCOMPARE(hiddenColumns(list(&form, "teamScheduleList")), (QList<int>{3, 4}));
+        QCOMPARE(hiddenColumns(list(&form, "seasonList")), QList<int>{3});
+    }
+
+    void favoriteRowsInBold()
+    {
+        auto form = startForm();
+        QVERIFY(form);
+        const QString lakers = teamDisplayName(kFavoriteTeam);
+        QTableView *standings = list(form.get(), "standingsList");
+        int boldRows = 0;
+        for (int row = 0; row < standings->model()->rowCount(); ++row) {
+            const bool favorite = standings->model()->index(row, 0).data().toString() == lakers;
+            QCOMPARE(isBold(standings, row), favorite);
+            boldRows += favorite;
+        }
+        QCOMPARE(boldRows, 1);
+
+        QTableView *season = list(form.get(), "seasonList");
+        boldRows = 0;
+        for (int row = 0; row < season->model()->rowCount(); ++row) {
+            const QStringList teams = season->model()->index(row, 1).data().toString().split(" @ ");
+            QCOMPARE(isBold(season, row), teams.contains(lakers));
+            boldRows += isBold(season, row);
+        }
+        QCOMPARE(boldRows, 82);
+        // The L.A. Clippers are another team.
+        QVERIFY(!gameHasTeam("L.A. Clippers @ Utah", kFavoriteTeam));
+
+        // The day of the All-Star Game: no game of the Lakers, nothing bold.
+        QTableView *today = list(form.get(), "gamesByDateList");
+        QCOMPARE(today->model()->rowCount(), 1);
+        QVERIFY(!isBold(today, 0));
+        form->findChild<QPushButton *>("dayForward")->click();  // 02/16: no games
+        form->findChild<QPushButton *>("dayForward")->click();  // 02/17: the Lakers play
+        int lakersGames = 0;
+        for (int row = 0; row < today->model()->rowCount(); ++row) {
+            const bool favorite = today->model()->index(row, 0).data().toString().contains(lakers);
+            QCOMPARE(isBold(today, row), favorite);
+            lakersGames += favorite;
+        }
+        QCOMPARE(lakersGames, 1);
+    }
+
+    void listsOpenOnTheSelectedDay()
+    {
+        auto form = startForm();
+        QVERIFY(form);
+        const TextTable schedule = bundledSchedule();
+        const int day = dayNumber(kToday);
+        const int teamRow = teamRowOnOrAfter(schedule, kFavoriteTeam, day);
+        const int seasonRow = seasonRowOnOrAfter(schedule, day);
+        QVERIFY(teamRow > 40 && seasonRow > 600);
+        auto *tabs = form->findChild<QTabWidget *>();
+        tabs->setCurrentIndex(MainForm::TeamTab);
+        QTableView *team = list(form.get(), "teamScheduleList");
+        QTRY_VERIFY(atTop(team, teamRow));
+        QCOMPARE(team->model()->index(teamRow, 0).data().toString(), "02/17");  // the Lakers' first game after the break
+        tabs->setCurrentIndex(MainForm::SeasonTab);
+        QTableView *season = list(form.get(), "seasonList");
+        QTRY_VERIFY(atTop(season, seasonRow));
+        QCOMPARE(season->rowAt(0), seasonRow);  // the Season list is long enough to have it at the top
+        QCOMPARE(season->model()->index(seasonRow, 0).data().toString(), "02/15");
+    }
+
+    void calendarsShowTheSeason()
+    {
+        auto form = startForm();
+        QVERIFY(form);
+        form->selectTab(MainForm::TodayTab);
+        form->findChild<QPushButton *>("calendarButton")->click();
+        auto *popup = form->findChild<QCalendarWidget *>("popupCalendar");
+        QVERIFY(popup);
+        QCOMPARE(popup->selectedDate(), kToday);
+        QCOMPARE((QList<int>{popup->yearShown(), popup->monthShown()}), (QList<int>{2004, 2}));
+
+        const TextTable schedule = bundledSchedule();
+        const QList<int> days = gameDays(schedule), lakersDays = gameDays(schedule, kFavoriteTeam);
+        for (QCalendarWidget *calendar : {popup}) {
+            for (QDate date(2003, 10, 1); date <= QDate(2004, 4, 30); date = date.addDays(1)) {
+                const QTextCharFormat format = calendar->dateTextFormat(date);
+                QCOMPARE(format.fontWeight() == QFont::Bold, days.contains(dayNumber(date)));
+                QCOMPARE(format.fontUnderline(), lakersDays.contains(dayNumber(date)));
+                // The palette's own text colour, light or dark.
+                QCOMPARE(format.foreground().style(), Qt::NoBrush);
+            }
+        }
+        // 02/16 has no games; 02/17 one of the Lakers; 02/19 games of others only.
+        QVERIFY(!days.contains(dayNumber(QDate(2004, 2, 16))) && lakersDays.contains(dayNumber(QDate(2004, 2, 17)))
+                && days.contains(dayNumber(QDate(2004, 2, 19))) && !lakersDays.contains(dayNumber(QDate(2004, 2, 19))));
+
+        // The popup opens on the selected day again after steps.
+        popup->window()->hide();
+        form->findChild<QPushButton *>("dayBack")->click();
+        form->findChild<QPushButton *>("calendarButton")->click();
+        QCOMPARE(popup->selectedDate(), kToday.addDays(-1));
+        popup->window()->hide();
+
+        // HDK Calendar carries the same marks and still opens on its own day.
+        for (QAction *menu : form->menuBar()->actions()) {
+            if (menu->text().remove('&') == "Tools") {
+                for (QAction *item : menu->menu()->actions()) {
+                    if (item->text().remove('&') == "Calendar")
+                        item->trigger();
+                }
+            }
+        }
+        QWidget *dialog = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->windowTitle() == QLatin1String(app::kCalendarDialogTitle) && window->isVisible())
+                dialog = window;
+        }
+        QVERIFY(dialog);
+        auto *calendar = dialog->findChild<QCalendarWidget *>();
+        QCOMPARE(calendar->selectedDate(), QDate::currentDate());
+        QCOMPARE(calendar->dateTextFormat(QDate(2004, 2, 17)).fontUnderline(), true);
+        QCOMPARE(calendar->dateTextFormat(QDate(2004, 2, 19)).fontWeight(), int(QFont::Bold));
+        QCOMPARE(calendar->dateTextFormat(QDate(2004, 2, 19)).fontUnderline(), false);
+        QCOMPARE(calendar->dateTextFormat(QDate(2004, 2, 16)).fontWeight() == QFont::Bold, false);
+        dialog->close();
+    }
+
+    void opensOnThisDayInTheSeason()
+    {
+        const QByteArray fixed = qgetenv("HOOPDECK_TODAY");
+        qunsetenv("HOOPDECK_TODAY");
+        auto form = startForm();
+        qputenv("HOOPDECK_TODAY", fixed);
+        QVERIFY(form);
+        // The machine's date is years after the season.
+        const QDate shown = QDate::fromString(form->findChild<QLabel *>("dateCaption")->text(), "MM/dd/yyyy");
+        QVERIFY2(shown >= QDate(2003, 10, 28) && shown <= QDate(2004, 4, 14), qPrintable(shown.toString()));
+        auto *note = form->findChild<QLabel *>("dayNote");
+        QVERIFY2(note->text().endsWith("of the 2003-04 season") || note->text() == "this day in the 2003-04 season",
+                 qPrintable(note->text()));
+        // A step is the user's own choice: the note goes.
+        form->findChild<QPushButton *>("dayForward")->click();
+        QCOMPARE(note->text(), "");
+
+        // With HOOPDECK_TODAY the day is taken as it is.
+        form.reset();
+        form = startForm();
+        QVERIFY(form);
+        QCOMPARE(form->findChild<QLabel *>("dateCaption")->text(), "02/15/2004");
+        QCOMPARE(form->findChild<QLabel *>("dayNote")->text(), "");
+    }
+};
+
+QTEST_MAIN(TestSeasonViews)
+#include "tst_season_views.moc"

@@ -1,0 +1,212 @@
+// Final scores: read from the season file after the schedule's fields, shown
+// as Score, Result and Record, hidden on request, and kept as a setting.
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "../season_file.h"
+#include "games_by_date_view.h"
+#include "results_setting.h"
+#include "season.h"
+#include "standings.h"
+#include "table_text.h"
+#include "team_schedule_view.h"
+#include "teams.h"
+#include "view_columns.h"
+
+using namespace hoopdeck;
+
+namespace {
+void loadBytes(const QByteArray &bytes, TextTable &scheduleTable, TextTable &seasonList)
+{
+    QVERIFY(loadSeasonFromBytes(bytes, {}, scheduleTable, seasonList));
+}
+
+QStringList column(const TextTable &table, int c)
+{
+    QStringList cells;
+    for (int row = 0; row < table.count(); ++row)
+        cells.append(table.cell(row, c));
+    return cells;
+}
+} // namespace
+
+class ResultsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void loader_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("score");  // empty: no result
+        QTest::newRow("regulation") << QByteArray("10/28/2003 19:00,13,20,74,89\n") << "74-89";
+        QTest::newRow("overtime") << QByteArray("10/29/2003 20:00,19,18,85,83,OT\n") << "85-83 OT";
+        QTest::newRow("double overtime") << QByteArray("10/29/2003 20:00,19,18,100,102,2OT\n") << "100-102 2OT";
+        QTest::newRow("triple overtime") << QByteArray("2/22/2004 20:30,0,10,121,123,3OT\n") << "121-123 3OT";
+        QTest::newRow("CRLF") << QByteArray("10/29/2003 20:00,19,18,85,83,OT\r\n") << "85-83 OT";
+        QTest::newRow("CRLF, regulation") << QByteArray("10/28/2003 19:00,13,20,74,89\r\n") << "74-89";
+        QTest::newRow("no scores") << QByteArray("10/28/2003 19:00,13,20\n") << "";
+        QTest::newRow("one side") << QByteArray("10/28/2003 19:00,13,20,74\n") << "";
+        QTest::newRow("negative") << QByteArray("10/28/2003 19:00,13,20,-74,89\n") << "";
+        QTest::newRow("sign") << QByteArray("10/28/2003 19:00,13,20,+74,89\n") << "";
+        QTest::newRow("letters") << QByteArray("10/28/2003 19:00,13,20,74,8x\n") << "";
+        QTest::newRow("blank inside") << QByteArray("10/28/2003 19:00,13,20,74 ,89\n") << "";
+        QTest::newRow("a fourth number") << QByteArray("10/28/2003 19:00,13,20,74,89,12\n") << "";
+        QTest::newRow("OT alone") << QByteArray("10/28/2003 19:00,13,20,OT\n") << "";
+        QTest::newRow("OT in place of points") << QByteArray("10/28/2003 19:00,13,20,74,OT\n") << "";
+        QTest::newRow("unknown mark") << QByteArray("10/28/2003 19:00,13,20,85,83,0OT\n") << "";
+        QTest::newRow("one field too many") << QByteArray("10/28/2003 19:00,13,20,85,83,OT,x\n") << "";
+        QTest::newRow("a tie has no winner") << QByteArray("10/28/2003 19:00,13,20,85,85\n") << "";
+        QTest::newRow("beyond 32 bits") << QByteArray("10/28/2003 19:00,13,20,99999999999,1\n") << "";
+    }
+    void loader()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, score);
+        TextTable scheduleTable, seasonList;
+        loadBytes(line, scheduleTable, seasonList);
+        QCOMPARE(scheduleTable.count(), 1);
+        // The schedule's three cells are those of a line without the scores.
+        TextTable plainSchedule, plainSeason;
+        loadBytes(line.split(',').mid(0, 3).join(','), plainSchedule, plainSeason);
+        QCOMPARE(scheduleTable.row(0).mid(0, ScheduleCellCount), plainSchedule.row(0));
+        QCOMPARE(seasonList.row(0).mid(0, 3), plainSeason.row(0));
+        QCOMPARE(scheduleResult(scheduleTable, 0).has_value(), !score.isEmpty());
+        QCOMPARE(hasResults(scheduleTable), !score.isEmpty());
+        QCOMPARE(seasonList.cell(0, 3), score);
+        // Without a result, the rows are exactly those of the schedule alone.
+        if (score.isEmpty()) {
+            QCOMPARE(tableLines(scheduleTable), tableLines(plainSchedule));
+            QCOMPARE(tableLines(seasonList), tableLines(plainSeason));
+        }
+    }
+
+    void bundledSeasonHasEveryResult()
+    {
+        TextTable scheduleTable, seasonList;
+        loadBytes(seasonFile("Season.dat"), scheduleTable, seasonList);
+        QCOMPARE(scheduleTable.count(), 1190);
+        int withResult = 0, overtime = 0;
+        for (int row = 0; row < scheduleTable.count(); ++row) {
+            const std::optional<GameResult> result = scheduleResult(scheduleTable, row);
+            withResult += result.has_value();
+            overtime += result && result->overtimes > 0;
+        }
+        QCOMPARE(withResult, 1189);  // all but the All-Star Game
+        QCOMPARE(overtime, 71);
+        QCOMPARE(seasonList.row(0), (QStringList{"10/28", "Miami @ Philadelphia", "7:00p", "74-89"}));
+    }
+
+    void teamResultAndRecord()
+    {
+        const QByteArray schedule = "10/28/2003 19:00,1,13,89,74\n"      // Boston wins away
+                                    "10/29/2003 19:30,13,1,85,83,OT\n"   // Boston loses at home
+                                    "10/30/2003 19:30,2,1\n"             // not yet played
+                                    "2/15/2004 20:00,-1,-1\n"
+                                    "10/31/2003 19:30,1,2,90,100,2OT\n"  // Boston loses away
+                                    "11/01/2003 19:30,2,1,70,71\n";      // Boston wins at home
+        TextTable scheduleTable, seasonList, boston, miami;
+        loadBytes(schedule, scheduleTable, seasonList);
+        FillTeamSchedule(scheduleTable, 1, {}, boston);
+        QCOMPARE(tableLines(boston), (QStringList{"10/28| @ Miami|7:00p|W 89-74|1-0",
+                                                  "10/29| vs Miami|7:30p|L 83-85 OT|1-1",
+                                                  "10/30| vs Chicago|7:30p",
+                                                  "10/31| @ Chicago|7:30p|L 90-100 2OT|1-2",
+                                                  "11/01| vs Chicago|7:30p|W 71-70|2-2"}));
+        FillTeamSchedule(scheduleTable, 13, {}, miami);
+        QCOMPARE(column(miami, 3), (QStringList{"L 74-89", "W 85-83 OT"}));
+        QCOMPARE(column(miami, 4), (QStringList{"0-1", "1-1"}));
+    }
+
+    void lastRecordOfEveryTeamIsItsStanding()
+    {
+        TextTable scheduleTable, seasonList, standings;
+        loadBytes(seasonFile("Season.dat"), scheduleTable, seasonList);
+        QString label;
+        QVERIFY(loadStandingsFromBytes(seasonFile("Standings.dat"), standings, label));
+        QMap<QString, QString> standing;
+        for (int row = 0; row < standings.count(); ++row) {
+            if (!standings.cell(row, 0).isEmpty())
+                standing.insert(standings.cell(row, 0), standings.cell(row, 1) + '-' + standings.cell(row, 2));
+        }
+        QCOMPARE(standing.size(), kTeamCount);
+        for (int team = 0; team < kTeamCount; ++team) {
+            TextTable list;
+            FillTeamSchedule(scheduleTable, team, {}, list);
+            QCOMPARE(list.count(), 82);
+            QCOMPARE(list.cell(list.count() - 1, 4), standing.value(teamDisplayName(team)));
+        }
+    }
+
+    void scoreOfTheDay()
+    {
+        TextTable scheduleTable, seasonList, list;
+        loadBytes("10/29/2003 19:30,13,1,85,83,OT\n10/29/2003 20:00,2,3\n", scheduleTable, seasonList);
+        DaySelection day;
+        day.InitSelectedDate(QDate(2003, 10, 29));
+        FillGamesByDate(scheduleTable, day, {}, list);
+        QCOMPARE(tableLines(list), (QStringList{"Miami @ Boston|7:30p|85-83 OT", "Chicago @ Cleveland|8:00p"}));
+        day.stepDays(1);
+        FillGamesByDate(scheduleTable, day, {}, list);
+        QCOMPARE(tableLines(list), (QStringList{"No games scheduled.|"}));
+    }
+
+    void hiddenResultsKeepTheOtherCells()
+    {
+        TextTable scheduleTable, seasonList, team;
+        loadBytes("10/28/2003 19:00,1,13,89,74\n10/30/2003 19:30,2,1\n", scheduleTable, seasonList);
+        FillTeamSchedule(scheduleTable, 1, {}, team);
+        clearResultCells(team, teamScheduleColumns());
+        QCOMPARE(tableLines(team), (QStringList{"10/28| @ Miami|7:00p||", "10/30| vs Chicago|7:30p"}));
+        clearResultCells(seasonList, seasonColumns());
+        QCOMPARE(tableLines(seasonList), (QStringList{"10/28|Boston @ Miami|7:00p|", "10/30|Chicago @ Boston|7:30p"}));
+        // Result columns come after the columns every list had before.
+        for (const QList<ColumnSpec> *columns : {&gamesByDateColumns(), &teamScheduleColumns(), &seasonColumns()}) {
+            QList<bool> flags;
+            for (const ColumnSpec &c : *columns)
+                flags.append(c.result);
+            QVERIFY(std::is_sorted(flags.cbegin(), flags.cend()));
+            QVERIFY(flags.last());
+        }
+    }
+
+    void resultsSetting_data()
+    {
+        QTest::addColumn<QString>("stored");  // null: nothing stored
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("nothing stored") << QString() << true;
+        QTest::newRow("1") << "1" << true;
+        QTest::newRow("0") << "0" << false;
+        QTest::newRow(" 2") << " 2" << true;
+        QTest::newRow("no digits") << "off" << false;
+    }
+    void resultsSetting()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, shown);
+        QTemporaryDir dir;
+        QSettings store(dir.filePath("Hoopdeck.ini"), QSettings::IniFormat);
+        if (!stored.isNull())
+            store.setValue("Results", stored);
+        QCOMPARE(LoadShowResults(store), shown);
+    }
+
+    void resultsSettingSaved()
+    {
+        QTemporaryDir dir;
+        QSettings store(dir.filePath("Hoopdeck.ini"), QSettings::IniFormat);
+        QVERIFY(SaveShowResults(store, false));
+        QSettings reread(dir.filePath("Hoopdeck.ini"), QSettings::IniFormat);
+        QCOMPARE(reread.value("Results").typeId(), QMetaType::QString);
+        QVERIFY(!LoadShowResults(reread));
+        QVERIFY(SaveShowResults(reread, true));
+        QVERIFY(LoadShowResults(QSettings(dir.filePath("Hoopdeck.ini"), QSettings::IniFormat)));
+
+        QVERIFY(QFile(dir.filePath("plain-file")).open(QIODevice::WriteOnly));  // a folder that cannot exist
+        QSettings unwritable(dir.filePath("plain-file/Hoopdeck.ini"), QSettings::IniFormat);
+        QVERIFY(!SaveShowResults(unwritable, false));
+    }
+};
+
+QTEST_APPLESS_MAIN(ResultsTest)
+#include "tst_results.moc"

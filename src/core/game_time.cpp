@@ -41,11 +41,6 @@ bool readLiteral(QStringView text, qsizetype &i, QChar c)
     return false;
 }
 
-bool inSummerWindow(int month, int day)
-{
-    return (month >= 5 && month <= 9) || (month == 4 && day >= 4) || (month == 10 && day <= 25);
-}
-
 void appendTwoDigits(QString &out, int value)
 {
     out.append(QLatin1Char(char('0' + value / 10)));

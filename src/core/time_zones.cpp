@@ -4,11 +4,11 @@ namespace hoopdeck {
 
 namespace {
 const TimeZoneEntry kZones[kTimeZoneCount] = {
-    {"GMT-12 Kwajalein", -7},       {"GMT-11 Samoa,Midway", -6},     {"GMT-10 Hawaii", -5},
+    {"GMT-12 Kwajalein", -7},       {"GMT-11 Samoa,Midway", -6},     {"GMT-10 Hawaii", -5, true},
     {"GMT-9 Alaska", -4},           {"GMT-8 Pacific US", -3},        {"GMT-7 Mountain US", -2},
-    {"GMT-7 Arizona", -2},          {"GMT-6 Central US", -1},        {"GMT-6 Saskatchewan", -1},
+    {"GMT-7 Arizona", -2, true},          {"GMT-6 Central US", -1},        {"GMT-6 Saskatchewan", -1},
     {"GMT-6 Mexico City", -1},      {"GMT-6 Cent. America", -1},     {"GMT-5 Eastern US", 0},
-    {"GMT-5 Indiana", 0},           {"GMT-5 Bogota,Lima", 0},        {"GMT-4 Atlantic", 1},
+    {"GMT-5 Indiana", 0, true},           {"GMT-5 Bogota,Lima", 0},        {"GMT-4 Atlantic", 1},
     {"GMT-4 Caracas,La Paz", 1},    {"GMT-4 Santiago", 1},           {"GMT-03 Newfoundland", 2},
     {"GMT-3 Brasilia", 2},          {"GMT-3 Buenos Aires", 2},       {"GMT-3 Greenland", 2},
     {"GMT-2 Mid-Atlantic", 3},      {"GMT-1 Azores", 4},             {"GMT-1 Cape Verde", 4},
@@ -46,7 +46,12 @@ QString timeZoneCaption(int position)
 
 bool keepsStandardTime(int zoneIndex)
 {
-    return zoneIndex == 2 || zoneIndex == 6 || zoneIndex == 12;
+    return timeZone(zoneIndex).standardTimeAllYear;
+}
+
+bool inSummerWindow(int month, int day)
+{
+    return (month >= 5 && month <= 9) || (month == 4 && day >= 4) || (month == 10 && day <= 25);
 }
 
 } // namespace hoopdeck

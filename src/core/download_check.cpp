@@ -1,6 +1,7 @@
 #include "download_check.h"
 
 #include "line_reader.h"
+#include "standings.h"
 #include "teams.h"
 #include "text_fields.h"
 
@@ -28,15 +29,17 @@ bool isTeamNumber(const QString &text)
 
 bool isUsableStandings(const QByteArray &body)
 {
-    LineReader reader(body);
-    QString line;
-    if (!reader.readLine(line))
+    // Read by the standings loader itself, so that what passes here is what
+    // the Standings tab will show.
+    TextTable list;
+    QString label;
+    if (!loadStandingsFromBytes(body, list, label))
         return false;
-    for (int team = 0; team < kTeamCount; ++team) {
-        if (!reader.readLine(line))
-            return false;
-        const QStringList fields = splitFields(line, QLatin1Char(','), 3);
-        if (fields.size() < 3 || !startsWithDigit(fields.at(1)) || !startsWithDigit(fields.at(2)))
+    for (int row = 0; row < list.count(); ++row) {
+        if (isDivisionRow(row))
+            continue;
+        const QStringList &cells = list.row(row);
+        if (!startsWithDigit(cells.value(StandingsWins)) || !startsWithDigit(cells.value(StandingsLosses)))
             return false;
     }
     return true;

@@ -1,6 +1,8 @@
 #include "standings.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "line_reader.h"
 #include "text_fields.h"
@@ -12,11 +14,6 @@ constexpr int kTeamLines = 29;
 constexpr int kLabelLimit = 129;
 const QStringList kBlankRow = {QString(), QString(), QString(), QString(), QString()};
 
-bool isLastOfDivision(int teamLine)
-{
-    return teamLine == 6 || teamLine == 14 || teamLine == 21;
-}
-
 bool readStandings(LineReader &reader, TextTable &list, QString &seasonLabel)
 {
     QString line;
@@ -25,8 +22,9 @@ bool readStandings(LineReader &reader, TextTable &list, QString &seasonLabel)
         return false;
     }
     seasonLabel = firstQuotedPiece(line).left(kLabelLimit);
-    list.appendRow(kBlankRow);
     for (int team = 0; team < kTeamLines; ++team) {
+        if (isDivisionRow(list.count()))
+            list.appendRow(kBlankRow);
         if (!reader.readLine(line))
             return false;
         const QStringList fields = splitFields(line, QLatin1Char(','), 4);
@@ -34,12 +32,15 @@ bool readStandings(LineReader &reader, TextTable &list, QString &seasonLabel)
         const QString losses = fields.value(2);
         list.appendRow({firstQuotedPiece(fields.value(0)), wins, losses, fields.value(3),
                         winningPercentage(decimalToInt(wins), decimalToInt(losses))});
-        if (isLastOfDivision(team))
-            list.appendRow(kBlankRow);
     }
     return !reader.error();
 }
 } // namespace
+
+bool isDivisionRow(int row)
+{
+    return std::find(std::begin(kDivisionRows), std::end(kDivisionRows), row) != std::end(kDivisionRows);
+}
 
 QString winningPercentage(int wins, int losses)
 {

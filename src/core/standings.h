@@ -6,9 +6,13 @@
 
 namespace hoopdeck {
 
+// The cells of a standings row: Team, W, L, GB, Pct.
+enum StandingsCell { StandingsTeam, StandingsWins, StandingsLosses, StandingsBehind, StandingsPct, StandingsCellCount };
+
 // Rows of the standings list that separate the four divisions.
 constexpr int kDivisionRows[4] = {0, 8, 17, 25};
 constexpr int kStandingsRowCount = 33;
+bool isDivisionRow(int row);
 // The divisions, in the order of their groups in the list.
 constexpr const char *kDivisionNames[4] = {"Atlantic", "Central", "Midwest", "Pacific"};
 

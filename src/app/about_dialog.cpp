@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "child_windows.h"
+#include "version.h"
 
 namespace hoopdeck::app {
 
@@ -48,7 +49,7 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(heading);
-    layout->addWidget(centred(QStringLiteral("Version 2.0.04")));
+    layout->addWidget(centred(QStringLiteral("Version ") + QLatin1String(kAboutVersion)));
     layout->addSpacing(12);
     layout->addWidget(centred(tr("Season data: the hoopR NBA stats data of sportsdataverse (CC BY 4.0), "
                                  "NBA.com rosters and the NBA Players data set"),

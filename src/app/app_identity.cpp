@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "version.h"
+
 // The icons live in a static library: its resources must be pulled in by name,
 // outside any namespace.
 static void initIconResources()
@@ -17,7 +19,7 @@ void setUpApplication(QApplication &app)
     initIconResources();
     QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Hoopdeck"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.0.4"));
+    QCoreApplication::setApplicationVersion(QLatin1String(kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.morvane.Hoopdeck"));
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})

@@ -442,6 +442,8 @@ void MainForm::openDownload(DownloadKind kind)
     if (BringDialogForward(QLatin1String(kDownloadDialogTitle)))
         return;
     const QString path = kind == DownloadKind::Standings ? viewer_.paths.standings : viewer_.paths.roster;
+    // hoopdeck-cli may have set another server since this window started.
+    viewer_.settings.server = ReadStoredServer(*openSettingsStore(), viewer_.settings.server);
     auto *dialog = new DownloadDialog(kind, viewer_.settings.server, path, this);
     connect(dialog, &DownloadDialog::downloaded, this, &MainForm::reloadDownloaded);
     dialog->show();

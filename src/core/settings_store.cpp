@@ -54,6 +54,22 @@ bool SaveSettings(QSettings &store, const Settings &settings)
     return store.status() == QSettings::NoError;
 }
 
+bool SaveShownSettings(QSettings &store, const Settings &settings, bool withServer)
+{
+    store.setValue(kOffSet, QString::number(settings.zoneOffsetHours));
+    store.setValue(kIndex, settings.zoneIndex);
+    store.setValue(kTeam, settings.favoriteTeam);
+    if (withServer)
+        store.setValue(kServer, settings.server);
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
+QString ReadStoredServer(const QSettings &store, const QString &fallback)
+{
+    return store.contains(kServer) ? store.value(kServer).toString() : fallback;
+}
+
 DataPaths dataPathsFor(const QString &installDir)
 {
     const QString base = installDir + QDir::separator();

@@ -206,6 +206,25 @@ private slots:
         QTRY_VERIFY(!QApplication::overrideCursor());
     }
 
+    void aDownloadUsesTheServerStoredNow()
+    {
+        // The window starts with a server where nothing answers...
+        auto store = openSettingsStore();
+        store->setValue(QStringLiteral("Server"), QStringLiteral("127.0.0.1:1"));
+        store->sync();
+        auto form = startForm();
+        QVERIFY(form);
+        // ...and hoopdeck-cli settings --server names the right one afterwards.
+        store->setValue(QStringLiteral("Server"), server_.address());
+        store->sync();
+        server_.reply = TestHttpServer::ok(seasonFile("Standings.dat"));
+        const qsizetype requestsBefore = server_.requests.size();
+        QSignalSpy standingsFills(model(form.get(), "standingsList"), &QAbstractItemModel::modelReset);
+        menuAction(form.get(), {QStringLiteral("File"), QStringLiteral("Download"), QStringLiteral("Standings")})->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(standingsFills.count(), 1, 10000);
+        QCOMPARE(server_.requests.size(), requestsBefore + 1);
+    }
+
     void rosterDownloadShowsTheSameTeamUnsorted()
     {
         auto form = startForm();

@@ -156,7 +156,7 @@ void DownloadDialog::onFinished(const DownloadResult &result)
     if (result.outcome == DownloadResult::Failed)
         ShowHoopdeckMessage(mainForm_, result.errorText);
     else if (result.outcome == DownloadResult::Succeeded)
-        emit downloaded(kind_);
+        emit downloaded(kind_, result.bytes);
     done(result.outcome == DownloadResult::Succeeded ? QDialog::Accepted : QDialog::Rejected);
 }
 

@@ -13,8 +13,10 @@
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -31,10 +33,12 @@
 #include "options_dialog.h"
 #include "standings.h"
 #include "standings_page.h"
+#include "status_texts.h"
 #include "teams.h"
 #include "text_table_model.h"
 #include "text_table_view.h"
 #include "view_columns.h"
+#include "view_keeping.h"
 
 namespace hoopdeck::app {
 
@@ -78,6 +82,7 @@ MainForm::MainForm(const DataPaths &paths, QWidget *parent) : QMainWindow(parent
     createMenus();
     createTabs();
     createShortcuts();
+    createStatusBar();
 
     viewer_.day.InitSelectedDate(today());
     showDateCaption();
@@ -425,6 +430,7 @@ void MainForm::openOptions()
     for (int position = 0; position < teamPicker_->count(); ++position)
         teams.append(teamPicker_->itemText(position));
     auto *dialog = new OptionsDialog(teams, viewer_.settings, this);
+    connect(dialog, &OptionsDialog::saved, this, &MainForm::showTimesInChosenZone);
     dialog->show();
 }
 
@@ -449,8 +455,9 @@ void MainForm::openDownload(DownloadKind kind)
     dialog->show();
 }
 
-void MainForm::reloadDownloaded(DownloadKind kind)
+void MainForm::reloadDownloaded(DownloadKind kind, qint64 bytes)
 {
+    statusBar()->showMessage(downloadedStatusText(kind, bytes));
     if (kind == DownloadKind::Standings) {
         WaitCursor wait;
         standingsModel_->refill([this] { viewer_.loadStandings(); });
@@ -466,6 +473,34 @@ void MainForm::reloadDownloaded(DownloadKind kind)
         showRosterSort();
         QGuiApplication::restoreOverrideCursor();
     });
+}
+
+void MainForm::createStatusBar()
+{
+    zoneStatus_ = new QLabel(zoneStatusText(viewer_.settings));
+    zoneStatus_->setObjectName(QStringLiteral("zoneStatus"));
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    statusBar()->addPermanentWidget(zoneStatus_);
+}
+
+// Every list that shows times is rebuilt in the zone just saved, in place:
+// the user keeps the rows selected and the part of the list in view.
+void MainForm::showTimesInChosenZone()
+{
+    zoneStatus_->setText(zoneStatusText(viewer_.settings));
+    WaitCursor wait;
+    // Lists still waiting for their loading stage are filled in the new zone anyway.
+    if (seasonModel_->rowCount() > 0)
+        refillKeepingPlace(findChild<QTableView *>(QStringLiteral("seasonList")), seasonModel_,
+                           [this] { viewer_.loadSeason(); });
+    if (loading_)
+        return;
+    const int team = teamPicker_->currentIndex();
+    if (team >= 0)
+        refillKeepingPlace(findChild<QTableView *>(QStringLiteral("teamScheduleList")), teamScheduleModel_,
+                           [this, team] { viewer_.fillTeamSchedule(team); });
+    refillKeepingPlace(findChild<QTableView *>(QStringLiteral("gamesByDateList")), gamesByDateModel_,
+                       [this] { viewer_.fillGamesByDate(); });
 }
 
 void MainForm::closeEvent(QCloseEvent *event)

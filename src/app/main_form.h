@@ -48,6 +48,8 @@ private:
     void createMenus();
     void createTabs();
     void createShortcuts();
+    void createStatusBar();
+    void showTimesInChosenZone();
     QWidget *createTodayPage();
     QWidget *createTeamPage();
     QWidget *createRosterPage();
@@ -72,7 +74,7 @@ private:
     void openOptions();
     void openAbout();
     void openDownload(DownloadKind kind);
-    void reloadDownloaded(DownloadKind kind);
+    void reloadDownloaded(DownloadKind kind, qint64 bytes);
 
     Viewer viewer_;
     bool loading_ = true;
@@ -97,6 +99,7 @@ private:
     QCalendarWidget *popupCalendar_ = nullptr;
     QShortcut *dayBackShortcut_ = nullptr;
     QShortcut *dayForwardShortcut_ = nullptr;
+    QLabel *zoneStatus_ = nullptr;
 
     QMenu *fileMenu_ = nullptr;
     QMenu *toolsMenu_ = nullptr;

@@ -39,6 +39,7 @@
 #include "text_table_view.h"
 #include "view_columns.h"
 #include "view_keeping.h"
+#include "window_keeping.h"
 
 namespace hoopdeck::app {
 
@@ -90,7 +91,7 @@ MainForm::MainForm(const DataPaths &paths, QWidget *parent) : QMainWindow(parent
     standingsModel_->refill([this] { viewer_.loadStandings(); });
     standingsPage_->setTitle(standingsTitle(viewer_.seasonLabel));
 
-    resize(kDefaultSize);
+    restoreWindowState(this, tabs_, *openSettingsStore(), kDefaultSize);
 }
 
 MainForm::~MainForm()
@@ -507,6 +508,7 @@ void MainForm::closeEvent(QCloseEvent *event)
 {
     // The program ends with its last main window: the children go first.
     CloseChildWindows(popupFrame_);
+    keepWindowState(this, tabs_, *openSettingsStore());
     event->accept();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -11,10 +12,9 @@
 namespace hoopdeck::app {
 
 namespace {
-// The column widths the core gives were made for a lettering about this
-// many pixels wide per character.
-constexpr double kColumnCharWidth = 5.0;
 constexpr int kRowPadding = 4;
+// Room between one column's text and the next one's.
+constexpr int kColumnGap = 12;
 
 // Rows are selected whole, so the style's dotted frame around the one cell
 // that holds the keyboard focus only looks like a stray mark.
@@ -50,36 +50,75 @@ TextTableView::TextTableView(TextTableModel *model, QWidget *parent) : QTableVie
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    fitColumns();
+    // The user may drag a column; the spare width goes to the last one, so
+    // that a wide window does not pull a team's name and its figures apart.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setMinimumSectionSize(fontMetrics().averageCharWidth() * 2);
+    // Only a drag on the header is the user's own width; the stretch of the
+    // last column on every resize is not.
+    horizontalHeader()->viewport()->installEventFilter(this);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (draggingColumn_)
+            userSizedColumns_ = true;
+    });
+    connect(model, &QAbstractItemModel::modelReset, this, &TextTableView::fitColumnsToContent);
+    fitColumnsToContent();
+}
+
+bool TextTableView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == horizontalHeader()->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress)
+            draggingColumn_ = true;
+        else if (event->type() == QEvent::MouseButtonRelease)
+            draggingColumn_ = false;
+    }
+    return QTableView::eventFilter(watched, event);
 }
 
 bool TextTableView::viewportEvent(QEvent *event)
 {
-    if (event->type() == QEvent::Resize)
-        fitColumns();
+    // A hidden header is not laid out with the list, yet its width is what
+    // the last column stretches to.
+    if (event->type() == QEvent::Resize && horizontalHeader()->isHidden())
+        horizontalHeader()->resize(viewport()->width(), horizontalHeader()->height());
     return QTableView::viewportEvent(event);
 }
 
-void TextTableView::fitColumns()
+void TextTableView::changeEvent(QEvent *event)
 {
-    const QList<ColumnSpec> &columns = model_->columns();
-    if (columns.isEmpty())
-        return;
-    int total = 0;
-    for (const ColumnSpec &column : columns)
-        total += column.width;
-    const int available = viewport()->width();
-    const double least = fontMetrics().averageCharWidth() / kColumnCharWidth;
-    const double scale = std::max(least, double(available) / total);
-    int used = 0;
-    for (int i = 0; i < columns.size() - 1; ++i) {
-        const int width = int(columns.at(i).width * scale);
-        setColumnWidth(i, width);
-        used += width;
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        const int rowHeight = fontMetrics().height() + kRowPadding;
+        verticalHeader()->setMinimumSectionSize(rowHeight);
+        verticalHeader()->setDefaultSectionSize(rowHeight);
+        fitColumnsToContent();
     }
-    const int last = int(columns.size()) - 1;
-    setColumnWidth(last, std::max(int(columns.at(last).width * scale), available - used));
+}
+
+int TextTableView::contentWidth(int column) const
+{
+    // Every row counts, not only those in view: the list must not change
+    // its columns as it scrolls.
+    const QFontMetrics cells = fontMetrics();
+    QFont captionFont = horizontalHeader()->font();
+    captionFont.setBold(true);
+    const QFontMetrics captions(captionFont);
+    int widest = captions.horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString());
+    for (int row = 0; row < model_->rowCount(); ++row)
+        widest = std::max(widest, cells.horizontalAdvance(model_->index(row, column).data().toString()));
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return widest + 2 * margin + kColumnGap;
+}
+
+void TextTableView::fitColumnsToContent()
+{
+    // Once the user has set a width by hand, that width stays.
+    if (userSizedColumns_)
+        return;
+    for (int column = 0; column < model_->columnCount(); ++column)
+        setColumnWidth(column, contentWidth(column));
 }
 
 } // namespace hoopdeck::app

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "caption_font.h"
@@ -11,6 +12,8 @@
 #include "standings.h"
 #include "text_table_model.h"
 #include "text_table_view.h"
+
+#include <algorithm>
 
 namespace hoopdeck::app {
 
@@ -54,6 +57,9 @@ StandingsPage::StandingsPage(TextTableModel *model, QWidget *parent) : QWidget(p
     layout->addWidget(list_, 1);
 
     list_->viewport()->installEventFilter(this);
+    list_->installEventFilter(this);
+    connect(list_->verticalHeader(), &QHeaderView::sectionResized, this, &StandingsPage::followLayout);
+    connect(list_->horizontalHeader(), &QHeaderView::geometriesChanged, this, &StandingsPage::followLayout);
     connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this, &StandingsPage::PlaceDivisionBanners);
     connect(list_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &StandingsPage::PlaceDivisionBanners);
     connect(list_->horizontalHeader(), &QHeaderView::sectionResized, this, &StandingsPage::PlaceDivisionBanners);
@@ -68,7 +74,8 @@ void StandingsPage::setTitle(const QString &title)
 void StandingsPage::PlaceDivisionBanners()
 {
     const QRect band = list_->viewport()->rect();
-    const int rowWidth = list_->horizontalHeader()->length();
+    // The last column's stretch may not have caught up with a resize yet.
+    const int rowWidth = std::max(list_->horizontalHeader()->length(), band.width());
     for (int i = 0; i < int(banners_.size()); ++i) {
         QLabel *banner = banners_[i];
         const QModelIndex index = model_->index(kDivisionRows[i], 0);
@@ -86,9 +93,27 @@ void StandingsPage::PlaceDivisionBanners()
 
 bool StandingsPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == list_->viewport() && event->type() == QEvent::Resize)
+    if (watched == list_->viewport() && event->type() == QEvent::Resize) {
         PlaceDivisionBanners();
+        followLayout();
+    }
+    if (watched == list_ && (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange))
+        followLayout();
     return QWidget::eventFilter(watched, event);
+}
+
+// The list settles its scroll range, row offsets and column stretch only
+// after a resize or a new font has been delivered: the banners are placed
+// again once it has.
+void StandingsPage::followLayout()
+{
+    if (placementQueued_)
+        return;
+    placementQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        placementQueued_ = false;
+        PlaceDivisionBanners();
+    });
 }
 
 void StandingsPage::showEvent(QShowEvent *event)

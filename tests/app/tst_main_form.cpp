@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QScreen>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -125,6 +126,9 @@ private slots:
     void keyboardSwitchesTabs_data();
     void keyboardSwitchesTabs();
     void bannersLieOverTheirRows();
+    void bannersFollowTheirRowsAtEverySize();
+    void windowComesBackAsItWasLeft();
+    void columnsTakeTheirContentsWidth();
     void teamPickerRebuildsOnlyTheTeamSchedule();
     void rosterPickerResetsTheSortAndRebuildsOnlyTheRoster();
     void rosterHeadersSortThroughTheViewer();
@@ -424,6 +428,160 @@ void TestMainForm::bannersLieOverTheirRows()
     problem = check("back on the standings");
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     QCOMPARE(visibleBanners(), 4);
+}
+
+// Where a banner must lie: over its whole row while any of the row is in
+// view, hidden otherwise. Empty when every banner is right.
+static QString misplacedBanners(MainForm *form)
+{
+    QTableView *view = list(form, "standingsList");
+    const QRect band = view->viewport()->rect();
+    for (int i = 0; i < 4; ++i) {
+        auto *banner = form->findChild<QLabel *>(QStringLiteral("divisionBanner%1").arg(i));
+        const QRect cell = view->visualRect(view->model()->index(kDivisionRows[i], 0));
+        const QRect row(band.left(), cell.top(), band.width(), cell.height());
+        const bool inView = row.intersects(band);
+        if (banner->isVisible() != inView)
+            return QStringLiteral("banner %1 visible %2, row in view %3").arg(i).arg(banner->isVisible()).arg(inView);
+        const QRect placed = banner->geometry().intersected(band);
+        if (inView && placed != row.intersected(band))
+            return QStringLiteral("banner %1 at %2,%3 %4x%5, its row at %6,%7 %8x%9")
+                .arg(i).arg(placed.x()).arg(placed.y()).arg(placed.width()).arg(placed.height())
+                .arg(row.x()).arg(row.y()).arg(row.width()).arg(row.height());
+    }
+    return QString();
+}
+
+void TestMainForm::bannersFollowTheirRowsAtEverySize()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    QTableView *view = list(form_.get(), "standingsList");
+    form_->resize(800, 600);
+    QCoreApplication::processEvents();
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    QCoreApplication::processEvents();
+    const QSize sizes[] = {{320, 400}, {1024, 768}, {480, 360}, {3840, 2160}, {640, 480}};
+    for (const QSize &size : sizes) {
+        form_->resize(size);
+        QCoreApplication::processEvents();
+        const QString problem = misplacedBanners(form_.get());
+        QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("%1x%2: ").arg(size.width()).arg(size.height()) + problem));
+        if (view->verticalScrollBar()->maximum() > 0)
+            view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+        QCoreApplication::processEvents();
+        QVERIFY2(misplacedBanners(form_.get()).isEmpty(), "after a scroll");
+    }
+    // A bigger font makes taller rows.
+    QFont bigger = view->font();
+    bigger.setPointSizeF(bigger.pointSizeF() * 1.6);
+    view->setFont(bigger);
+    QCoreApplication::processEvents();
+    QString problem = misplacedBanners(form_.get());
+    QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("bigger font: ") + problem));
+    // A resize made on another tab is caught up on the way back.
+    form_->selectTab(MainForm::SeasonTab);
+    form_->resize(320, 400);
+    QCoreApplication::processEvents();
+    form_->selectTab(MainForm::StandingsTab);
+    QCoreApplication::processEvents();
+    problem = misplacedBanners(form_.get());
+    QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("tab switch: ") + problem));
+}
+
+void TestMainForm::windowComesBackAsItWasLeft()
+{
+    auto forgetWindow = [] {
+        auto store = openSettingsStore();
+        store->remove(QStringLiteral("Window"));
+        store->sync();
+    };
+    forgetWindow();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // A first start fits the screen.
+    form_ = startForm();
+    QVERIFY(form_);
+    QVERIFY(screen.contains(form_->geometry()));
+    QCOMPARE(form_->findChild<QTabWidget *>()->currentIndex(), int(MainForm::StandingsTab));
+
+    const QRect left(60, 40, 700, 500);
+    form_->setGeometry(left);
+    form_->selectTab(MainForm::RosterTab);
+    QVERIFY(form_->close());
+    form_ = startForm();
+    QVERIFY(form_);
+    QCOMPARE(form_->geometry(), left);
+    QCOMPARE(form_->findChild<QTabWidget *>()->currentIndex(), int(MainForm::RosterTab));
+    {
+        // Kept as text in a group of its own, beside the user's settings.
+        auto store = openSettingsStore();
+        QCOMPARE(store->value(QStringLiteral("Window/Tab")).toString(), QStringLiteral("3"));
+        QCOMPARE(store->value(QStringLiteral("Window/Maximized")).toString(), QStringLiteral("0"));
+        QVERIFY(!QByteArray::fromBase64(store->value(QStringLiteral("Window/Geometry")).toString().toLatin1()).isEmpty());
+    }
+
+    form_->showMaximized();
+    QTRY_VERIFY(form_->isMaximized());
+    QVERIFY(form_->close());
+    form_ = startForm();
+    QVERIFY(form_);
+    QTRY_VERIFY(form_->isMaximized());
+
+    // Left on a screen that is gone: it comes back on this one.
+    form_->showNormal();
+    QTRY_VERIFY(!form_->isMaximized());
+    form_->setGeometry(QRect(screen.right() + 2000, screen.bottom() + 1500, screen.width() + 300, 500));
+    QVERIFY(form_->close());
+    form_ = startForm();
+    QVERIFY(form_);
+    QTRY_VERIFY2(screen.contains(form_->geometry()), qPrintable(QStringLiteral("%5x%6: %1,%2 %3x%4").arg(form_->x())
+        .arg(form_->y()).arg(form_->width()).arg(form_->height()).arg(screen.width()).arg(screen.height())));
+    form_.reset();
+    forgetWindow();
+}
+
+void TestMainForm::columnsTakeTheirContentsWidth()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    form_->resize(1900, 1000);
+    QCoreApplication::processEvents();
+    QTableView *standings = list(form_.get(), "standingsList");
+    const QFontMetrics metrics(standings->font());
+    int widestName = 0;
+    for (int team = 0; team < kTeamCount; ++team)
+        widestName = std::max(widestName, metrics.horizontalAdvance(teamChoices().at(team)));
+    const QHeaderView *header = standings->horizontalHeader();
+    // A team's name and its wins stay close on a wide window.
+    QVERIFY(header->sectionSize(0) >= widestName);
+    QVERIFY2(header->sectionSize(0) < widestName + 40, qPrintable(QString::number(header->sectionSize(0))));
+    QVERIFY(header->sectionSize(1) < metrics.horizontalAdvance(QStringLiteral("99")) + 40);
+    // The spare width goes to the last column.
+    const int last = header->count() - 1;
+    QCOMPARE(header->sectionViewportPosition(last) + header->sectionSize(last), standings->viewport()->width());
+
+    // A column the user drags keeps its width through the next fill.
+    form_->selectTab(MainForm::TodayTab);
+    QCoreApplication::processEvents();
+    QTableView *games = list(form_.get(), "gamesByDateList");
+    QHeaderView *gamesHeader = games->horizontalHeader();
+    const int before = gamesHeader->sectionSize(0);
+    const int edge = gamesHeader->sectionViewportPosition(0) + before - 1;
+    const int y = gamesHeader->height() / 2;
+    QWidget *handle = gamesHeader->viewport();
+    auto send = [&](QEvent::Type type, int x, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(x, y), handle->mapToGlobal(QPointF(x, y)),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(handle, &event);
+    };
+    send(QEvent::MouseButtonPress, edge, Qt::LeftButton);
+    send(QEvent::MouseMove, edge + 30, Qt::LeftButton);
+    send(QEvent::MouseMove, edge + 60, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, edge + 60, Qt::NoButton);
+    const int dragged = gamesHeader->sectionSize(0);
+    QVERIFY2(dragged > before + 30, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(dragged)));
+    QTest::mouseClick(form_->findChild<QPushButton *>(QStringLiteral("dayForward")), Qt::LeftButton);
+    QCOMPARE(gamesHeader->sectionSize(0), dragged);
 }
 
 void TestMainForm::teamPickerRebuildsOnlyTheTeamSchedule()

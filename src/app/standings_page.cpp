@@ -24,6 +24,11 @@ const char *const kBannerColours[4] = {"#1c3cc8", "#1c3cc8", "#c8201c", "#c8201c
 
 StandingsPage::StandingsPage(TextTableModel *model, QWidget *parent) : QWidget(parent), model_(model)
 {
+    QMap<int, QString> divisions;
+    for (int i = 0; i < int(std::size(kDivisionRows)); ++i)
+        divisions.insert(kDivisionRows[i], QString::fromLatin1(kDivisionNames[i]));
+    model_->setGroupRows(divisions);
+
     title_ = new QLabel(this);
     title_->setObjectName(QStringLiteral("titleCaption"));
     makeCaption(title_, Qt::AlignHCenter);

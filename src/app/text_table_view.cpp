@@ -1,5 +1,8 @@
 #include "text_table_view.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QEvent>
 #include <QHeaderView>
 #include <QStyle>
@@ -7,6 +10,7 @@
 
 #include <algorithm>
 
+#include "row_copy.h"
 #include "text_table_model.h"
 
 namespace hoopdeck::app {
@@ -36,7 +40,8 @@ TextTableView::TextTableView(TextTableModel *model, QWidget *parent) : QTableVie
     setModel(model);
     setItemDelegate(new RowDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Ranges with Shift, single rows added or taken away with Ctrl.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(false);
     setWordWrap(false);
@@ -63,7 +68,55 @@ TextTableView::TextTableView(TextTableModel *model, QWidget *parent) : QTableVie
             userSizedColumns_ = true;
     });
     connect(model, &QAbstractItemModel::modelReset, this, &TextTableView::fitColumnsToContent);
+
+    // Ctrl+C and the context menu's Copy put the selected rows on the clipboard.
+    auto *copy = new QAction(tr("&Copy"), this);
+    copy->setObjectName(QStringLiteral("copyRows"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, &TextTableView::copySelectedRows);
+    addAction(copy);
+    auto *selectAllRows = new QAction(tr("Select &All"), this);
+    selectAllRows->setShortcut(QKeySequence::SelectAll);
+    selectAllRows->setShortcutContext(Qt::WidgetShortcut);
+    connect(selectAllRows, &QAction::triggered, this, &QAbstractItemView::selectAll);
+    addAction(selectAllRows);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     fitColumnsToContent();
+}
+
+QList<int> TextTableView::selectedRowNumbers() const
+{
+    QList<int> rows;
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    for (const QModelIndex &index : selected)
+        rows.append(index.row());
+    return rows;
+}
+
+void TextTableView::copySelectedRows()
+{
+    const QList<int> rows = selectedRowNumbers();
+    if (!rows.isEmpty())
+        QApplication::clipboard()->setText(rowsAsTsv(*model_, rows));
+}
+
+QModelIndex TextTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    QModelIndex next = QTableView::moveCursor(cursorAction, modifiers);
+    // A group's blank row is only a place for its banner: the keyboard steps
+    // over it, on in the direction it was going, or back when nothing is there.
+    if (!next.isValid() || !model_->isGroupRow(next.row()))
+        return next;
+    const bool upward = cursorAction == MoveUp || cursorAction == MovePageUp || cursorAction == MoveEnd
+                        || cursorAction == MovePrevious;
+    for (int step : {upward ? -1 : 1, upward ? 1 : -1}) {
+        for (int row = next.row() + step; row >= 0 && row < model_->rowCount(); row += step) {
+            if (!model_->isGroupRow(row))
+                return model_->index(row, next.column());
+        }
+    }
+    return currentIndex();
 }
 
 bool TextTableView::eventFilter(QObject *watched, QEvent *event)

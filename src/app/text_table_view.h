@@ -6,8 +6,8 @@ namespace hoopdeck::app {
 
 class TextTableModel;
 
-// A list as the program shows it: whole rows selected one at a time, no
-// editing, no sorting of its own, compact rows. Each column is as wide as
+// A list as the program shows it: whole rows selected, in ranges too, and
+// copied as tab-separated text; no editing, no sorting of its own, compact rows. Each column is as wide as
 // its widest text (caption included) until the user drags it; the last one
 // takes the spare width.
 class TextTableView : public QTableView {
@@ -15,10 +15,15 @@ class TextTableView : public QTableView {
 public:
     explicit TextTableView(TextTableModel *model, QWidget *parent = nullptr);
 
+    // The selected rows in the list's order, and their copy on the clipboard.
+    QList<int> selectedRowNumbers() const;
+    void copySelectedRows();
+
     // The width the column's widest text needs, over every row.
     int contentWidth(int column) const;
 
 protected:
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
     void changeEvent(QEvent *event) override;

@@ -3,7 +3,9 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QClipboard>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QScreen>
@@ -129,6 +131,9 @@ private slots:
     void bannersFollowTheirRowsAtEverySize();
     void windowComesBackAsItWasLeft();
     void columnsTakeTheirContentsWidth();
+    void copyGivesTheSelectedRowsAsTsv();
+    void arrowKeysSkipTheBannersRows();
+    void everyListModelPassesTheModelTester();
     void teamPickerRebuildsOnlyTheTeamSchedule();
     void rosterPickerResetsTheSortAndRebuildsOnlyTheRoster();
     void rosterHeadersSortThroughTheViewer();
@@ -582,6 +587,123 @@ void TestMainForm::columnsTakeTheirContentsWidth()
     QVERIFY2(dragged > before + 30, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(dragged)));
     QTest::mouseClick(form_->findChild<QPushButton *>(QStringLiteral("dayForward")), Qt::LeftButton);
     QCOMPARE(gamesHeader->sectionSize(0), dragged);
+}
+
+static QString tsvLine(const TextTable &table, int row, int columns)
+{
+    QStringList cells;
+    for (int column = 0; column < columns; ++column)
+        cells.append(table.cell(row, column));
+    return cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+}
+
+static void clickRow(QTableView *view, int row, Qt::KeyboardModifiers modifiers)
+{
+    const QRect cell = view->visualRect(view->model()->index(row, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, cell.center());
+}
+
+void TestMainForm::copyGivesTheSelectedRowsAsTsv()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    form_->resize(640, 900);
+    QCoreApplication::processEvents();
+    const Viewer reference = referenceViewer();
+
+    // A range across two divisions: each division's rows under its name.
+    QTableView *standings = list(form_.get(), "standingsList");
+    standings->setFocus();
+    clickRow(standings, 6, Qt::NoModifier);
+    clickRow(standings, 10, Qt::ShiftModifier);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(standings, Qt::Key_C, Qt::ControlModifier);
+    QString expected = QStringLiteral("Team\tW\tL\tGB\tPct\nAtlantic\n");
+    for (int row = 6; row <= 10; ++row) {
+        if (row == 8)
+            expected += QStringLiteral("Central\n");
+        else
+            expected += tsvLine(reference.standingsList, row, 5);
+    }
+    QCOMPARE(QApplication::clipboard()->text(), expected);
+
+    // Rows picked one by one, through the context menu's Copy.
+    form_->selectTab(MainForm::SeasonTab);
+    QCoreApplication::processEvents();
+    QTableView *season = list(form_.get(), "seasonList");
+    clickRow(season, 2, Qt::NoModifier);
+    clickRow(season, 5, Qt::ControlModifier);
+    clickRow(season, 4, Qt::ControlModifier);
+    QAction *copy = season->findChild<QAction *>(QStringLiteral("copyRows"));
+    QVERIFY(copy && season->actions().contains(copy));
+    QCOMPARE(season->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QApplication::clipboard()->clear();
+    copy->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Date\tGame\tTime\n") + tsvLine(reference.seasonList, 2, 3)
+                 + tsvLine(reference.seasonList, 4, 3) + tsvLine(reference.seasonList, 5, 3));
+}
+
+void TestMainForm::arrowKeysSkipTheBannersRows()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    form_->resize(640, 900);
+    QCoreApplication::processEvents();
+    QTableView *view = list(form_.get(), "standingsList");
+    view->setFocus();
+    auto currentRow = [view] { return view->currentIndex().row(); };
+    auto selectedRows = [view] {
+        QList<int> rows;
+        for (const QModelIndex &index : view->selectionModel()->selectedRows())
+            rows.append(index.row());
+        return rows;
+    };
+    clickRow(view, 7, Qt::NoModifier);
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(currentRow(), 9);
+    QCOMPARE(selectedRows(), QList<int>{9});
+    QTest::keyClick(view, Qt::Key_Up);
+    QCOMPARE(currentRow(), 7);
+    QCOMPARE(selectedRows(), QList<int>{7});
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(currentRow(), 1);
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Up);
+    QTest::keyClick(view, Qt::Key_Up);
+    QCOMPARE(currentRow(), 1);
+    QCOMPARE(selectedRows(), QList<int>{1});
+    // Shift+Down across a division selects the teams, not the blank row.
+    clickRow(view, 16, Qt::NoModifier);
+    QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(currentRow(), 18);
+    QCOMPARE(selectedRows(), (QList<int>{16, 18}));
+    // A click on a banner selects no blank row.
+    clickRow(view, 25, Qt::NoModifier);
+    QVERIFY(!selectedRows().contains(25));
+}
+
+void TestMainForm::everyListModelPassesTheModelTester()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
+    for (const char *name : kListNames)
+        testers.push_back(std::make_unique<QAbstractItemModelTester>(
+            model(form_.get(), name), QAbstractItemModelTester::FailureReportingMode::QtTest));
+    // Every kind of refill, watched by the testers.
+    form_->selectTab(MainForm::TodayTab);
+    QTest::mouseClick(form_->findChild<QPushButton *>(QStringLiteral("dayForward")), Qt::LeftButton);
+    auto *teamPicker = form_->findChild<QComboBox *>(QStringLiteral("teamPicker"));
+    emit teamPicker->activated(3);
+    auto *rosterPicker = form_->findChild<QComboBox *>(QStringLiteral("rosterPicker"));
+    emit rosterPicker->activated(4);
+    form_->selectTab(MainForm::RosterTab);
+    clickHeader(list(form_.get(), "rosterList"), 1);
+    for (int row = 0; row < kStandingsRowCount; ++row) {
+        const QModelIndex index = model(form_.get(), "standingsList")->index(row, 0);
+        const bool banner = std::find(std::begin(kDivisionRows), std::end(kDivisionRows), row) != std::end(kDivisionRows);
+        QCOMPARE(bool(index.flags() & Qt::ItemIsSelectable), !banner);
+    }
 }
 
 void TestMainForm::teamPickerRebuildsOnlyTheTeamSchedule()

@@ -27,6 +27,7 @@
 #include "calendar_dialog.h"
 #include "caption_font.h"
 #include "child_windows.h"
+#include "colour_contrast.h"
 #include "download_dialog.h"
 #include "game_time.h"
 #include "help_window.h"
@@ -84,6 +85,8 @@ MainForm::MainForm(const DataPaths &paths, QWidget *parent) : QMainWindow(parent
     createTabs();
     createShortcuts();
     createStatusBar();
+    nameForAccessibility();
+    setTabOrders();
 
     viewer_.day.InitSelectedDate(today());
     showDateCaption();
@@ -158,7 +161,7 @@ QWidget *MainForm::createTodayPage()
     dayForward_->setToolTip(tr("The day after (Alt+Right)"));
     for (QPushButton *button : {dayBack_, dayForward_})
         button->setFixedWidth(button->sizeHint().height() + 8);
-    calendarButton_ = new QPushButton(tr("Calendar"), page);
+    calendarButton_ = new QPushButton(tr("&Calendar"), page);
     calendarButton_->setObjectName(QStringLiteral("calendarButton"));
     dateCaption_ = new QLabel(page);
     dateCaption_->setObjectName(QStringLiteral("dateCaption"));
@@ -201,13 +204,13 @@ QComboBox *MainForm::createTeamPicker(const QString &name)
 QWidget *MainForm::pickerRow(const QString &labelName, QComboBox *picker)
 {
     auto *row = new QWidget;
-    auto *label = new QLabel(tr("Choose Team:"), row);
+    auto *label = new QLabel(tr("Ch&oose Team:"), row);
     label->setObjectName(labelName);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
+    palette.setColor(QPalette::WindowText, legibleOn(Qt::blue, palette.color(QPalette::Window)));
     label->setPalette(palette);
     label->setBuddy(picker);
     auto *layout = new QHBoxLayout(row);
@@ -474,6 +477,38 @@ void MainForm::reloadDownloaded(DownloadKind kind, qint64 bytes)
         showRosterSort();
         QGuiApplication::restoreOverrideCursor();
     });
+}
+
+// What a screen reader says for each list, picker and caption; the cells
+// speak for themselves, the banners' blank rows as their division's name.
+void MainForm::nameForAccessibility()
+{
+    const std::pair<const char *, QString> lists[] = {
+        {"standingsList", tr("Standings")},       {"gamesByDateList", tr("Games of the day")},
+        {"teamScheduleList", tr("Team schedule")}, {"rosterList", tr("Roster")},
+        {"seasonList", tr("Season schedule")}};
+    for (const auto &[name, accessibleName] : lists) {
+        if (auto *list = findChild<QTableView *>(QLatin1String(name)))
+            list->setAccessibleName(accessibleName);
+    }
+    teamPicker_->setAccessibleName(tr("Choose Team: the team whose schedule is shown"));
+    rosterPicker_->setAccessibleName(tr("Choose Team: the team whose roster is shown"));
+    dayBack_->setAccessibleName(tr("The day before"));
+    dayForward_->setAccessibleName(tr("The day after"));
+    dateCaption_->setAccessibleDescription(tr("The day whose games are listed"));
+    tabs_->setAccessibleName(tr("Views"));
+}
+
+// Each tab's controls in reading order: the pickers and buttons above, then the list.
+void MainForm::setTabOrders()
+{
+    setTabOrder(dayBack_, dayForward_);
+    setTabOrder(dayForward_, calendarButton_);
+    if (auto *games = findChild<QTableView *>(QStringLiteral("gamesByDateList")))
+        setTabOrder(calendarButton_, games);
+    if (auto *schedule = findChild<QTableView *>(QStringLiteral("teamScheduleList")))
+        setTabOrder(teamPicker_, schedule);
+    setTabOrder(rosterPicker_, rosterList_);
 }
 
 void MainForm::createStatusBar()

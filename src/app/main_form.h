@@ -49,6 +49,8 @@ private:
     void createTabs();
     void createShortcuts();
     void createStatusBar();
+    void nameForAccessibility();
+    void setTabOrders();
     void showTimesInChosenZone();
     QWidget *createTodayPage();
     QWidget *createTeamPage();

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QCalendarWidget>
@@ -26,6 +27,8 @@
 
 #include "app_test_support.h"
 #include "child_windows.h"
+#include "colour_contrast.h"
+#include "column_caption_strip.h"
 #include "game_time.h"
 #include "main_form.h"
 #include "standings.h"
@@ -134,6 +137,9 @@ private slots:
     void copyGivesTheSelectedRowsAsTsv();
     void arrowKeysSkipTheBannersRows();
     void everyListModelPassesTheModelTester();
+    void mnemonicsReachTheirControls();
+    void screenReadersHearNamesAndDivisions();
+    void captionsKeepTheirContrast();
     void teamPickerRebuildsOnlyTheTeamSchedule();
     void rosterPickerResetsTheSortAndRebuildsOnlyTheRoster();
     void rosterHeadersSortThroughTheViewer();
@@ -706,6 +712,99 @@ void TestMainForm::everyListModelPassesTheModelTester()
     }
 }
 
+void TestMainForm::mnemonicsReachTheirControls()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    // Alt+O on the Team tab goes to the picker and chooses nothing.
+    form_->selectTab(MainForm::TeamTab);
+    auto *picker = form_->findChild<QComboBox *>(QStringLiteral("teamPicker"));
+    QTableView *schedule = list(form_.get(), "teamScheduleList");
+    schedule->setFocus();
+    QTest::keyClick(form_.get(), Qt::Key_O, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), picker);
+    QCOMPARE(picker->currentIndex(), kFavoriteTeam);
+    auto *label = form_->findChild<QLabel *>(QStringLiteral("teamLabel"));
+    QCOMPARE(label->buddy(), picker);
+    QCOMPARE(label->text().remove(QLatin1Char('&')), QStringLiteral("Choose Team:"));
+    // Tab goes on from the picker to its list.
+    QTest::keyClick(picker, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), schedule);
+
+    // Alt+C on the Today tab opens the popup calendar.
+    form_->selectTab(MainForm::TodayTab);
+    auto *calendarButton = form_->findChild<QPushButton *>(QStringLiteral("calendarButton"));
+    QCOMPARE(calendarButton->text().remove(QLatin1Char('&')), QStringLiteral("Calendar"));
+    list(form_.get(), "gamesByDateList")->setFocus();
+    QCoreApplication::processEvents();
+    QSignalSpy clicked(calendarButton, &QPushButton::clicked);
+    QTest::keyClick(list(form_.get(), "gamesByDateList"), Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(clicked.count(), 1);  // a mnemonic clicks with the button's short animation
+    if (auto *popup = form_->findChild<QCalendarWidget *>(QStringLiteral("popupCalendar")))
+        popup->window()->hide();
+}
+
+void TestMainForm::screenReadersHearNamesAndDivisions()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    auto name = [](QObject *object) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
+        return accessible ? accessible->text(QAccessible::Name) : QStringLiteral("<none>");
+    };
+    for (const char *listName : kListNames)
+        QVERIFY2(!name(list(form_.get(), listName)).isEmpty(), listName);
+    QCOMPARE(name(list(form_.get(), "standingsList")), QStringLiteral("Standings"));
+    // A picker is labelled by its "Choose Team:", not only named by the team it shows.
+    for (const char *pickerName : {"teamPicker", "rosterPicker"}) {
+        QAccessibleInterface *picker = QAccessible::queryAccessibleInterface(
+            form_->findChild<QComboBox *>(QLatin1String(pickerName)));
+        const auto labels = picker->relations(QAccessible::Label);
+        QVERIFY2(!labels.isEmpty(), pickerName);
+        QCOMPARE(labels.first().first->text(QAccessible::Name).remove(QLatin1Char('&')), QStringLiteral("Choose Team:"));
+        QVERIFY(picker->object()->property("accessibleName").toString().startsWith(QStringLiteral("Choose Team")));
+    }
+    QCOMPARE(name(child(form_.get(), QStringLiteral("titleCaption"))),
+             form_->findChild<QLabel *>(QStringLiteral("titleCaption"))->text());
+    QCOMPARE(name(child(form_.get(), QStringLiteral("dateCaption"))), QStringLiteral("02/15/2004"));
+    QCOMPARE(name(child(form_.get(), QStringLiteral("standingsColumnCaptions"))),
+             QStringLiteral("Columns: Team, W, L, GB, Pct"));
+
+    // The banners' blank rows read as their divisions.
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(list(form_.get(), "standingsList"));
+    QVERIFY(table && table->tableInterface());
+    for (int i = 0; i < 4; ++i) {
+        QAccessibleInterface *cell = table->tableInterface()->cellAt(kDivisionRows[i], 0);
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), QLatin1String(kDivisionNames[i]));
+    }
+    QAccessibleInterface *team = table->tableInterface()->cellAt(1, 0);
+    QCOMPARE(team->text(QAccessible::Name), model(form_.get(), "standingsList")->index(1, 0).data().toString());
+}
+
+void TestMainForm::captionsKeepTheirContrast()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    for (const char *name : {"titleCaption", "dateCaption", "teamLabel", "rosterLabel"}) {
+        auto *label = form_->findChild<QLabel *>(QLatin1String(name));
+        const double ratio = app::contrastRatio(label->palette().color(QPalette::WindowText),
+                                                label->palette().color(QPalette::Window));
+        QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name)).arg(ratio)));
+    }
+    auto *strip = form_->findChild<app::ColumnCaptionStrip *>(QStringLiteral("standingsColumnCaptions"));
+    QVERIFY(app::contrastRatio(strip->captionColour(), strip->palette().color(QPalette::Window)) >= 4.5);
+    // Pure red on the usual light grey would not be enough; on white, black
+    // stays black and a dark background gets a light shade.
+    QVERIFY(app::contrastRatio(Qt::red, QColor(0xef, 0xef, 0xef)) < 4.5);
+    QVERIFY(app::contrastRatio(app::legibleOn(Qt::red, QColor(0xef, 0xef, 0xef)), QColor(0xef, 0xef, 0xef)) >= 4.5);
+    QCOMPARE(app::legibleOn(Qt::black, Qt::white), QColor(Qt::black));
+    const QColor dark(0x20, 0x20, 0x28);
+    QVERIFY(app::contrastRatio(app::legibleOn(Qt::blue, dark), dark) >= 4.5);
+    QCOMPARE(qRound(app::contrastRatio(Qt::black, Qt::white)), 21);
+}
+
 void TestMainForm::teamPickerRebuildsOnlyTheTeamSchedule()
 {
     form_ = startForm();
@@ -907,13 +1006,6 @@ void TestMainForm::calendarDialogIsSingleAndChangesNothing()
     calendar->trigger();
     QCOMPARE(windowsTitled(title), QList<QWidget *>{dialog});
 
-    // A day chosen in it is only looked at.
-    auto *days = dialog->findChild<QCalendarWidget *>()->findChild<QTableView *>();
-    QTest::keyClick(days, Qt::Key_PageDown);
-    QTest::keyClick(days, Qt::Key_Return);
-    QCOMPARE(form_->findChild<QLabel *>(QStringLiteral("dateCaption"))->text(), QStringLiteral("02/15/2004"));
-    QCOMPARE(counter.fills("gamesByDateList"), 0);
-
     // Cancel hides it, and it comes back as it was.
     auto *buttons = dialog->findChild<QDialogButtonBox *>();
     QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
@@ -931,6 +1023,15 @@ void TestMainForm::calendarDialogIsSingleAndChangesNothing()
     calendar->trigger();
     QCOMPARE(windowsTitled(title).size(), 1);
     QVERIFY(windowsTitled(title).first()->isVisible());
+
+    // A day chosen in it is only looked at; Return there is OK and ends it.
+    auto *days = windowsTitled(title).first()->findChild<QCalendarWidget *>()->findChild<QTableView *>();
+    QTest::keyClick(days, Qt::Key_PageDown);
+    QTest::keyClick(days, Qt::Key_Return);
+    QCOMPARE(form_->findChild<QLabel *>(QStringLiteral("dateCaption"))->text(), QStringLiteral("02/15/2004"));
+    QCOMPARE(counter.fills("gamesByDateList"), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(windowsTitled(title).isEmpty());
 }
 
 void TestMainForm::closingEndsTheChildWindows_data()

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -223,6 +224,45 @@ private slots:
         QCOMPARE(settings.server, QStringLiteral("10.0.0.7:9999"));
         store->sync();
         QCOMPARE(store->value(QStringLiteral("Server")).toString(), QStringLiteral("10.0.0.7:9999"));
+    }
+
+    void helpClosesWithEscapeAndCtrlW_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+        QTest::newRow("Ctrl+W") << int(Qt::Key_W) << int(Qt::ControlModifier);
+    }
+
+    void helpClosesWithEscapeAndCtrlW()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        LaunchHelp();
+        QPointer<QWidget> help = QApplication::activeWindow();
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->windowTitle() == QStringLiteral("Help"))
+                help = w;
+        }
+        QVERIFY(help && help->isVisible());
+        QApplication::setActiveWindow(help);
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QTest::keyClick(help->findChild<QTextBrowser *>(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTRY_VERIFY(!help);
+    }
+
+    void dialogsHaveAccessibleNames()
+    {
+        Settings settings;
+        OptionsDialog options(teamChoices(), settings);
+        AboutDialog about;
+        HelpWindow help;
+        for (QWidget *window : std::initializer_list<QWidget *>{&options, &about, &help}) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(window);
+            QCOMPARE(accessible->text(QAccessible::Name), window->windowTitle());
+        }
+        for (QWidget *field : std::initializer_list<QWidget *>{options.teamList(), options.zoneList(), options.serverField()})
+            QVERIFY(!QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name).isEmpty());
     }
 
     void aboutEndsWhenAnotherWindowIsActivated()

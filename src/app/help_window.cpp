@@ -47,6 +47,7 @@ void LaunchHelp()
     if (BringDialogForward(QLatin1String(kHelpWindowTitle)))
         return;
     auto *help = new HelpWindow;
+    placeOverMainWindow(help, findWindowTitled(QLatin1String(kMainFormTitle)));
     help->show();
 }
 

@@ -422,6 +422,7 @@ void MainForm::openCalendarDialog()
     if (BringDialogForward(QLatin1String(kCalendarDialogTitle)))
         return;
     auto *dialog = new CalendarDialog(this);
+    placeOverMainWindow(dialog, this);
     dialog->show();
 }
 
@@ -435,6 +436,7 @@ void MainForm::openOptions()
         teams.append(teamPicker_->itemText(position));
     auto *dialog = new OptionsDialog(teams, viewer_.settings, this);
     connect(dialog, &OptionsDialog::saved, this, &MainForm::showTimesInChosenZone);
+    placeOverMainWindow(dialog, this);
     dialog->show();
 }
 
@@ -443,6 +445,7 @@ void MainForm::openAbout()
     if (BringDialogForward(QLatin1String(kAboutDialogTitle)))
         return;
     auto *dialog = new AboutDialog(this);
+    placeOverMainWindow(dialog, this);
     dialog->show();
 }
 
@@ -456,6 +459,7 @@ void MainForm::openDownload(DownloadKind kind)
     viewer_.settings.server = ReadStoredServer(*openSettingsStore(), viewer_.settings.server);
     auto *dialog = new DownloadDialog(kind, viewer_.settings.server, path, this);
     connect(dialog, &DownloadDialog::downloaded, this, &MainForm::reloadDownloaded);
+    placeOverMainWindow(dialog, this);
     dialog->show();
 }
 

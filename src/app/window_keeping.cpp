@@ -20,15 +20,6 @@ const QString kTab = QStringLiteral("Tab");
 // A first window leaves this much of the screen free around it.
 constexpr double kFirstStartShare = 0.9;
 
-// The frame the desktop puts around the window: known once the window is on
-// screen, before that an allowance for a title bar and borders.
-QMargins frameAllowance(const QWidget *window)
-{
-    if (const QWindow *handle = window->windowHandle(); handle && !handle->frameMargins().isNull())
-        return handle->frameMargins();
-    return {8, 32, 8, 8};
-}
-
 QScreen *screenHolding(const QRect &rect)
 {
     if (QScreen *screen = QGuiApplication::screenAt(rect.center()))
@@ -36,6 +27,13 @@ QScreen *screenHolding(const QRect &rect)
     return QGuiApplication::primaryScreen();
 }
 } // namespace
+
+QMargins frameAllowance(const QWidget *window)
+{
+    if (const QWindow *handle = window->windowHandle(); handle && !handle->frameMargins().isNull())
+        return handle->frameMargins();
+    return {8, 32, 8, 8};
+}
 
 QRect fittedInto(const QRect &rect, const QRect &area)
 {

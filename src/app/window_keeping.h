@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QMargins>
 #include <QRect>
 #include <QSize>
 
 class QMainWindow;
 class QSettings;
 class QTabWidget;
+class QWidget;
 
 namespace hoopdeck::app {
 
@@ -21,5 +23,9 @@ void restoreWindowState(QMainWindow *window, QTabWidget *tabs, QSettings &store,
 
 // The rectangle moved, and shrunk where it must be, to lie wholly inside area.
 QRect fittedInto(const QRect &rect, const QRect &area);
+
+// The frame the desktop puts around a window: known once the window is on
+// screen, before that an allowance for a title bar and borders.
+QMargins frameAllowance(const QWidget *window);
 
 } // namespace hoopdeck::app

@@ -239,6 +239,51 @@ private slots:
         QTRY_VERIFY(!QApplication::overrideCursor());
     }
 
+    void childWindowsOpenCentredInsideTheScreen_data()
+    {
+        QTest::addColumn<QStringList>("menu");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Options") << QStringList{"Tools", "Options"} << "HDK Options";
+        QTest::newRow("Calendar") << QStringList{"Tools", "Calendar"} << "HDK Calendar";
+        QTest::newRow("About") << QStringList{"Help", "About"} << "About Hoopdeck";
+        QTest::newRow("Help") << QStringList{"Help", "Hoopdeck"} << "Help";
+        QTest::newRow("Download") << QStringList{"File", "Download", "Standings"} << "HDK Download";
+    }
+
+    void childWindowsOpenCentredInsideTheScreen()
+    {
+        QFETCH(QStringList, menu);
+        QFETCH(QString, title);
+        server_.mode = TestHttpServer::Mode::NeverAnswer;
+        auto form = startForm();
+        QVERIFY(form);
+        const QRect screen = form->screen()->availableGeometry();
+        // In the middle of the screen, each child lies centred over the window.
+        form->setGeometry(QRect(QPoint(), QSize(640, 560)).translated(screen.center() - QPoint(320, 280)));
+        menuAction(form.get(), menu)->trigger();
+        QList<QWidget *> windows = windowsTitled(title);
+        QCOMPARE(windows.size(), 1);
+        QWidget *child = windows.first();
+        QVERIFY(screen.contains(child->frameGeometry()));
+        if (child->width() < screen.width() - 16 && child->height() < screen.height() - 40)
+            QVERIFY2((child->geometry().center() - form->geometry().center()).manhattanLength() <= 2,
+                     qPrintable(title));
+        child->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+
+        // In a corner, each child stays wholly on the screen, title bar too.
+        form->setGeometry(screen.right() - 300, screen.bottom() - 200, 280, 180);
+        menuAction(form.get(), menu)->trigger();
+        windows = windowsTitled(title);
+        QCOMPARE(windows.size(), 1);
+        child = windows.first();
+        const QRect withFrame = child->geometry().marginsAdded(QMargins(8, 32, 8, 8));
+        QVERIFY2(screen.contains(withFrame), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5").arg(title)
+            .arg(child->x()).arg(child->y()).arg(child->width()).arg(child->height())));
+        form->close();
+    }
+
     void aDownloadUsesTheServerStoredNow()
     {
         // The window starts with a server where nothing answers...

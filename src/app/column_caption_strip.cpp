@@ -1,6 +1,9 @@
 #include "column_caption_strip.h"
 
 #include "colour_contrast.h"
+#include "text_table_view.h"
+
+#include <algorithm>
 
 #include <QHeaderView>
 #include <QPainter>
@@ -49,7 +52,12 @@ void ColumnCaptionStrip::paintEvent(QPaintEvent *)
     const int listLeft = list_->viewport()->mapTo(window(), QPoint()).x() - mapTo(window(), QPoint()).x();
     const QHeaderView *header = list_->horizontalHeader();
     for (int column = 0; column < model->columnCount(); ++column) {
-        const QRect cell(listLeft + header->sectionViewportPosition(column), 0, header->sectionSize(column), height());
+        int width = header->sectionSize(column);
+        // The last column's caption stays over its texts, as the list draws them.
+        if (const auto *view = qobject_cast<const TextTableView *>(list_); view && column == model->columnCount() - 1
+            && view->textWidth(column) > 0)
+            width = std::min(width, view->textWidth(column));
+        const QRect cell(listLeft + header->sectionViewportPosition(column), 0, width, height());
         const auto alignment =
             Qt::Alignment(model->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
         painter.drawText(cell.adjusted(margin, 0, -margin, 0), int(alignment),

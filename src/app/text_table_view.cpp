@@ -22,9 +22,28 @@ constexpr int kColumnGap = 12;
 
 // Rows are selected whole, so the style's dotted frame around the one cell
 // that holds the keyboard focus only looks like a stray mark.
+//
+// The last column takes the spare width of a wide list; its texts keep to
+// the column's content width at its left, so that a right-aligned figure
+// stays beside the others instead of at the far edge.
 class RowDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit RowDelegate(TextTableView *view) : QStyledItemDelegate(view), view_(view) {}
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const int width = view_->textWidth(index.column());
+        if (index.column() != index.model()->columnCount() - 1 || width <= 0 || option.rect.width() <= width)
+            return QStyledItemDelegate::paint(painter, option, index);
+        QStyleOptionViewItem full = option;
+        initStyleOption(&full, index);
+        const QWidget *widget = option.widget;
+        QStyle *style = widget ? widget->style() : QApplication::style();
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &full, painter, widget);
+        QStyleOptionViewItem text = option;
+        text.rect.setWidth(width);
+        QStyledItemDelegate::paint(painter, text, index);
+    }
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
@@ -32,11 +51,39 @@ protected:
         QStyledItemDelegate::initStyleOption(option, index);
         option->state &= ~QStyle::State_HasFocus;
     }
+
+private:
+    TextTableView *view_;
+};
+
+// The header keeps the last column's caption over its texts too.
+class TextHeader : public QHeaderView {
+public:
+    explicit TextHeader(TextTableView *view) : QHeaderView(Qt::Horizontal, view), view_(view) {}
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
+    {
+        const int width = view_->textWidth(logicalIndex);
+        if (!model() || logicalIndex != model()->columnCount() - 1 || width <= 0 || rect.width() <= width)
+            return QHeaderView::paintSection(painter, rect, logicalIndex);
+        QStyleOptionHeader blank;
+        initStyleOption(&blank);
+        blank.rect = rect;
+        blank.section = logicalIndex;
+        blank.position = QStyleOptionHeader::End;
+        style()->drawControl(QStyle::CE_HeaderSection, &blank, painter, this);
+        QHeaderView::paintSection(painter, QRect(rect.topLeft(), QSize(width, rect.height())), logicalIndex);
+    }
+
+private:
+    TextTableView *view_;
 };
 } // namespace
 
 TextTableView::TextTableView(TextTableModel *model, QWidget *parent) : QTableView(parent), model_(model)
 {
+    setHorizontalHeader(new TextHeader(this));
     setModel(model);
     setItemDelegate(new RowDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -165,13 +212,21 @@ int TextTableView::contentWidth(int column) const
     return widest + 2 * margin + kColumnGap;
 }
 
+int TextTableView::textWidth(int column) const
+{
+    return column >= 0 && column < textWidths_.size() ? textWidths_.at(column) : 0;
+}
+
 void TextTableView::fitColumnsToContent()
 {
+    textWidths_.clear();
+    for (int column = 0; column < model_->columnCount(); ++column)
+        textWidths_.append(contentWidth(column));
     // Once the user has set a width by hand, that width stays.
     if (userSizedColumns_)
         return;
     for (int column = 0; column < model_->columnCount(); ++column)
-        setColumnWidth(column, contentWidth(column));
+        setColumnWidth(column, textWidths_.at(column));
 }
 
 } // namespace hoopdeck::app

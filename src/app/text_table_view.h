@@ -21,6 +21,8 @@ public:
 
     // The width the column's widest text needs, over every row.
     int contentWidth(int column) const;
+    // The same, as of the last fill; where the last column's texts are drawn.
+    int textWidth(int column) const;
 
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
@@ -33,6 +35,7 @@ private:
 
     TextTableModel *model_;
     bool draggingColumn_ = false;
+    QList<int> textWidths_;
     bool userSizedColumns_ = false;
 };
 

@@ -251,6 +251,26 @@ private slots:
         QTRY_VERIFY(!help);
     }
 
+    void optionsTabOrderFollowsTheDialog()
+    {
+        freshStore();
+        Settings settings;
+        OptionsDialog dialog(teamChoices(), settings);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.teamList()->setFocus();
+        const QList<QWidget *> order = {dialog.zoneList(), dialog.serverField(), dialog.saveButton(),
+                                        button(&dialog, QStringLiteral("Cancel")), dialog.teamList()};
+        for (QWidget *next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        // Alt+D goes to the data server, whatever has the focus.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), dialog.serverField());
+    }
+
     void dialogsHaveAccessibleNames()
     {
         Settings settings;

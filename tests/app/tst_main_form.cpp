@@ -174,6 +174,10 @@ void TestMainForm::initTestCase()
 void TestMainForm::init()
 {
     form_.reset();
+    // Each test starts as a first start: no window kept by the one before.
+    auto store = openSettingsStore();
+    store->remove(QStringLiteral("Window"));
+    store->sync();
 }
 
 void TestMainForm::cleanup()

@@ -27,6 +27,7 @@ QLabel *centred(const QString &text, const QString &style = QString())
 AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QLatin1String(kAboutDialogTitle));
+    setAccessibleName(windowTitle());
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *icon = new QLabel;

@@ -1,5 +1,7 @@
 #include "caption_font.h"
 
+#include "colour_contrast.h"
+
 #include <QFontDatabase>
 #include <QLabel>
 
@@ -27,7 +29,7 @@ void makeCaption(QLabel *label, Qt::Alignment alignment)
 {
     label->setFont(captionFont());
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
+    palette.setColor(QPalette::WindowText, legibleOn(Qt::blue, palette.color(QPalette::Window)));
     label->setPalette(palette);
     label->setAlignment(alignment | Qt::AlignVCenter);
     label->setTextFormat(Qt::PlainText);

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QScreen>
 #include <QWidget>
 
 #include "help_window.h"
+#include "window_keeping.h"
 
 namespace hoopdeck::app {
 
@@ -40,6 +42,22 @@ bool BringDialogForward(const QString &title)
     window->raise();
     window->activateWindow();
     return true;
+}
+
+void placeOverMainWindow(QWidget *child, const QWidget *mainWindow)
+{
+    if (!mainWindow)
+        return;
+    if (!child->testAttribute(Qt::WA_Resized))
+        child->adjustSize();
+    const QScreen *screen = mainWindow->screen();
+    if (!screen)
+        return;
+    // A size below what the layout needs would grow again when shown.
+    QRect placed(QPoint(), child->size().expandedTo(child->minimumSizeHint()));
+    placed.moveCenter(mainWindow->geometry().center());
+    const QMargins frame = frameAllowance(child);
+    child->setGeometry(fittedInto(placed.marginsAdded(frame), screen->availableGeometry()).marginsRemoved(frame));
 }
 
 void CloseChildWindows(QWidget *popupCalendar)

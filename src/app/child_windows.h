@@ -22,6 +22,11 @@ QWidget *findWindowTitled(const QString &title);
 // raises and activates it. False when there is none.
 bool BringDialogForward(const QString &title);
 
+// Centres a child window over the main window, moved and shrunk as needed
+// to lie wholly, frame and all, inside the screen that holds the main window.
+// A child whose size nobody set takes its layout's size first.
+void placeOverMainWindow(QWidget *child, const QWidget *mainWindow);
+
 // Ends every child window before the program ends: a running download
 // first, then the help window, the titled dialogs in their fixed order, and
 // the popup calendar when there is one.

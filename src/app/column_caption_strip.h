@@ -13,6 +13,9 @@ class ColumnCaptionStrip : public QWidget {
 public:
     explicit ColumnCaptionStrip(QTableView *list, QWidget *parent = nullptr);
 
+    // Red, darkened where the background needs it to stay readable.
+    QColor captionColour() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 

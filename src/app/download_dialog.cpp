@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "child_windows.h"
+#include "colour_contrast.h"
 #include "message_box.h"
 
 namespace hoopdeck::app {
@@ -68,7 +69,7 @@ QLabel *lettering(const QString &text, const QColor &colour)
     font.setBold(true);
     font.setPixelSize(18);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(legibleOn(colour, label->palette().color(QPalette::Window)).name()));
     return label;
 }
 
@@ -85,6 +86,7 @@ DownloadDialog::DownloadDialog(DownloadKind kind, const QString &server, const Q
       step_(lettering(QString(), Qt::red)), progress_(new QProgressBar)
 {
     setWindowTitle(QLatin1String(kDownloadDialogTitle));
+    setAccessibleName(windowTitle());
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *picture = new ServerPicture;
@@ -156,7 +158,7 @@ void DownloadDialog::onFinished(const DownloadResult &result)
     if (result.outcome == DownloadResult::Failed)
         ShowHoopdeckMessage(mainForm_, result.errorText);
     else if (result.outcome == DownloadResult::Succeeded)
-        emit downloaded(kind_);
+        emit downloaded(kind_, result.bytes);
     done(result.outcome == DownloadResult::Succeeded ? QDialog::Accepted : QDialog::Rejected);
 }
 

@@ -25,7 +25,7 @@ public:
 
 signals:
     // The new file is in place; the main form reloads what depends on it.
-    void downloaded(hoopdeck::DownloadKind kind);
+    void downloaded(hoopdeck::DownloadKind kind, qint64 bytes);
 
 protected:
     void showEvent(QShowEvent *event) override;

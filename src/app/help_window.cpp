@@ -1,6 +1,7 @@
 #include "help_window.h"
 
 #include <QFileInfo>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -18,6 +19,13 @@ QString helpFilePath()
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser)
 {
     setWindowTitle(QLatin1String(kHelpWindowTitle));
+    setAccessibleName(windowTitle());
+    browser_->setAccessibleName(tr("Help page"));
+    // Escape and Ctrl+W close it, as they close a dialog or a document.
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
     setAttribute(Qt::WA_DeleteOnClose);
     browser_->setOpenExternalLinks(true);
     const QString path = helpFilePath();
@@ -39,6 +47,7 @@ void LaunchHelp()
     if (BringDialogForward(QLatin1String(kHelpWindowTitle)))
         return;
     auto *help = new HelpWindow;
+    placeOverMainWindow(help, findWindowTitled(QLatin1String(kMainFormTitle)));
     help->show();
 }
 

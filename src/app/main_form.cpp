@@ -13,8 +13,10 @@
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -26,6 +28,7 @@
 #include "calendar_marks.h"
 #include "caption_font.h"
 #include "child_windows.h"
+#include "colour_contrast.h"
 #include "download_dialog.h"
 #include "game_time.h"
 #include "help_window.h"
@@ -35,11 +38,14 @@
 #include "season.h"
 #include "standings.h"
 #include "standings_page.h"
+#include "status_texts.h"
 #include "team_rows.h"
 #include "teams.h"
 #include "text_table_model.h"
 #include "text_table_view.h"
 #include "view_columns.h"
+#include "view_keeping.h"
+#include "window_keeping.h"
 
 namespace hoopdeck::app {
 
@@ -86,6 +92,9 @@ MainForm::MainForm(const DataPaths &paths, QWidget *parent) : QMainWindow(parent
     createTabs();
     markFavoriteRows();
     createShortcuts();
+    createStatusBar();
+    nameForAccessibility();
+    setTabOrders();
 
     viewer_.day.InitSelectedDate(today());
     showDateCaption();
@@ -93,7 +102,7 @@ MainForm::MainForm(const DataPaths &paths, QWidget *parent) : QMainWindow(parent
     standingsModel_->refill([this] { viewer_.loadStandings(); });
     standingsPage_->setTitle(standingsTitle(viewer_.seasonLabel));
 
-    resize(kDefaultSize);
+    restoreWindowState(this, tabs_, *openSettingsStore(), kDefaultSize);
 }
 
 MainForm::~MainForm()
@@ -160,7 +169,7 @@ QWidget *MainForm::createTodayPage()
     dayForward_->setToolTip(tr("The day after (Alt+Right)"));
     for (QPushButton *button : {dayBack_, dayForward_})
         button->setFixedWidth(button->sizeHint().height() + 8);
-    calendarButton_ = new QPushButton(tr("Calendar"), page);
+    calendarButton_ = new QPushButton(tr("&Calendar"), page);
     calendarButton_->setObjectName(QStringLiteral("calendarButton"));
     dateCaption_ = new QLabel(page);
     dateCaption_->setObjectName(QStringLiteral("dateCaption"));
@@ -206,13 +215,13 @@ QComboBox *MainForm::createTeamPicker(const QString &name)
 QWidget *MainForm::pickerRow(const QString &labelName, QComboBox *picker)
 {
     auto *row = new QWidget;
-    auto *label = new QLabel(tr("Choose Team:"), row);
+    auto *label = new QLabel(tr("Ch&oose Team:"), row);
     label->setObjectName(labelName);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
+    palette.setColor(QPalette::WindowText, legibleOn(Qt::blue, palette.color(QPalette::Window)));
     label->setPalette(palette);
     label->setBuddy(picker);
     auto *layout = new QHBoxLayout(row);
@@ -433,6 +442,7 @@ void MainForm::openCalendarDialog()
         return;
     auto *dialog = new CalendarDialog(this);
     markGameDays(dialog->findChild<QCalendarWidget *>(), viewer_.scheduleTable, viewer_.settings.favoriteTeam);
+    placeOverMainWindow(dialog, this);
     dialog->show();
 }
 
@@ -445,6 +455,8 @@ void MainForm::openOptions()
     for (int position = 0; position < teamPicker_->count(); ++position)
         teams.append(teamPicker_->itemText(position));
     auto *dialog = new OptionsDialog(teams, viewer_.settings, this);
+    connect(dialog, &OptionsDialog::saved, this, &MainForm::showTimesInChosenZone);
+    placeOverMainWindow(dialog, this);
     dialog->show();
 }
 
@@ -453,6 +465,7 @@ void MainForm::openAbout()
     if (BringDialogForward(QLatin1String(kAboutDialogTitle)))
         return;
     auto *dialog = new AboutDialog(this);
+    placeOverMainWindow(dialog, this);
     dialog->show();
 }
 
@@ -462,13 +475,17 @@ void MainForm::openDownload(DownloadKind kind)
     if (BringDialogForward(QLatin1String(kDownloadDialogTitle)))
         return;
     const QString path = kind == DownloadKind::Standings ? viewer_.paths.standings : viewer_.paths.roster;
+    // hoopdeck-cli may have set another server since this window started.
+    viewer_.settings.server = ReadStoredServer(*openSettingsStore(), viewer_.settings.server);
     auto *dialog = new DownloadDialog(kind, viewer_.settings.server, path, this);
     connect(dialog, &DownloadDialog::downloaded, this, &MainForm::reloadDownloaded);
+    placeOverMainWindow(dialog, this);
     dialog->show();
 }
 
-void MainForm::reloadDownloaded(DownloadKind kind)
+void MainForm::reloadDownloaded(DownloadKind kind, qint64 bytes)
 {
+    statusBar()->showMessage(downloadedStatusText(kind, bytes));
     if (kind == DownloadKind::Standings) {
         WaitCursor wait;
         standingsModel_->refill([this] { viewer_.loadStandings(); });
@@ -486,10 +503,71 @@ void MainForm::reloadDownloaded(DownloadKind kind)
     });
 }
 
+// What a screen reader says for each list, picker and caption; the cells
+// speak for themselves, the banners' blank rows as their division's name.
+void MainForm::nameForAccessibility()
+{
+    const std::pair<const char *, QString> lists[] = {
+        {"standingsList", tr("Standings")},       {"gamesByDateList", tr("Games of the day")},
+        {"teamScheduleList", tr("Team schedule")}, {"rosterList", tr("Roster")},
+        {"seasonList", tr("Season schedule")}};
+    for (const auto &[name, accessibleName] : lists) {
+        if (auto *list = findChild<QTableView *>(QLatin1String(name)))
+            list->setAccessibleName(accessibleName);
+    }
+    teamPicker_->setAccessibleName(tr("Choose Team: the team whose schedule is shown"));
+    rosterPicker_->setAccessibleName(tr("Choose Team: the team whose roster is shown"));
+    dayBack_->setAccessibleName(tr("The day before"));
+    dayForward_->setAccessibleName(tr("The day after"));
+    dateCaption_->setAccessibleDescription(tr("The day whose games are listed"));
+    tabs_->setAccessibleName(tr("Views"));
+}
+
+// Each tab's controls in reading order: the pickers and buttons above, then the list.
+void MainForm::setTabOrders()
+{
+    setTabOrder(dayBack_, dayForward_);
+    setTabOrder(dayForward_, calendarButton_);
+    if (auto *games = findChild<QTableView *>(QStringLiteral("gamesByDateList")))
+        setTabOrder(calendarButton_, games);
+    if (auto *schedule = findChild<QTableView *>(QStringLiteral("teamScheduleList")))
+        setTabOrder(teamPicker_, schedule);
+    setTabOrder(rosterPicker_, rosterList_);
+}
+
+void MainForm::createStatusBar()
+{
+    zoneStatus_ = new QLabel(zoneStatusText(viewer_.settings));
+    zoneStatus_->setObjectName(QStringLiteral("zoneStatus"));
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    statusBar()->addPermanentWidget(zoneStatus_);
+}
+
+// Every list that shows times is rebuilt in the zone just saved, in place:
+// the user keeps the rows selected and the part of the list in view.
+void MainForm::showTimesInChosenZone()
+{
+    zoneStatus_->setText(zoneStatusText(viewer_.settings));
+    WaitCursor wait;
+    // Lists still waiting for their loading stage are filled in the new zone anyway.
+    if (seasonModel_->rowCount() > 0)
+        refillKeepingPlace(findChild<QTableView *>(QStringLiteral("seasonList")), seasonModel_,
+                           [this] { viewer_.loadSeason(); });
+    if (loading_)
+        return;
+    const int team = teamPicker_->currentIndex();
+    if (team >= 0)
+        refillKeepingPlace(findChild<QTableView *>(QStringLiteral("teamScheduleList")), teamScheduleModel_,
+                           [this, team] { viewer_.fillTeamSchedule(team); });
+    refillKeepingPlace(findChild<QTableView *>(QStringLiteral("gamesByDateList")), gamesByDateModel_,
+                       [this] { viewer_.fillGamesByDate(); });
+}
+
 void MainForm::closeEvent(QCloseEvent *event)
 {
     // The program ends with its last main window: the children go first.
     CloseChildWindows(popupFrame_);
+    keepWindowState(this, tabs_, *openSettingsStore());
     event->accept();
 }
 
@@ -533,7 +611,7 @@ void MainForm::applyResultColumns()
     for (const auto &[name, columns] : lists) {
         TextTableView *view = listNamed(name);
         showResultColumns(view, *columns, shown);
-        view->fitColumns();
+        view->fitColumnsToContent();
     }
 }
 

@@ -49,6 +49,10 @@ private:
     void createViewMenu();
     void createTabs();
     void createShortcuts();
+    void createStatusBar();
+    void nameForAccessibility();
+    void setTabOrders();
+    void showTimesInChosenZone();
     QWidget *createTodayPage();
     QWidget *createTeamPage();
     QWidget *createRosterPage();
@@ -73,7 +77,7 @@ private:
     void openOptions();
     void openAbout();
     void openDownload(DownloadKind kind);
-    void reloadDownloaded(DownloadKind kind);
+    void reloadDownloaded(DownloadKind kind, qint64 bytes);
 
     // What this program adds to the season's views: results, the favourite
     // team in bold, the lists scrolled to the selected day.
@@ -107,6 +111,7 @@ private:
     QCalendarWidget *popupCalendar_ = nullptr;
     QShortcut *dayBackShortcut_ = nullptr;
     QShortcut *dayForwardShortcut_ = nullptr;
+    QLabel *zoneStatus_ = nullptr;
 
     QMenu *fileMenu_ = nullptr;
     QMenu *toolsMenu_ = nullptr;

@@ -4,23 +4,28 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QValidator>
 #include <QVBoxLayout>
 
 #include "child_windows.h"
 #include "message_box.h"
+#include "server_address.h"
 #include "settings_choice.h"
 #include "time_zones.h"
 
 namespace hoopdeck::app {
 
 namespace {
-QGroupBox *framed(const QString &title, QWidget *content)
+QGroupBox *framed(const QString &title, QWidget *content, QWidget *extra = nullptr)
 {
     auto *box = new QGroupBox(title);
     auto *layout = new QVBoxLayout(box);
     layout->addWidget(content);
+    if (extra)
+        layout->addWidget(extra);
     return box;
 }
 
@@ -29,54 +34,113 @@ void selectIfListed(QComboBox *list, int position)
 {
     list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
 }
+
+// Refuses a keystroke that no server address could hold; what could still
+// become one is let through, and Save waits for a whole address.
+class ServerValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        switch (checkServerAddress(input)) {
+        case ServerAddressState::Acceptable: return Acceptable;
+        case ServerAddressState::Incomplete: return Intermediate;
+        case ServerAddressState::Invalid: break;
+        }
+        return Invalid;
+    }
+};
 } // namespace
 
 OptionsDialog::OptionsDialog(const QStringList &teamNames, Settings &settings, QWidget *parent)
-    : QDialog(parent), settings_(settings), teams_(new QComboBox), zones_(new QComboBox)
+    : QDialog(parent), settings_(settings), shown_(settings), teams_(new QComboBox), zones_(new QComboBox),
+      server_(new QLineEdit), serverHint_(new QLabel)
 {
     setWindowTitle(QLatin1String(kOptionsDialogTitle));
+    setAccessibleName(windowTitle());
     setAttribute(Qt::WA_DeleteOnClose);
+
+    // What is stored now, not what this program read at its start.
+    LoadSettings(*openSettingsStore(), shown_);
 
     teams_->addItems(teamNames);
     for (int position = 0; position < kTimeZoneCount; ++position)
         zones_->addItem(timeZoneCaption(position), timeZone(position).hours);
     teams_->setMaxVisibleItems(15);
     zones_->setMaxVisibleItems(15);
-    selectIfListed(teams_, settings.favoriteTeam);
-    selectIfListed(zones_, settings.zoneIndex);
+    selectIfListed(teams_, shown_.favoriteTeam);
+    selectIfListed(zones_, shown_.zoneIndex);
+    teams_->setAccessibleName(tr("Favorite Team"));
+    zones_->setAccessibleName(tr("Time Zone"));
 
-    auto *note = new QLabel(tr("Times in the lists change the next time a list is filled; "
+    server_->setObjectName(QStringLiteral("serverField"));
+    server_->setAccessibleName(tr("Data server"));
+    server_->setValidator(new ServerValidator(server_));
+    server_->setText(shown_.server);
+    server_->setPlaceholderText(QStringLiteral("127.0.0.1:8765"));
+    serverHint_->setObjectName(QStringLiteral("serverHint"));
+    serverHint_->setWordWrap(true);
+
+    auto *note = new QLabel(tr("Times in the lists change as soon as you save; "
                                "the favourite team opens at the next start."));
     note->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox;
-    QPushButton *saveButton = buttons->addButton(tr("Save"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    saveButton->setDefault(true);
-    connect(saveButton, &QPushButton::clicked, this, &OptionsDialog::save);
+    saveButton_ = buttons->addButton(tr("Save"), QDialogButtonBox::AcceptRole);
+    QPushButton *cancelButton = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
+    saveButton_->setDefault(true);
+    connect(saveButton_, &QPushButton::clicked, this, &OptionsDialog::save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(server_, &QLineEdit::textChanged, this, &OptionsDialog::checkServer);
+    checkServer();
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(framed(tr(" Favorite Team "), teams_));
-    layout->addWidget(framed(tr(" Time Zone "), zones_));
+    layout->addWidget(framed(tr(" &Favorite Team "), teams_));
+    layout->addWidget(framed(tr(" Time &Zone "), zones_));
+    layout->addWidget(framed(tr(" &Data server "), server_, serverHint_));
     layout->addWidget(note);
     layout->addStretch();
     layout->addWidget(buttons);
     setMinimumWidth(340);
+
+    setTabOrder(teams_, zones_);
+    setTabOrder(zones_, server_);
+    setTabOrder(server_, saveButton_);
+    setTabOrder(saveButton_, cancelButton);
+}
+
+void OptionsDialog::checkServer()
+{
+    const bool whole = server_->hasAcceptableInput();
+    saveButton_->setEnabled(whole);
+    serverHint_->setText(whole ? tr("A host or host:port; port 80 when none is given.")
+                               : tr("Not a whole address yet: a host or host:port, like 127.0.0.1:8765."));
 }
 
 void OptionsDialog::save()
 {
+    if (!server_->hasAcceptableInput())
+        return;
+    settings_.favoriteTeam = shown_.favoriteTeam;
+    settings_.zoneIndex = shown_.zoneIndex;
+    settings_.zoneOffsetHours = shown_.zoneOffsetHours;
     SettingsChoice choice;
     if (teams_->currentIndex() >= 0)
         choice.team = teams_->currentIndex();
     if (zones_->currentIndex() >= 0)
         choice.zoneIndex = zones_->currentIndex();
     const std::unique_ptr<QSettings> store = openSettingsStore();
-    const bool saved = saveChoice(*store, settings_, choice);
+    // An untouched field leaves the stored server alone, even one stored
+    // while the dialog was open; the running program then uses that one.
+    if (server_->text() != shown_.server)
+        choice.server = server_->text();
+    else
+        settings_.server = ReadStoredServer(*store, settings_.server);
+    const bool stored = saveOptionsChoice(*store, settings_, choice);
     QWidget *owner = parentWidget();
+    emit saved();
     accept();
-    if (!saved) {
+    if (!stored) {
         ShowHoopdeckMessage(owner, tr("Hoopdeck could not save the settings in %1.\n\n"
                                                "They hold until the program ends.").arg(store->fileName()));
     }

@@ -6,13 +6,17 @@
 #include "settings_store.h"
 
 class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace hoopdeck::app {
 
-// "HDK Options": the favourite team and the time zone. Save keeps both in
-// memory and in the settings store; Cancel changes nothing. Save refills no
-// list: the new zone shows the next time a list is filled, the favourite
-// team at the next start.
+// "HDK Options": the favourite team, the time zone and the data server.
+// It opens on the values stored now, so that a choice made with
+// hoopdeck-cli meanwhile is shown and never undone. Save keeps the shown
+// values in memory and in the settings store, the server only when it was
+// edited; Cancel changes nothing.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -22,13 +26,25 @@ public:
 
     QComboBox *teamList() const { return teams_; }
     QComboBox *zoneList() const { return zones_; }
+    QLineEdit *serverField() const { return server_; }
+    QPushButton *saveButton() const { return saveButton_; }
+
+signals:
+    // The settings in memory hold the saved choice; lists that show times
+    // are to be rebuilt.
+    void saved();
 
 private:
     void save();
+    void checkServer();
 
     Settings &settings_;
+    Settings shown_;  // the values the dialog opened on
     QComboBox *teams_;
     QComboBox *zones_;
+    QLineEdit *server_;
+    QLabel *serverHint_;
+    QPushButton *saveButton_ = nullptr;
 };
 
 } // namespace hoopdeck::app

@@ -1,5 +1,7 @@
 // hoopdeck-screenshots: saves a picture of each tab of the main window, as
-// it opens on the installed season with the user's settings.
+// it opens on the installed season with the user's settings, and of the
+// dialogs. With --only NAME it saves that one tab alone (run under
+// QT_SCALE_FACTOR=2 to show the window at a device pixel ratio of 2).
 
 #include <QApplication>
 #include <QDir>
@@ -26,10 +28,12 @@ int main(int argc, char *argv[])
     app::setUpApplication(app);
     QTextStream err(stderr);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 2) {
-        err << "usage: hoopdeck-screenshots OUTPUT_DIR\n";
+    const bool onlyOne = args.size() == 4 && args.at(2) == QLatin1String("--only");
+    if (args.size() != 2 && !onlyOne) {
+        err << "usage: hoopdeck-screenshots OUTPUT_DIR [--only TAB]\n";
         return 64;
     }
+    const QString only = onlyOne ? args.at(3) : QString();
     const QDir outDir(args.at(1));
     if (!QDir().mkpath(outDir.path())) {
         err << "cannot create " << outDir.path() << '\n';
@@ -42,6 +46,9 @@ int main(int argc, char *argv[])
     }
 
     app::MainForm form(check.paths);
+    // The same window every time, whatever the last run left in the store.
+    form.resize(640, 720);
+    form.selectTab(app::MainForm::StandingsTab);
     const char *const names[app::MainForm::TabCount] = {"standings", "today", "team", "roster", "season"};
     int failures = 0;
     auto save = [&](QWidget &window, const char *name) {
@@ -53,9 +60,21 @@ int main(int argc, char *argv[])
         }
     };
     QObject::connect(&form, &app::MainForm::loadingFinished, &form, [&] {
+        bool saved = false;
         for (int tab = 0; tab < app::MainForm::TabCount; ++tab) {
+            if (!only.isEmpty() && only != QLatin1String(names[tab]))
+                continue;
             form.selectTab(tab);
             save(form, names[tab]);
+            saved = true;
+        }
+        if (!only.isEmpty()) {
+            if (!saved) {
+                err << "no tab named " << only << '\n';
+                ++failures;
+            }
+            QCoreApplication::exit(0);
+            return;
         }
         // The dialogs are drawn without being shown, so none of them starts its work.
         Settings settings;

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "caption_font.h"
@@ -11,6 +12,8 @@
 #include "standings.h"
 #include "text_table_model.h"
 #include "text_table_view.h"
+
+#include <algorithm>
 
 namespace hoopdeck::app {
 
@@ -21,6 +24,11 @@ const char *const kBannerColours[4] = {"#1c3cc8", "#1c3cc8", "#c8201c", "#c8201c
 
 StandingsPage::StandingsPage(TextTableModel *model, QWidget *parent) : QWidget(parent), model_(model)
 {
+    QMap<int, QString> divisions;
+    for (int i = 0; i < int(std::size(kDivisionRows)); ++i)
+        divisions.insert(kDivisionRows[i], QString::fromLatin1(kDivisionNames[i]));
+    model_->setGroupRows(divisions);
+
     title_ = new QLabel(this);
     title_->setObjectName(QStringLiteral("titleCaption"));
     makeCaption(title_, Qt::AlignHCenter);
@@ -54,6 +62,9 @@ StandingsPage::StandingsPage(TextTableModel *model, QWidget *parent) : QWidget(p
     layout->addWidget(list_, 1);
 
     list_->viewport()->installEventFilter(this);
+    list_->installEventFilter(this);
+    connect(list_->verticalHeader(), &QHeaderView::sectionResized, this, &StandingsPage::followLayout);
+    connect(list_->horizontalHeader(), &QHeaderView::geometriesChanged, this, &StandingsPage::followLayout);
     connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this, &StandingsPage::PlaceDivisionBanners);
     connect(list_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &StandingsPage::PlaceDivisionBanners);
     connect(list_->horizontalHeader(), &QHeaderView::sectionResized, this, &StandingsPage::PlaceDivisionBanners);
@@ -68,7 +79,8 @@ void StandingsPage::setTitle(const QString &title)
 void StandingsPage::PlaceDivisionBanners()
 {
     const QRect band = list_->viewport()->rect();
-    const int rowWidth = list_->horizontalHeader()->length();
+    // The last column's stretch may not have caught up with a resize yet.
+    const int rowWidth = std::max(list_->horizontalHeader()->length(), band.width());
     for (int i = 0; i < int(banners_.size()); ++i) {
         QLabel *banner = banners_[i];
         const QModelIndex index = model_->index(kDivisionRows[i], 0);
@@ -86,9 +98,27 @@ void StandingsPage::PlaceDivisionBanners()
 
 bool StandingsPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == list_->viewport() && event->type() == QEvent::Resize)
+    if (watched == list_->viewport() && event->type() == QEvent::Resize) {
         PlaceDivisionBanners();
+        followLayout();
+    }
+    if (watched == list_ && (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange))
+        followLayout();
     return QWidget::eventFilter(watched, event);
+}
+
+// The list settles its scroll range, row offsets and column stretch only
+// after a resize or a new font has been delivered: the banners are placed
+// again once it has.
+void StandingsPage::followLayout()
+{
+    if (placementQueued_)
+        return;
+    placementQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        placementQueued_ = false;
+        PlaceDivisionBanners();
+    });
 }
 
 void StandingsPage::showEvent(QShowEvent *event)

@@ -31,11 +31,14 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void followLayout();
+
     TextTableModel *model_;
     QLabel *title_;
     TextTableView *list_;
     ColumnCaptionStrip *captions_;
     std::array<QLabel *, 4> banners_{};
+    bool placementQueued_ = false;
 };
 
 } // namespace hoopdeck::app

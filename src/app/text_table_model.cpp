@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+#include <iterator>
+
 namespace hoopdeck::app {
 
 TextTableModel::TextTableModel(const TextTable &table, const QList<ColumnSpec> &columns, QObject *parent)
@@ -30,6 +32,8 @@ QVariant TextTableModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return QVariant();
+    if (role == Qt::AccessibleTextRole && isGroupRow(index.row()))
+        return groupRows_.value(index.row());
     switch (role) {
     case Qt::DisplayRole:
         return table_.row(index.row()).value(index.column());
@@ -63,6 +67,20 @@ QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, in
     default:
         return QVariant();
     }
+}
+
+Qt::ItemFlags TextTableModel::flags(const QModelIndex &index) const
+{
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return index.isValid() && isGroupRow(index.row()) ? flags & ~Qt::ItemIsSelectable : flags;
+}
+
+QString TextTableModel::groupOf(int row) const
+{
+    auto group = groupRows_.upperBound(row);
+    if (group == groupRows_.begin())
+        return QString();
+    return std::prev(group).value();
 }
 
 QVariant TextTableModel::alignment(int column) const

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QList>
+#include <QMap>
 
 #include <functional>
 
@@ -20,6 +21,14 @@ public:
 
     const QList<ColumnSpec> &columns() const { return columns_; }
 
+    // Rows that only open a group (the blank rows under the standings'
+    // banners) and the group's name: read aloud as that name, copied as a
+    // heading, never selected.
+    void setGroupRows(const QMap<int, QString> &names) { groupRows_ = names; }
+    bool isGroupRow(int row) const { return groupRows_.contains(row); }
+    // The name of the group a row belongs to, empty when there are none.
+    QString groupOf(int row) const;
+
     // Runs a fill of the table, framed as a reset of the model.
     void refill(const std::function<void()> &fill);
 
@@ -30,6 +39,7 @@ public:
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
     QVariant alignment(int column) const;
@@ -38,6 +48,7 @@ private:
     const TextTable &table_;
     const QList<ColumnSpec> &columns_;
     std::function<bool(int row)> isBold_;
+    QMap<int, QString> groupRows_;
 };
 
 } // namespace hoopdeck::app

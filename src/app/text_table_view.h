@@ -6,23 +6,39 @@ namespace hoopdeck::app {
 
 class TextTableModel;
 
-// A list as the program shows it: whole rows selected one at a time, no
-// editing, no sorting of its own, compact rows. The columns keep the
-// proportions the core gives them and widen to fill the list; they never
-// shrink below what the lettering needs, the list scrolls sideways instead.
+// A list as the program shows it: whole rows selected, in ranges too, and
+// copied as tab-separated text; no editing, no sorting of its own, compact rows. Each column is as wide as
+// its widest text (caption included) until the user drags it; the last one
+// takes the spare width.
 class TextTableView : public QTableView {
     Q_OBJECT
 public:
     explicit TextTableView(TextTableModel *model, QWidget *parent = nullptr);
 
-    // Shares the width out again, for instance after columns were hidden or shown.
-    void fitColumns();
+    // The selected rows in the list's order, and their copy on the clipboard.
+    QList<int> selectedRowNumbers() const;
+    void copySelectedRows();
+
+    // The width the column's widest text needs, over every row.
+    int contentWidth(int column) const;
+    // The same, as of the last fill; where the last column's texts are drawn.
+    int textWidth(int column) const;
+
+    // Gives every column its content's width again, for instance after
+    // columns were hidden or shown; a width the user set by hand stays.
+    void fitColumnsToContent();
 
 protected:
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     TextTableModel *model_;
+    bool draggingColumn_ = false;
+    QList<int> textWidths_;
+    bool userSizedColumns_ = false;
 };
 
 } // namespace hoopdeck::app

@@ -4,7 +4,8 @@
 
 namespace hoopdeck {
 
-bool saveChoice(QSettings &store, Settings &settings, const SettingsChoice &choice)
+namespace {
+void applyChoice(Settings &settings, const SettingsChoice &choice)
 {
     if (choice.team)
         settings.favoriteTeam = *choice.team;
@@ -14,7 +15,19 @@ bool saveChoice(QSettings &store, Settings &settings, const SettingsChoice &choi
     }
     if (choice.server)
         settings.server = *choice.server;
+}
+} // namespace
+
+bool saveChoice(QSettings &store, Settings &settings, const SettingsChoice &choice)
+{
+    applyChoice(settings, choice);
     return SaveSettings(store, settings);
+}
+
+bool saveOptionsChoice(QSettings &store, Settings &settings, const SettingsChoice &choice)
+{
+    applyChoice(settings, choice);
+    return SaveShownSettings(store, settings, choice.server.has_value());
 }
 
 } // namespace hoopdeck

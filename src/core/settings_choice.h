@@ -26,4 +26,9 @@ struct SettingsChoice {
 // the same.
 bool saveChoice(QSettings &store, Settings &settings, const SettingsChoice &choice);
 
+// The same for the Options dialog, which writes only what it shows: OffSet,
+// Index and Team always, Server only when the choice names one, so that a
+// server another program stored meanwhile stays.
+bool saveOptionsChoice(QSettings &store, Settings &settings, const SettingsChoice &choice);
+
 } // namespace hoopdeck

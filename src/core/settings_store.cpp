@@ -70,20 +70,33 @@ bool LoadSettings(QSettings &store, Settings &settings)
 
 bool SaveSettings(QSettings &store, const Settings &settings)
 {
-    store.setValue(kOffSet, QString::number(settings.zoneOffsetHours));
-    store.setValue(kIndex, settings.zoneIndex);
-    store.setValue(kTeam, settings.favoriteTeam);
-    store.setValue(kServer, settings.server);
-    return syncStore(store, {{kOffSet, QString::number(settings.zoneOffsetHours)},
-                             {kIndex, settings.zoneIndex},
-                             {kTeam, settings.favoriteTeam},
-                             {kServer, settings.server}});
+    return SaveShownSettings(store, settings, true);
 }
 
 bool syncStore(QSettings &store, const QSettings::SettingsMap &saved)
 {
     store.sync();
     return store.status() == QSettings::NoError && fileHolds(store, saved);
+}
+
+bool SaveShownSettings(QSettings &store, const Settings &settings, bool withServer)
+{
+    QSettings::SettingsMap saved = {{kOffSet, QString::number(settings.zoneOffsetHours)},
+                                    {kIndex, settings.zoneIndex},
+                                    {kTeam, settings.favoriteTeam}};
+    if (withServer)
+        saved.insert(kServer, settings.server);
+    // OffSet, Index, Team, then Server: the order of the values' writing.
+    for (const QString &name : {kOffSet, kIndex, kTeam, kServer}) {
+        if (saved.contains(name))
+            store.setValue(name, saved.value(name));
+    }
+    return syncStore(store, saved);
+}
+
+QString ReadStoredServer(const QSettings &store, const QString &fallback)
+{
+    return store.contains(kServer) ? store.value(kServer).toString() : fallback;
 }
 
 DataPaths dataPathsFor(const QString &installDir)

@@ -39,6 +39,14 @@ bool SaveSettings(QSettings &store, const Settings &settings);
 // saved.
 bool syncStore(QSettings &store, const QSettings::SettingsMap &saved);
 
+// Writes what the Options dialog shows and nothing else: OffSet (text),
+// Index and Team (numbers), and Server only when withServer. False when the store could not be written.
+bool SaveShownSettings(QSettings &store, const Settings &settings, bool withServer);
+
+// The data server as stored now (another program may have changed it since
+// the start), or fallback when none is stored.
+QString ReadStoredServer(const QSettings &store, const QString &fallback);
+
 // The three data files of an install folder.
 struct DataPaths {
     QString standings;

@@ -3,9 +3,13 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QScreen>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,6 +27,8 @@
 
 #include "app_test_support.h"
 #include "child_windows.h"
+#include "colour_contrast.h"
+#include "column_caption_strip.h"
 #include "game_time.h"
 #include "main_form.h"
 #include "standings.h"
@@ -125,6 +131,15 @@ private slots:
     void keyboardSwitchesTabs_data();
     void keyboardSwitchesTabs();
     void bannersLieOverTheirRows();
+    void bannersFollowTheirRowsAtEverySize();
+    void windowComesBackAsItWasLeft();
+    void columnsTakeTheirContentsWidth();
+    void copyGivesTheSelectedRowsAsTsv();
+    void arrowKeysSkipTheBannersRows();
+    void everyListModelPassesTheModelTester();
+    void mnemonicsReachTheirControls();
+    void screenReadersHearNamesAndDivisions();
+    void captionsKeepTheirContrast();
     void teamPickerRebuildsOnlyTheTeamSchedule();
     void rosterPickerResetsTheSortAndRebuildsOnlyTheRoster();
     void rosterHeadersSortThroughTheViewer();
@@ -159,6 +174,10 @@ void TestMainForm::initTestCase()
 void TestMainForm::init()
 {
     form_.reset();
+    // Each test starts as a first start: no window kept by the one before.
+    auto store = openSettingsStore();
+    store->remove(QStringLiteral("Window"));
+    store->sync();
 }
 
 void TestMainForm::cleanup()
@@ -426,6 +445,372 @@ void TestMainForm::bannersLieOverTheirRows()
     QCOMPARE(visibleBanners(), 4);
 }
 
+// Where a banner must lie: over its whole row while any of the row is in
+// view, hidden otherwise. Empty when every banner is right.
+static QString misplacedBanners(MainForm *form)
+{
+    QTableView *view = list(form, "standingsList");
+    const QRect band = view->viewport()->rect();
+    for (int i = 0; i < 4; ++i) {
+        auto *banner = form->findChild<QLabel *>(QStringLiteral("divisionBanner%1").arg(i));
+        const QRect cell = view->visualRect(view->model()->index(kDivisionRows[i], 0));
+        const QRect row(band.left(), cell.top(), band.width(), cell.height());
+        const bool inView = row.intersects(band);
+        if (banner->isVisible() != inView)
+            return QStringLiteral("banner %1 visible %2, row in view %3").arg(i).arg(banner->isVisible()).arg(inView);
+        const QRect placed = banner->geometry().intersected(band);
+        if (inView && placed != row.intersected(band))
+            return QStringLiteral("banner %1 at %2,%3 %4x%5, its row at %6,%7 %8x%9")
+                .arg(i).arg(placed.x()).arg(placed.y()).arg(placed.width()).arg(placed.height())
+                .arg(row.x()).arg(row.y()).arg(row.width()).arg(row.height());
+    }
+    return QString();
+}
+
+void TestMainForm::bannersFollowTheirRowsAtEverySize()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    QTableView *view = list(form_.get(), "standingsList");
+    form_->resize(800, 600);
+    QCoreApplication::processEvents();
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    QCoreApplication::processEvents();
+    const QSize sizes[] = {{320, 400}, {1024, 768}, {480, 360}, {3840, 2160}, {640, 480}};
+    for (const QSize &size : sizes) {
+        form_->resize(size);
+        QCoreApplication::processEvents();
+        const QString problem = misplacedBanners(form_.get());
+        QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("%1x%2: ").arg(size.width()).arg(size.height()) + problem));
+        if (view->verticalScrollBar()->maximum() > 0)
+            view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+        QCoreApplication::processEvents();
+        QVERIFY2(misplacedBanners(form_.get()).isEmpty(), "after a scroll");
+    }
+    // A bigger font makes taller rows.
+    QFont bigger = view->font();
+    bigger.setPointSizeF(bigger.pointSizeF() * 1.6);
+    view->setFont(bigger);
+    QCoreApplication::processEvents();
+    QString problem = misplacedBanners(form_.get());
+    QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("bigger font: ") + problem));
+    // A resize made on another tab is caught up on the way back.
+    form_->selectTab(MainForm::SeasonTab);
+    form_->resize(320, 400);
+    QCoreApplication::processEvents();
+    form_->selectTab(MainForm::StandingsTab);
+    QCoreApplication::processEvents();
+    problem = misplacedBanners(form_.get());
+    QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("tab switch: ") + problem));
+}
+
+void TestMainForm::windowComesBackAsItWasLeft()
+{
+    auto forgetWindow = [] {
+        auto store = openSettingsStore();
+        store->remove(QStringLiteral("Window"));
+        store->sync();
+    };
+    forgetWindow();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // A first start fits the screen.
+    form_ = startForm();
+    QVERIFY(form_);
+    QVERIFY(screen.contains(form_->geometry()));
+    QCOMPARE(form_->findChild<QTabWidget *>()->currentIndex(), int(MainForm::StandingsTab));
+
+    const QRect left(60, 40, 700, 500);
+    form_->setGeometry(left);
+    form_->selectTab(MainForm::RosterTab);
+    QVERIFY(form_->close());
+    form_ = startForm();
+    QVERIFY(form_);
+    QCOMPARE(form_->geometry(), left);
+    QCOMPARE(form_->findChild<QTabWidget *>()->currentIndex(), int(MainForm::RosterTab));
+    {
+        // Kept as text in a group of its own, beside the user's settings.
+        auto store = openSettingsStore();
+        QCOMPARE(store->value(QStringLiteral("Window/Tab")).toString(), QStringLiteral("3"));
+        QCOMPARE(store->value(QStringLiteral("Window/Maximized")).toString(), QStringLiteral("0"));
+        QVERIFY(!QByteArray::fromBase64(store->value(QStringLiteral("Window/Geometry")).toString().toLatin1()).isEmpty());
+    }
+
+    form_->showMaximized();
+    QTRY_VERIFY(form_->isMaximized());
+    QVERIFY(form_->close());
+    form_ = startForm();
+    QVERIFY(form_);
+    QTRY_VERIFY(form_->isMaximized());
+
+    // Left on a screen that is gone: it comes back on this one.
+    form_->showNormal();
+    QTRY_VERIFY(!form_->isMaximized());
+    form_->setGeometry(QRect(screen.right() + 2000, screen.bottom() + 1500, screen.width() + 300, 500));
+    QVERIFY(form_->close());
+    form_ = startForm();
+    QVERIFY(form_);
+    QTRY_VERIFY2(screen.contains(form_->geometry()), qPrintable(QStringLiteral("%5x%6: %1,%2 %3x%4").arg(form_->x())
+        .arg(form_->y()).arg(form_->width()).arg(form_->height()).arg(screen.width()).arg(screen.height())));
+    form_.reset();
+    forgetWindow();
+}
+
+void TestMainForm::columnsTakeTheirContentsWidth()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    form_->resize(1900, 1000);
+    QCoreApplication::processEvents();
+    QTableView *standings = list(form_.get(), "standingsList");
+    const QFontMetrics metrics(standings->font());
+    int widestName = 0;
+    for (int team = 0; team < kTeamCount; ++team)
+        widestName = std::max(widestName, metrics.horizontalAdvance(teamChoices().at(team)));
+    const QHeaderView *header = standings->horizontalHeader();
+    // A team's name and its wins stay close on a wide window.
+    QVERIFY(header->sectionSize(0) >= widestName);
+    QVERIFY2(header->sectionSize(0) < widestName + 40, qPrintable(QString::number(header->sectionSize(0))));
+    QVERIFY(header->sectionSize(1) < metrics.horizontalAdvance(QStringLiteral("99")) + 40);
+    // The spare width goes to the last column.
+    const int last = header->count() - 1;
+    QCOMPARE(header->sectionViewportPosition(last) + header->sectionSize(last), standings->viewport()->width());
+
+    // A column the user drags keeps its width through the next fill.
+    form_->selectTab(MainForm::TodayTab);
+    QCoreApplication::processEvents();
+    QTableView *games = list(form_.get(), "gamesByDateList");
+    QHeaderView *gamesHeader = games->horizontalHeader();
+    const int before = gamesHeader->sectionSize(0);
+    const int edge = gamesHeader->sectionViewportPosition(0) + before - 1;
+    const int y = gamesHeader->height() / 2;
+    QWidget *handle = gamesHeader->viewport();
+    auto send = [&](QEvent::Type type, int x, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(x, y), handle->mapToGlobal(QPointF(x, y)),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(handle, &event);
+    };
+    send(QEvent::MouseButtonPress, edge, Qt::LeftButton);
+    send(QEvent::MouseMove, edge + 30, Qt::LeftButton);
+    send(QEvent::MouseMove, edge + 60, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, edge + 60, Qt::NoButton);
+    const int dragged = gamesHeader->sectionSize(0);
+    QVERIFY2(dragged > before + 30, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(dragged)));
+    QTest::mouseClick(form_->findChild<QPushButton *>(QStringLiteral("dayForward")), Qt::LeftButton);
+    QCOMPARE(gamesHeader->sectionSize(0), dragged);
+}
+
+static QString tsvLine(const TextTable &table, int row, int columns)
+{
+    QStringList cells;
+    for (int column = 0; column < columns; ++column)
+        cells.append(table.cell(row, column));
+    return cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+}
+
+static void clickRow(QTableView *view, int row, Qt::KeyboardModifiers modifiers)
+{
+    const QRect cell = view->visualRect(view->model()->index(row, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, cell.center());
+}
+
+void TestMainForm::copyGivesTheSelectedRowsAsTsv()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    form_->resize(640, 900);
+    QCoreApplication::processEvents();
+    const Viewer reference = referenceViewer();
+
+    // A range across two divisions: each division's rows under its name.
+    QTableView *standings = list(form_.get(), "standingsList");
+    standings->setFocus();
+    clickRow(standings, 6, Qt::NoModifier);
+    clickRow(standings, 10, Qt::ShiftModifier);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(standings, Qt::Key_C, Qt::ControlModifier);
+    QString expected = QStringLiteral("Team\tW\tL\tGB\tPct\nAtlantic\n");
+    for (int row = 6; row <= 10; ++row) {
+        if (row == 8)
+            expected += QStringLiteral("Central\n");
+        else
+            expected += tsvLine(reference.standingsList, row, 5);
+    }
+    QCOMPARE(QApplication::clipboard()->text(), expected);
+
+    // Rows picked one by one, through the context menu's Copy.
+    form_->selectTab(MainForm::SeasonTab);
+    QCoreApplication::processEvents();
+    QTableView *season = list(form_.get(), "seasonList");
+    clickRow(season, 2, Qt::NoModifier);
+    clickRow(season, 5, Qt::ControlModifier);
+    clickRow(season, 4, Qt::ControlModifier);
+    QAction *copy = season->findChild<QAction *>(QStringLiteral("copyRows"));
+    QVERIFY(copy && season->actions().contains(copy));
+    QCOMPARE(season->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QApplication::clipboard()->clear();
+    copy->trigger();
+    // Every column shown is copied, the final score included.
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Date\tGame\tTime\tScore\n")
+                 + tsvLine(reference.seasonList, 2, 4) + tsvLine(reference.seasonList, 4, 4)
+                 + tsvLine(reference.seasonList, 5, 4));
+}
+
+void TestMainForm::arrowKeysSkipTheBannersRows()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    form_->resize(640, 900);
+    QCoreApplication::processEvents();
+    QTableView *view = list(form_.get(), "standingsList");
+    view->setFocus();
+    auto currentRow = [view] { return view->currentIndex().row(); };
+    auto selectedRows = [view] {
+        QList<int> rows;
+        for (const QModelIndex &index : view->selectionModel()->selectedRows())
+            rows.append(index.row());
+        return rows;
+    };
+    clickRow(view, 7, Qt::NoModifier);
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(currentRow(), 9);
+    QCOMPARE(selectedRows(), QList<int>{9});
+    QTest::keyClick(view, Qt::Key_Up);
+    QCOMPARE(currentRow(), 7);
+    QCOMPARE(selectedRows(), QList<int>{7});
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(currentRow(), 1);
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Up);
+    QTest::keyClick(view, Qt::Key_Up);
+    QCOMPARE(currentRow(), 1);
+    QCOMPARE(selectedRows(), QList<int>{1});
+    // Shift+Down across a division selects the teams, not the blank row.
+    clickRow(view, 16, Qt::NoModifier);
+    QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(currentRow(), 18);
+    QCOMPARE(selectedRows(), (QList<int>{16, 18}));
+    // A click on a banner selects no blank row.
+    clickRow(view, 25, Qt::NoModifier);
+    QVERIFY(!selectedRows().contains(25));
+}
+
+void TestMainForm::everyListModelPassesTheModelTester()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
+    for (const char *name : kListNames)
+        testers.push_back(std::make_unique<QAbstractItemModelTester>(
+            model(form_.get(), name), QAbstractItemModelTester::FailureReportingMode::QtTest));
+    // Every kind of refill, watched by the testers.
+    form_->selectTab(MainForm::TodayTab);
+    QTest::mouseClick(form_->findChild<QPushButton *>(QStringLiteral("dayForward")), Qt::LeftButton);
+    auto *teamPicker = form_->findChild<QComboBox *>(QStringLiteral("teamPicker"));
+    emit teamPicker->activated(3);
+    auto *rosterPicker = form_->findChild<QComboBox *>(QStringLiteral("rosterPicker"));
+    emit rosterPicker->activated(4);
+    form_->selectTab(MainForm::RosterTab);
+    clickHeader(list(form_.get(), "rosterList"), 1);
+    for (int row = 0; row < kStandingsRowCount; ++row) {
+        const QModelIndex index = model(form_.get(), "standingsList")->index(row, 0);
+        const bool banner = std::find(std::begin(kDivisionRows), std::end(kDivisionRows), row) != std::end(kDivisionRows);
+        QCOMPARE(bool(index.flags() & Qt::ItemIsSelectable), !banner);
+    }
+}
+
+void TestMainForm::mnemonicsReachTheirControls()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    // Alt+O on the Team tab goes to the picker and chooses nothing.
+    form_->selectTab(MainForm::TeamTab);
+    auto *picker = form_->findChild<QComboBox *>(QStringLiteral("teamPicker"));
+    QTableView *schedule = list(form_.get(), "teamScheduleList");
+    schedule->setFocus();
+    QTest::keyClick(form_.get(), Qt::Key_O, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), picker);
+    QCOMPARE(picker->currentIndex(), kFavoriteTeam);
+    auto *label = form_->findChild<QLabel *>(QStringLiteral("teamLabel"));
+    QCOMPARE(label->buddy(), picker);
+    QCOMPARE(label->text().remove(QLatin1Char('&')), QStringLiteral("Choose Team:"));
+    // Tab goes on from the picker to its list.
+    QTest::keyClick(picker, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), schedule);
+
+    // Alt+C on the Today tab opens the popup calendar.
+    form_->selectTab(MainForm::TodayTab);
+    auto *calendarButton = form_->findChild<QPushButton *>(QStringLiteral("calendarButton"));
+    QCOMPARE(calendarButton->text().remove(QLatin1Char('&')), QStringLiteral("Calendar"));
+    list(form_.get(), "gamesByDateList")->setFocus();
+    QCoreApplication::processEvents();
+    QSignalSpy clicked(calendarButton, &QPushButton::clicked);
+    QTest::keyClick(list(form_.get(), "gamesByDateList"), Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(clicked.count(), 1);  // a mnemonic clicks with the button's short animation
+    if (auto *popup = form_->findChild<QCalendarWidget *>(QStringLiteral("popupCalendar")))
+        popup->window()->hide();
+}
+
+void TestMainForm::screenReadersHearNamesAndDivisions()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    auto name = [](QObject *object) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
+        return accessible ? accessible->text(QAccessible::Name) : QStringLiteral("<none>");
+    };
+    for (const char *listName : kListNames)
+        QVERIFY2(!name(list(form_.get(), listName)).isEmpty(), listName);
+    QCOMPARE(name(list(form_.get(), "standingsList")), QStringLiteral("Standings"));
+    // A picker is labelled by its "Choose Team:", not only named by the team it shows.
+    for (const char *pickerName : {"teamPicker", "rosterPicker"}) {
+        QAccessibleInterface *picker = QAccessible::queryAccessibleInterface(
+            form_->findChild<QComboBox *>(QLatin1String(pickerName)));
+        const auto labels = picker->relations(QAccessible::Label);
+        QVERIFY2(!labels.isEmpty(), pickerName);
+        QCOMPARE(labels.first().first->text(QAccessible::Name).remove(QLatin1Char('&')), QStringLiteral("Choose Team:"));
+        QVERIFY(picker->object()->property("accessibleName").toString().startsWith(QStringLiteral("Choose Team")));
+    }
+    QCOMPARE(name(child(form_.get(), QStringLiteral("titleCaption"))),
+             form_->findChild<QLabel *>(QStringLiteral("titleCaption"))->text());
+    QCOMPARE(name(child(form_.get(), QStringLiteral("dateCaption"))), QStringLiteral("02/15/2004"));
+    QCOMPARE(name(child(form_.get(), QStringLiteral("standingsColumnCaptions"))),
+             QStringLiteral("Columns: Team, W, L, GB, Pct"));
+
+    // The banners' blank rows read as their divisions.
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(list(form_.get(), "standingsList"));
+    QVERIFY(table && table->tableInterface());
+    for (int i = 0; i < 4; ++i) {
+        QAccessibleInterface *cell = table->tableInterface()->cellAt(kDivisionRows[i], 0);
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), QLatin1String(kDivisionNames[i]));
+    }
+    QAccessibleInterface *team = table->tableInterface()->cellAt(1, 0);
+    QCOMPARE(team->text(QAccessible::Name), model(form_.get(), "standingsList")->index(1, 0).data().toString());
+}
+
+void TestMainForm::captionsKeepTheirContrast()
+{
+    form_ = startForm();
+    QVERIFY(form_);
+    for (const char *name : {"titleCaption", "dateCaption", "teamLabel", "rosterLabel"}) {
+        auto *label = form_->findChild<QLabel *>(QLatin1String(name));
+        const double ratio = app::contrastRatio(label->palette().color(QPalette::WindowText),
+                                                label->palette().color(QPalette::Window));
+        QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name)).arg(ratio)));
+    }
+    auto *strip = form_->findChild<app::ColumnCaptionStrip *>(QStringLiteral("standingsColumnCaptions"));
+    QVERIFY(app::contrastRatio(strip->captionColour(), strip->palette().color(QPalette::Window)) >= 4.5);
+    // Pure red on the usual light grey would not be enough; on white, black
+    // stays black and a dark background gets a light shade.
+    QVERIFY(app::contrastRatio(Qt::red, QColor(0xef, 0xef, 0xef)) < 4.5);
+    QVERIFY(app::contrastRatio(app::legibleOn(Qt::red, QColor(0xef, 0xef, 0xef)), QColor(0xef, 0xef, 0xef)) >= 4.5);
+    QCOMPARE(app::legibleOn(Qt::black, Qt::white), QColor(Qt::black));
+    const QColor dark(0x20, 0x20, 0x28);
+    QVERIFY(app::contrastRatio(app::legibleOn(Qt::blue, dark), dark) >= 4.5);
+    QCOMPARE(qRound(app::contrastRatio(Qt::black, Qt::white)), 21);
+}
+
 void TestMainForm::teamPickerRebuildsOnlyTheTeamSchedule()
 {
     form_ = startForm();
@@ -627,13 +1012,6 @@ void TestMainForm::calendarDialogIsSingleAndChangesNothing()
     calendar->trigger();
     QCOMPARE(windowsTitled(title), QList<QWidget *>{dialog});
 
-    // A day chosen in it is only looked at.
-    auto *days = dialog->findChild<QCalendarWidget *>()->findChild<QTableView *>();
-    QTest::keyClick(days, Qt::Key_PageDown);
-    QTest::keyClick(days, Qt::Key_Return);
-    QCOMPARE(form_->findChild<QLabel *>(QStringLiteral("dateCaption"))->text(), QStringLiteral("02/15/2004"));
-    QCOMPARE(counter.fills("gamesByDateList"), 0);
-
     // Cancel hides it, and it comes back as it was.
     auto *buttons = dialog->findChild<QDialogButtonBox *>();
     QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
@@ -651,6 +1029,15 @@ void TestMainForm::calendarDialogIsSingleAndChangesNothing()
     calendar->trigger();
     QCOMPARE(windowsTitled(title).size(), 1);
     QVERIFY(windowsTitled(title).first()->isVisible());
+
+    // A day chosen in it is only looked at; Return there is OK and ends it.
+    auto *days = windowsTitled(title).first()->findChild<QCalendarWidget *>()->findChild<QTableView *>();
+    QTest::keyClick(days, Qt::Key_PageDown);
+    QTest::keyClick(days, Qt::Key_Return);
+    QCOMPARE(form_->findChild<QLabel *>(QStringLiteral("dateCaption"))->text(), QStringLiteral("02/15/2004"));
+    QCOMPARE(counter.fills("gamesByDateList"), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(windowsTitled(title).isEmpty());
 }
 
 void TestMainForm::closingEndsTheChildWindows_data()

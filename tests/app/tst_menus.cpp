@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
@@ -106,7 +108,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void optionsOpenOnceAndSaveRefillsNothing()
+    void optionsOpenOnceAndSaveShowsTheNewZoneAtOnce()
     {
         auto form = startForm();
         QVERIFY(form);
@@ -118,6 +120,27 @@ private slots:
         QCOMPARE(dialogs.size(), 1);
         auto *dialog = qobject_cast<app::OptionsDialog *>(dialogs.first());
         QCOMPARE(dialog->teamList()->currentText(), QStringLiteral("L.A. Lakers"));
+        auto *zoneStatus = form->findChild<QLabel *>(QStringLiteral("zoneStatus"));
+        QVERIFY(zoneStatus);
+        QCOMPARE(zoneStatus->text(), QStringLiteral("Times in GMT-5 Eastern US"));
+
+        // A row selected and the lists scrolled before the zone changes.
+        const char *const lists[] = {"teamScheduleList", "gamesByDateList", "seasonList"};
+        const int tabs[] = {MainForm::TeamTab, MainForm::TodayTab, MainForm::SeasonTab};
+        QMap<QString, int> selectedRow, scrolled;
+        form->resize(640, 480);
+        for (int i = 0; i < 3; ++i) {
+            const char *name = lists[i];
+            form->selectTab(tabs[i]);
+            QCoreApplication::processEvents();
+            auto *view = form->findChild<QTableView *>(QLatin1String(name));
+            const int row = view->model()->rowCount() / 2;
+            view->selectRow(row);
+            view->scrollTo(view->model()->index(row, 0), QAbstractItemView::PositionAtTop);
+            selectedRow[QLatin1String(name)] = row;
+            scrolled[QLatin1String(name)] = view->verticalScrollBar()->value();
+        }
+        QVERIFY(scrolled.value(QStringLiteral("seasonList")) > 0);
 
         QSignalSpy teamFills(model(form.get(), "teamScheduleList"), &QAbstractItemModel::modelReset);
         const QString shownTime = model(form.get(), "teamScheduleList")->index(0, 2).data().toString();
@@ -133,22 +156,30 @@ private slots:
         QCOMPARE(store->value(QStringLiteral("OffSet")).toString(), QStringLiteral("-3"));
         QCOMPARE(store->value(QStringLiteral("Team")).toInt(), 1);
 
-        // The lists keep their texts until they are next filled; the next fill uses the new zone.
-        QCOMPARE(teamFills.count(), 0);
-        QCOMPARE(form->findChild<QComboBox *>(QStringLiteral("teamPicker"))->currentIndex(), kFavoriteTeam);
-        QCOMPARE(model(form.get(), "teamScheduleList")->index(0, 2).data().toString(), shownTime);
-        auto *picker = form->findChild<QComboBox *>(QStringLiteral("teamPicker"));
-        emit picker->activated(kFavoriteTeam);
+        // The lists that show times are rebuilt at once, in place; the
+        // pickers keep the teams chosen in the window.
         QCOMPARE(teamFills.count(), 1);
+        QCOMPARE(form->findChild<QComboBox *>(QStringLiteral("teamPicker"))->currentIndex(), kFavoriteTeam);
+        QCOMPARE(zoneStatus->text(), QStringLiteral("Times in GMT-8 Pacific US"));
         Viewer reference;
         reference.paths = paths_;
         reference.settings.zoneIndex = 4;
         reference.settings.zoneOffsetHours = -3;
         reference.loadSeason();
         reference.fillTeamSchedule(kFavoriteTeam);
-        QCOMPARE(model(form.get(), "teamScheduleList")->index(0, 2).data().toString(),
-                 reference.teamScheduleList.cell(0, 2));
+        reference.day.InitSelectedDate(today());
+        reference.fillGamesByDate();
         QVERIFY(reference.teamScheduleList.cell(0, 2) != shownTime);
+        QVERIFY(test::sameRows(test::modelRows(*model(form.get(), "teamScheduleList")), reference.teamScheduleList));
+        QVERIFY(test::sameRows(test::modelRows(*model(form.get(), "gamesByDateList")), reference.gamesByDateList));
+        QVERIFY(test::sameRows(test::modelRows(*model(form.get(), "seasonList")), reference.seasonList));
+        for (const char *name : lists) {
+            auto *view = form->findChild<QTableView *>(QLatin1String(name));
+            const QModelIndexList rows = view->selectionModel()->selectedRows();
+            QCOMPARE(rows.size(), 1);
+            QCOMPARE(rows.first().row(), selectedRow.value(QLatin1String(name)));
+            QCOMPARE(view->verticalScrollBar()->value(), scrolled.value(QLatin1String(name)));
+        }
     }
 
     void helpAndAboutOpenOnceAndCloseWithTheProgram()
@@ -201,9 +232,75 @@ private slots:
         menuAction(form.get(), {QStringLiteral("File"), QStringLiteral("Download"), QStringLiteral("Standings")})->trigger();
         auto *title = form->findChild<QLabel *>(QStringLiteral("titleCaption"));
         QTRY_COMPARE_WITH_TIMEOUT(title->text(), standingsTitle(QStringLiteral("2003-04 final")), 10000);
+        QCOMPARE(form->statusBar()->currentMessage(),
+                 QStringLiteral("Standings downloaded, %1 bytes").arg(standings.size()));
         QCOMPARE(model(form.get(), "standingsList")->rowCount(), kStandingsRowCount);
         QVERIFY(windowsTitled(QStringLiteral("HDK Download")).isEmpty());
         QTRY_VERIFY(!QApplication::overrideCursor());
+    }
+
+    void childWindowsOpenCentredInsideTheScreen_data()
+    {
+        QTest::addColumn<QStringList>("menu");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Options") << QStringList{"Tools", "Options"} << "HDK Options";
+        QTest::newRow("Calendar") << QStringList{"Tools", "Calendar"} << "HDK Calendar";
+        QTest::newRow("About") << QStringList{"Help", "About"} << "About Hoopdeck";
+        QTest::newRow("Help") << QStringList{"Help", "Hoopdeck"} << "Help";
+        QTest::newRow("Download") << QStringList{"File", "Download", "Standings"} << "HDK Download";
+    }
+
+    void childWindowsOpenCentredInsideTheScreen()
+    {
+        QFETCH(QStringList, menu);
+        QFETCH(QString, title);
+        server_.mode = TestHttpServer::Mode::NeverAnswer;
+        auto form = startForm();
+        QVERIFY(form);
+        const QRect screen = form->screen()->availableGeometry();
+        // In the middle of the screen, each child lies centred over the window.
+        form->setGeometry(QRect(QPoint(), QSize(640, 560)).translated(screen.center() - QPoint(320, 280)));
+        menuAction(form.get(), menu)->trigger();
+        QList<QWidget *> windows = windowsTitled(title);
+        QCOMPARE(windows.size(), 1);
+        QWidget *child = windows.first();
+        QVERIFY(screen.contains(child->frameGeometry()));
+        if (child->width() < screen.width() - 16 && child->height() < screen.height() - 40)
+            QVERIFY2((child->geometry().center() - form->geometry().center()).manhattanLength() <= 2,
+                     qPrintable(title));
+        child->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+
+        // In a corner, each child stays wholly on the screen, title bar too.
+        form->setGeometry(screen.right() - 300, screen.bottom() - 200, 280, 180);
+        menuAction(form.get(), menu)->trigger();
+        windows = windowsTitled(title);
+        QCOMPARE(windows.size(), 1);
+        child = windows.first();
+        const QRect withFrame = child->geometry().marginsAdded(QMargins(8, 32, 8, 8));
+        QVERIFY2(screen.contains(withFrame), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5").arg(title)
+            .arg(child->x()).arg(child->y()).arg(child->width()).arg(child->height())));
+        form->close();
+    }
+
+    void aDownloadUsesTheServerStoredNow()
+    {
+        // The window starts with a server where nothing answers...
+        auto store = openSettingsStore();
+        store->setValue(QStringLiteral("Server"), QStringLiteral("127.0.0.1:1"));
+        store->sync();
+        auto form = startForm();
+        QVERIFY(form);
+        // ...and hoopdeck-cli settings --server names the right one afterwards.
+        store->setValue(QStringLiteral("Server"), server_.address());
+        store->sync();
+        server_.reply = TestHttpServer::ok(seasonFile("Standings.dat"));
+        const qsizetype requestsBefore = server_.requests.size();
+        QSignalSpy standingsFills(model(form.get(), "standingsList"), &QAbstractItemModel::modelReset);
+        menuAction(form.get(), {QStringLiteral("File"), QStringLiteral("Download"), QStringLiteral("Standings")})->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(standingsFills.count(), 1, 10000);
+        QCOMPARE(server_.requests.size(), requestsBefore + 1);
     }
 
     void rosterDownloadShowsTheSameTeamUnsorted()

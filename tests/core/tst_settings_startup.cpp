@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "install.h"
+#include "server_address.h"
 #include "settings_choice.h"
 #include "settings_store.h"
 #include "start_up.h"
@@ -93,6 +94,64 @@ private slots:
         QVERIFY(LoadSettings(reread, again));
         QCOMPARE((QList<int>{again.zoneOffsetHours, again.favoriteTeam, again.zoneIndex}), (QList<int>{-3, 7, 4}));
         QCOMPARE(again.server, "data.example.org:8080");
+    }
+
+    void optionsSaveWritesOnlyWhatItShows()
+    {
+        QSettings store(iniPath(), QSettings::IniFormat);
+        store.setValue("Server", "127.0.0.1:8765");
+        store.setValue("Install", "/somewhere");
+        Settings settings;  // a program that read its settings before the server was stored
+        QVERIFY(saveOptionsChoice(store, settings, {1, 4, std::nullopt}));
+        QSettings reread(iniPath(), QSettings::IniFormat);
+        QCOMPARE(reread.value("Server").toString(), "127.0.0.1:8765");
+        QCOMPARE(reread.value("Install").toString(), "/somewhere");
+        QCOMPARE(reread.value("OffSet").toString(), "-3");
+        QCOMPARE(reread.value("Index").toInt(), 4);
+        QCOMPARE(reread.value("Team").toInt(), 1);
+        QCOMPARE(ReadStoredServer(reread, "fallback"), "127.0.0.1:8765");
+
+        QVERIFY(saveOptionsChoice(store, settings, {std::nullopt, std::nullopt, QStringLiteral("data.example.org")}));
+        QSettings again(iniPath(), QSettings::IniFormat);
+        QCOMPARE(again.value("Server").toString(), "data.example.org");
+        QCOMPARE(again.value("Team").toInt(), 1);
+        again.remove("Server");
+        QCOMPARE(ReadStoredServer(again, "fallback"), "fallback");
+    }
+
+    void serverAddressesAsTyped_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("state");
+        const int invalid = int(ServerAddressState::Invalid);
+        const int incomplete = int(ServerAddressState::Incomplete);
+        const int acceptable = int(ServerAddressState::Acceptable);
+        QTest::newRow("empty") << "" << incomplete;
+        QTest::newRow("IPv4") << "127.0.0.1" << acceptable;
+        QTest::newRow("IPv4 and port") << "127.0.0.1:8765" << acceptable;
+        QTest::newRow("host name") << "data.example.org" << acceptable;
+        QTest::newRow("one label") << "localhost:80" << acceptable;
+        QTest::newRow("IPv4 on its way") << "127.0.0." << incomplete;
+        QTest::newRow("three numbers") << "127.0.0" << incomplete;
+        QTest::newRow("port on its way") << "127.0.0.1:" << incomplete;
+        QTest::newRow("port 0") << "127.0.0.1:0" << incomplete;
+        QTest::newRow("port too big") << "127.0.0.1:65536" << invalid;
+        QTest::newRow("number over 255") << "127.0.0.256" << invalid;
+        QTest::newRow("five numbers") << "1.2.3.4.5" << invalid;
+        QTest::newRow("two colons") << "host:80:81" << invalid;
+        QTest::newRow("blank") << "data example" << invalid;
+        QTest::newRow("scheme") << "http://data" << invalid;
+        QTest::newRow("path") << "data/x" << invalid;
+        QTest::newRow("empty label") << "data..org" << invalid;
+        QTest::newRow("leading hyphen") << "-data.org" << invalid;
+        QTest::newRow("letters in port") << "data:8o" << invalid;
+    }
+
+    void serverAddressesAsTyped()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, state);
+        QCOMPARE(int(checkServerAddress(text)), state);
     }
 
     void saveKeepsValueTypes()

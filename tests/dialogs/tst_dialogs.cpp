@@ -1,7 +1,9 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -158,6 +160,131 @@ private slots:
         store->sync();
         QCOMPARE(store->value(QStringLiteral("Index")).toInt(), 1000);
         QCOMPARE(store->value(QStringLiteral("OffSet")).toString(), QStringLiteral("3"));
+    }
+
+    void optionsOpenOnTheStoredValues()
+    {
+        // Another program stored these after this one read its settings.
+        auto store = freshStore();
+        store->setValue(QStringLiteral("OffSet"), QStringLiteral("-3"));
+        store->setValue(QStringLiteral("Team"), 5);
+        store->setValue(QStringLiteral("Index"), 4);
+        store->setValue(QStringLiteral("Server"), QStringLiteral("127.0.0.1:8765"));
+        store->sync();
+        Settings settings;
+        OptionsDialog dialog(teamChoices(), settings);
+        QCOMPARE(dialog.teamList()->currentIndex(), 5);
+        QCOMPARE(dialog.zoneList()->currentText(), QStringLiteral("GMT-8 Pacific US"));
+        QCOMPARE(dialog.serverField()->text(), QStringLiteral("127.0.0.1:8765"));
+        QCOMPARE(settings.favoriteTeam, 0);  // nothing changes before Save
+    }
+
+    void saveLeavesAStoredServerAlone()
+    {
+        auto store = freshStore();
+        store->setValue(QStringLiteral("Server"), QStringLiteral("127.0.0.1:8765"));
+        store->sync();
+        Settings settings;
+        auto *dialog = new OptionsDialog(teamChoices(), settings);
+        QPointer<OptionsDialog> alive(dialog);
+        dialog->show();
+        // hoopdeck-cli settings --server, while the dialog is open.
+        auto other = openSettingsStore();
+        other->setValue(QStringLiteral("Server"), QStringLiteral("10.1.2.3:9000"));
+        other->sync();
+        dialog->zoneList()->setCurrentIndex(4);
+        button(dialog, QStringLiteral("Save"))->click();
+        QTRY_VERIFY(!alive);
+        auto reread = openSettingsStore();
+        QCOMPARE(reread->value(QStringLiteral("Server")).toString(), QStringLiteral("10.1.2.3:9000"));
+        QCOMPARE(reread->value(QStringLiteral("OffSet")).toString(), QStringLiteral("-3"));
+        QCOMPARE(settings.server, QStringLiteral("10.1.2.3:9000"));
+    }
+
+    void saveStoresATypedServer()
+    {
+        auto store = freshStore();
+        Settings settings;
+        auto *dialog = new OptionsDialog(teamChoices(), settings);
+        QPointer<OptionsDialog> alive(dialog);
+        dialog->show();
+        QLineEdit *field = dialog->serverField();
+        field->clear();
+        // Characters no address holds are refused as they are typed.
+        QTest::keyClicks(field, QStringLiteral("data host"));
+        QCOMPARE(field->text(), QStringLiteral("datahost"));
+        field->clear();
+        QTest::keyClicks(field, QStringLiteral("10.0.0."));
+        QVERIFY(!dialog->saveButton()->isEnabled());
+        QTest::keyClicks(field, QStringLiteral("7:"));
+        QVERIFY(!dialog->saveButton()->isEnabled());
+        QTest::keyClicks(field, QStringLiteral("99999"));  // the last 9 would pass 65535
+        QCOMPARE(field->text(), QStringLiteral("10.0.0.7:9999"));
+        QVERIFY(dialog->saveButton()->isEnabled());
+        button(dialog, QStringLiteral("Save"))->click();
+        QTRY_VERIFY(!alive);
+        QCOMPARE(settings.server, QStringLiteral("10.0.0.7:9999"));
+        store->sync();
+        QCOMPARE(store->value(QStringLiteral("Server")).toString(), QStringLiteral("10.0.0.7:9999"));
+    }
+
+    void helpClosesWithEscapeAndCtrlW_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+        QTest::newRow("Ctrl+W") << int(Qt::Key_W) << int(Qt::ControlModifier);
+    }
+
+    void helpClosesWithEscapeAndCtrlW()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        LaunchHelp();
+        QPointer<QWidget> help = QApplication::activeWindow();
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->windowTitle() == QStringLiteral("Help"))
+                help = w;
+        }
+        QVERIFY(help && help->isVisible());
+        QApplication::setActiveWindow(help);
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QTest::keyClick(help->findChild<QTextBrowser *>(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTRY_VERIFY(!help);
+    }
+
+    void optionsTabOrderFollowsTheDialog()
+    {
+        freshStore();
+        Settings settings;
+        OptionsDialog dialog(teamChoices(), settings);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.teamList()->setFocus();
+        const QList<QWidget *> order = {dialog.zoneList(), dialog.serverField(), dialog.saveButton(),
+                                        button(&dialog, QStringLiteral("Cancel")), dialog.teamList()};
+        for (QWidget *next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        // Alt+D goes to the data server, whatever has the focus.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), dialog.serverField());
+    }
+
+    void dialogsHaveAccessibleNames()
+    {
+        Settings settings;
+        OptionsDialog options(teamChoices(), settings);
+        AboutDialog about;
+        HelpWindow help;
+        for (QWidget *window : std::initializer_list<QWidget *>{&options, &about, &help}) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(window);
+            QCOMPARE(accessible->text(QAccessible::Name), window->windowTitle());
+        }
+        for (QWidget *field : std::initializer_list<QWidget *>{options.teamList(), options.zoneList(), options.serverField()})
+            QVERIFY(!QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name).isEmpty());
     }
 
     void aboutEndsWhenAnotherWindowIsActivated()

@@ -1,0 +1,40 @@
+#include "view_keeping.h"
+
+#include <QItemSelectionModel>
+#include <QScrollBar>
+#include <QTableView>
+
+#include "text_table_model.h"
+
+namespace hoopdeck::app {
+
+void refillKeepingPlace(QTableView *view, TextTableModel *model, const std::function<void()> &fill)
+{
+    QList<int> selected;
+    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    for (const QModelIndex &index : rows)
+        selected.append(index.row());
+    const QModelIndex current = view->currentIndex();
+    const int currentRow = current.isValid() ? current.row() : -1;
+    const int currentColumn = current.isValid() ? current.column() : 0;
+    const int vertical = view->verticalScrollBar()->value();
+    const int horizontal = view->horizontalScrollBar()->value();
+
+    model->refill(fill);
+
+    QItemSelection selection;
+    const int lastColumn = model->columnCount() - 1;
+    for (int row : selected) {
+        if (row < model->rowCount())
+            selection.select(model->index(row, 0), model->index(row, lastColumn));
+    }
+    if (currentRow >= 0 && currentRow < model->rowCount())
+        view->selectionModel()->setCurrentIndex(model->index(currentRow, currentColumn), QItemSelectionModel::NoUpdate);
+    view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    // The scroll ranges follow the new rows only once the view has laid them out.
+    view->doItemsLayout();
+    view->verticalScrollBar()->setValue(vertical);
+    view->horizontalScrollBar()->setValue(horizontal);
+}
+
+} // namespace hoopdeck::app

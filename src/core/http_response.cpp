@@ -3,6 +3,8 @@
 #include <limits>
 #include <utility>
 
+#include "text_fields.h"
+
 namespace hoopdeck {
 
 namespace {
@@ -12,17 +14,6 @@ constexpr qsizetype kMaxChunkLineBytes = 4096;
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-int hexValue(char c)
-{
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 } // namespace
 
@@ -240,7 +231,7 @@ bool HttpResponse::readChunkSize(const QByteArray &line)
     const QByteArray digits = (extension < 0 ? line : line.left(extension)).trimmed();
     qint64 size = 0;
     for (char c : digits) {
-        const int value = hexValue(c);
+        const int value = hexDigitValue(uchar(c));
         if (value < 0) {
             fail(Failure::Malformed);
             return false;

@@ -6,23 +6,13 @@
 
 #include <algorithm>
 
+#include "text_fields.h"
+
 namespace hoopdeck {
 
 namespace {
 const QByteArray kFirstLine = "; Hoopdeck settings: plain key=value text";
 constexpr qint64 kMaxFileBytes = 1024 * 1024;  // far above any real settings file
-
-int hexValue(QChar c)
-{
-    const ushort u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
 
 // A value as Qt's INI writer left it: quotes group, backslashes escape,
 // white space outside quotes at either end is dropped. Commas stay commas.
@@ -51,8 +41,8 @@ QString iniValue(QStringView raw)
             case 'x': {
                 uint code = 0;
                 int digits = 0;
-                while (i + 1 < raw.size() && digits < 4 && hexValue(raw.at(i + 1)) >= 0) {
-                    code = code * 16 + uint(hexValue(raw.at(++i)));
+                while (i + 1 < raw.size() && digits < 4 && hexDigitValue(raw.at(i + 1).unicode()) >= 0) {
+                    code = code * 16 + uint(hexDigitValue(raw.at(++i).unicode()));
                     ++digits;
                 }
                 out += QChar(char16_t(code));
@@ -101,7 +91,7 @@ QString iniKey(QStringView raw)
             uint code = 0;
             bool ok = first + digits <= raw.size();
             for (int d = 0; ok && d < digits; ++d) {
-                const int v = hexValue(raw.at(first + d));
+                const int v = hexDigitValue(raw.at(first + d).unicode());
                 ok = v >= 0;
                 code = code * 16 + uint(v);
             }

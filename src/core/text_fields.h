@@ -23,4 +23,7 @@ QString firstQuotedPiece(const QString &text);
 // non-digit; no digits gives 0. Values beyond 32 bits are clamped.
 int decimalToInt(const QString &text);
 
+// The value of one hexadecimal digit (either case), or -1.
+int hexDigitValue(char16_t c);
+
 } // namespace hoopdeck

@@ -189,12 +189,9 @@ void TestMainForm::cleanup()
 
 std::unique_ptr<MainForm> TestMainForm::startForm()
 {
-    auto form = std::make_unique<MainForm>(paths_);
-    QSignalSpy ready(form.get(), &MainForm::loadingFinished);
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()) || !ready.wait(10000))
-        return nullptr;
-    QApplication::setActiveWindow(form.get());
+    auto form = test::startMainForm(paths_);
+    if (form)
+        QApplication::setActiveWindow(form.get());
     return form;
 }
 

@@ -78,15 +78,7 @@ class TestMenus : public QObject {
     DataPaths paths_;
     TestHttpServer server_;
 
-    std::unique_ptr<MainForm> startForm()
-    {
-        auto form = std::make_unique<MainForm>(paths_);
-        QSignalSpy ready(form.get(), &MainForm::loadingFinished);
-        form->show();
-        if (!QTest::qWaitForWindowExposed(form.get()) || !ready.wait(10000))
-            return nullptr;
-        return form;
-    }
+    std::unique_ptr<MainForm> startForm() { return test::startMainForm(paths_); }
 
 private slots:
     void initTestCase() { test::prepareRuntimeDir(); }

@@ -1,0 +1,208 @@
+#include "command_line.h"
+
+#include <QRegularExpression>
+
+#include "command_table.h"
+#include "value_readers.h"
+
+namespace hoopdeck::cli {
+
+namespace {
+constexpr int kHelpColumn = 37;    // where a command's help line starts
+constexpr int kOptionColumn = 24;  // and an option's
+
+bool isNumber(const QString &word)
+{
+    static const QRegularExpression number(QStringLiteral("^-\\d+$"));
+    return number.match(word).hasMatch();
+}
+
+bool takes(const Command &command, const Option *option)
+{
+    return globalOptions().contains(option) || command.options.contains(option);
+}
+
+QString optionUsage(const Option &option)
+{
+    QString text = QStringLiteral("[--") + QLatin1String(option.name);
+    if (option.valueName)
+        text += QLatin1Char(' ') + QLatin1String(option.valueName);
+    text += QLatin1Char(']');
+    if (option.repeatable)
+        text += QStringLiteral("...");
+    return text;
+}
+
+QString programUsage()
+{
+    QString text = QStringLiteral("hoopdeck-cli");
+    for (const Option *option : globalOptions()) {
+        if (option->read != readHelp)  // the help is no part of a run
+            text += QLatin1Char(' ') + optionUsage(*option);
+    }
+    return text + QStringLiteral(" COMMAND [ARGS]");
+}
+
+QString commandUsage(const Command &command)
+{
+    QString text = QLatin1String(command.name);
+    for (const Argument &argument : command.arguments) {
+        const QString name = QLatin1String(argument.name);
+        text += QLatin1Char(' ') + (argument.optional ? QLatin1Char('[') + name + QLatin1Char(']') : name);
+    }
+    for (const Option *option : command.options)
+        text += QLatin1Char(' ') + optionUsage(*option);
+    return text;
+}
+
+// The commands an option belongs to, for its help line.
+QString optionOwners(const Option *option)
+{
+    QStringList owners;
+    for (const Command &command : commands()) {
+        if (command.options.contains(option))
+            owners.append(QLatin1String(command.name));
+    }
+    return owners.join(QStringLiteral(", "));
+}
+
+QString checkCommand(const Command &command, const QStringList &arguments,
+                     const QList<const Option *> &given)
+{
+    for (const Option *option : given) {
+        if (!takes(command, option))
+            return QStringLiteral("--%1 does not go with %2").arg(QLatin1String(option->name), QLatin1String(command.name));
+    }
+    int required = 0;
+    for (const Argument &argument : command.arguments)
+        required += argument.optional ? 0 : 1;
+    if (arguments.size() < required) {
+        return QStringLiteral("%1 needs %2").arg(QLatin1String(command.name),
+                                                QLatin1String(command.arguments.at(arguments.size()).name));
+    }
+    if (arguments.size() > command.arguments.size())
+        return QStringLiteral("too many arguments for %1: \"%2\"").arg(QLatin1String(command.name),
+                                                                      arguments.at(command.arguments.size()));
+    return QString();
+}
+} // namespace
+
+CommandLine readCommandLine(const QStringList &arguments)
+{
+    CommandLine line;
+    Request &request = line.request;
+    QStringList words;
+    QList<const Option *> given;
+    QStringList values;
+    bool optionsEnded = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &word = arguments.at(i);
+        if (optionsEnded || !word.startsWith(QLatin1Char('-')) || word == QLatin1String("-") || isNumber(word)) {
+            words.append(word);
+            continue;
+        }
+        if (word == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        const bool isLong = word.startsWith(QLatin1String("--"));
+        const qsizetype equals = word.indexOf(QLatin1Char('='));
+        const QString name = isLong ? word.mid(2, equals < 0 ? -1 : equals - 2) : word.mid(1);
+        const Option *option = isLong ? findOption(name) : name.size() == 1 ? findShortOption(name.at(0)) : nullptr;
+        if (!option) {
+            line.problem = QStringLiteral("unknown option %1").arg(isLong ? QStringLiteral("--") + name : word);
+            return line;
+        }
+        QString value;
+        if (option->valueName && equals >= 0) {
+            value = word.mid(equals + 1);
+        } else if (option->valueName) {
+            if (i + 1 == arguments.size()) {
+                line.problem = QStringLiteral("--%1 needs %2").arg(QLatin1String(option->name), QLatin1String(option->valueName));
+                return line;
+            }
+            value = arguments.at(++i);
+        } else if (isLong && equals >= 0) {
+            line.problem = QStringLiteral("--%1 takes no value").arg(QLatin1String(option->name));
+            return line;
+        }
+        given.append(option);
+        values.append(value);
+    }
+
+    for (int i = 0; i < given.size(); ++i) {
+        if (globalOptions().contains(given.at(i)))
+            given.at(i)->read(values.at(i), request);
+    }
+    if (request.help)
+        return line;
+    if (words.isEmpty()) {
+        line.problem = QStringLiteral("no command given");
+        return line;
+    }
+    request.command = findCommand(words.first());
+    if (!request.command) {
+        line.problem = QStringLiteral("unknown command \"%1\"").arg(words.first());
+        return line;
+    }
+    const Command &command = *request.command;
+    const QStringList commandArguments = words.mid(1);
+    line.problem = checkCommand(command, commandArguments, given);
+    for (int i = 0; line.problem.isEmpty() && i < commandArguments.size(); ++i)
+        line.problem = command.arguments.at(i).read(commandArguments.at(i), request);
+    for (int i = 0; line.problem.isEmpty() && i < given.size(); ++i) {
+        if (!globalOptions().contains(given.at(i)))
+            line.problem = given.at(i)->read(values.at(i), request);
+    }
+    return line;
+}
+
+QString helpText()
+{
+    QString text = QStringLiteral("Usage: ") + programUsage() + QStringLiteral("\n"
+                                                                              "Hoopdeck's season viewer in a terminal.\n\n"
+                                                                              "Commands:\n");
+    for (const Command &command : commands()) {
+        QString usage = QStringLiteral("  ") + commandUsage(command);
+        const QStringList help = QString::fromLatin1(command.help).split(QLatin1Char('\n'));
+        usage = usage.size() < kHelpColumn ? usage.leftJustified(kHelpColumn) : usage + QLatin1Char('\n') + QString(kHelpColumn, QLatin1Char(' '));
+        text += usage + help.join(QLatin1Char('\n') + QString(kHelpColumn, QLatin1Char(' '))) + QLatin1Char('\n');
+    }
+    text += QStringLiteral("\nOptions:\n");
+    auto addOption = [&](const Option *option, const QString &owners) {
+        QString name = QStringLiteral("  --") + QLatin1String(option->name);
+        if (option->valueName)
+            name += QLatin1Char(' ') + QLatin1String(option->valueName);
+        if (option->shortName)
+            name = QStringLiteral("  -") + QLatin1Char(option->shortName) + QStringLiteral(", --") + QLatin1String(option->name);
+        const QString help = owners.isEmpty() ? QLatin1String(option->help) : owners + QStringLiteral(": ") + QLatin1String(option->help) + QLatin1Char('.');
+        text += name.leftJustified(kOptionColumn) + help + QLatin1Char('\n');
+    };
+    for (const Option *option : globalOptions())
+        addOption(option, QString());
+    QList<const Option *> shown;
+    for (const Command &command : commands()) {
+        for (const Option *option : command.options) {
+            if (!shown.contains(option)) {
+                shown.append(option);
+                addOption(option, optionOwners(option));
+            }
+        }
+    }
+    text += QStringLiteral("\n"
+                           "TEAM is a team name such as \"L.A. Lakers\" (any letter case) or its number 0-28;\n"
+                           "N is a time zone 0-69.\n"
+                           "Exit codes: 0 success, 1 not installed, 2 a season of another year, 3 a failed\n"
+                           "download, 5 settings that could not be saved, 64 a usage error, 74 a standard\n"
+                           "output that could not be written.\n");
+    return text;
+}
+
+QString usageErrorText(const CommandLine &line)
+{
+    const QString usage = line.request.command ? QStringLiteral("hoopdeck-cli ") + commandUsage(*line.request.command)
+                                               : programUsage();
+    return QStringLiteral("hoopdeck-cli: %1\nUsage: %2; see hoopdeck-cli --help").arg(line.problem, usage);
+}
+
+} // namespace hoopdeck::cli

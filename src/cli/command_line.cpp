@@ -66,12 +66,53 @@ QString optionOwners(const Option *option)
     return owners.join(QStringLiteral(", "));
 }
 
-QString checkCommand(const Command &command, const QStringList &arguments,
-                     const QList<const Option *> &given)
+struct GivenOption {
+    const Option *option;
+    QString value;
+};
+
+// Parts the command line into options, each with its value, and the other
+// words; returns the problem, or an empty text.
+QString sortWords(const QStringList &arguments, QStringList &words, QList<GivenOption> &given)
 {
-    for (const Option *option : given) {
-        if (!takes(command, option))
-            return QStringLiteral("--%1 does not go with %2").arg(QLatin1String(option->name), QLatin1String(command.name));
+    bool optionsEnded = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &word = arguments.at(i);
+        if (optionsEnded || !word.startsWith(QLatin1Char('-')) || word == QLatin1String("-") || isNumber(word)) {
+            words.append(word);
+            continue;
+        }
+        if (word == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        const bool isLong = word.startsWith(QLatin1String("--"));
+        const qsizetype equals = word.indexOf(QLatin1Char('='));
+        const QString name = isLong ? word.mid(2, equals < 0 ? -1 : equals - 2) : word.mid(1);
+        const Option *option = isLong ? findOption(name) : name.size() == 1 ? findShortOption(name.at(0)) : nullptr;
+        if (!option)
+            return QStringLiteral("unknown option %1").arg(isLong ? QStringLiteral("--") + name : word);
+        const QString optionName = QLatin1String(option->name);
+        QString value;
+        if (option->valueName && isLong && equals >= 0) {
+            value = word.mid(equals + 1);
+        } else if (option->valueName) {
+            if (i + 1 == arguments.size())
+                return QStringLiteral("--%1 needs %2").arg(optionName, QLatin1String(option->valueName));
+            value = arguments.at(++i);
+        } else if (isLong && equals >= 0) {
+            return QStringLiteral("--%1 takes no value").arg(optionName);
+        }
+        given.append({option, value});
+    }
+    return QString();
+}
+
+QString checkCommand(const Command &command, const QStringList &arguments, const QList<GivenOption> &given)
+{
+    for (const GivenOption &option : given) {
+        if (!takes(command, option.option))
+            return QStringLiteral("--%1 does not go with %2").arg(QLatin1String(option.option->name), QLatin1String(command.name));
     }
     int required = 0;
     for (const Argument &argument : command.arguments)
@@ -92,47 +133,19 @@ CommandLine readCommandLine(const QStringList &arguments)
     CommandLine line;
     Request &request = line.request;
     QStringList words;
-    QList<const Option *> given;
-    QStringList values;
-    bool optionsEnded = false;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString &word = arguments.at(i);
-        if (optionsEnded || !word.startsWith(QLatin1Char('-')) || word == QLatin1String("-") || isNumber(word)) {
-            words.append(word);
-            continue;
+    QList<GivenOption> given;
+    line.problem = sortWords(arguments, words, given);
+    if (!line.problem.isEmpty()) {
+        // The usage shown is the command's, wherever it stands.
+        for (const QString &word : arguments) {
+            if ((request.command = findCommand(word)))
+                break;
         }
-        if (word == QLatin1String("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        const bool isLong = word.startsWith(QLatin1String("--"));
-        const qsizetype equals = word.indexOf(QLatin1Char('='));
-        const QString name = isLong ? word.mid(2, equals < 0 ? -1 : equals - 2) : word.mid(1);
-        const Option *option = isLong ? findOption(name) : name.size() == 1 ? findShortOption(name.at(0)) : nullptr;
-        if (!option) {
-            line.problem = QStringLiteral("unknown option %1").arg(isLong ? QStringLiteral("--") + name : word);
-            return line;
-        }
-        QString value;
-        if (option->valueName && equals >= 0) {
-            value = word.mid(equals + 1);
-        } else if (option->valueName) {
-            if (i + 1 == arguments.size()) {
-                line.problem = QStringLiteral("--%1 needs %2").arg(QLatin1String(option->name), QLatin1String(option->valueName));
-                return line;
-            }
-            value = arguments.at(++i);
-        } else if (isLong && equals >= 0) {
-            line.problem = QStringLiteral("--%1 takes no value").arg(QLatin1String(option->name));
-            return line;
-        }
-        given.append(option);
-        values.append(value);
+        return line;
     }
-
-    for (int i = 0; i < given.size(); ++i) {
-        if (globalOptions().contains(given.at(i)))
-            given.at(i)->read(values.at(i), request);
+    for (const GivenOption &option : given) {
+        if (globalOptions().contains(option.option))
+            option.option->read(option.value, request);
     }
     if (request.help)
         return line;
@@ -151,8 +164,8 @@ CommandLine readCommandLine(const QStringList &arguments)
     for (int i = 0; line.problem.isEmpty() && i < commandArguments.size(); ++i)
         line.problem = command.arguments.at(i).read(commandArguments.at(i), request);
     for (int i = 0; line.problem.isEmpty() && i < given.size(); ++i) {
-        if (!globalOptions().contains(given.at(i)))
-            line.problem = given.at(i)->read(values.at(i), request);
+        if (!globalOptions().contains(given.at(i).option))
+            line.problem = given.at(i).option->read(given.at(i).value, request);
     }
     return line;
 }

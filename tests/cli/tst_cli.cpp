@@ -399,6 +399,23 @@ private slots:
         QCOMPARE(::run(Home(), {"--help", "standings"}).out, r.out);
     }
 
+    // The README shows the help's commands as they are, so the two cannot drift apart.
+    void readmeShowsTheHelp()
+    {
+        QFile readme(QStringLiteral(HOOPDECK_SOURCE_DIR "/README.md"));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(readme.readAll()).split('\n');
+        const qsizetype first = lines.indexOf("    hoopdeck-cli [--install-dir DIR] [--tsv] COMMAND [ARGS]");
+        QVERIFY(first >= 0);
+        QStringList shown;
+        for (qsizetype i = first + 1; i < lines.size() && !lines.at(i).isEmpty(); ++i)
+            shown.append(lines.at(i).mid(4));
+        const QString help = ::run(Home(), {"--help"}).out;
+        QVERIFY(help.startsWith("Usage: " + lines.at(first).trimmed() + '\n'));
+        const QString commands = help.section("\nCommands:\n", 1).section("\n\n", 0, 0);
+        QCOMPARE(shown, commands.split('\n'));
+    }
+
     void folderWithoutSeasonIsNamed()
     {
         Home home;

@@ -55,15 +55,34 @@ QString commandUsage(const Command &command)
     return text;
 }
 
-// The commands an option belongs to, for its help line.
-QString optionOwners(const Option *option)
+// The usage, then the help beside it, or under it when the usage is too long.
+QString commandHelp(const Command &command)
 {
+    const QString indent(kHelpColumn, QLatin1Char(' '));
+    const QString usage = QStringLiteral("  ") + commandUsage(command);
+    const QString help = QString::fromLatin1(command.help).replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
+    return (usage.size() < kHelpColumn ? usage.leftJustified(kHelpColumn) : usage + QLatin1Char('\n') + indent) + help
+           + QLatin1Char('\n');
+}
+
+// A command's option says which commands take it.
+QString optionHelp(const Option &option)
+{
+    QString name = QStringLiteral("  ");
+    if (option.shortName)
+        name += QStringLiteral("-%1, ").arg(QLatin1Char(option.shortName));
+    name += QStringLiteral("--") + QLatin1String(option.name);
+    if (option.valueName)
+        name += QLatin1Char(' ') + QLatin1String(option.valueName);
     QStringList owners;
     for (const Command &command : commands()) {
-        if (command.options.contains(option))
+        if (command.options.contains(&option))
             owners.append(QLatin1String(command.name));
     }
-    return owners.join(QStringLiteral(", "));
+    const QString help = owners.isEmpty() ? QLatin1String(option.help)
+                                          : QStringLiteral("%1: %2.").arg(owners.join(QStringLiteral(", ")),
+                                                                          QLatin1String(option.help));
+    return name.leftJustified(kOptionColumn) + help + QLatin1Char('\n');
 }
 
 struct GivenOption {
@@ -112,7 +131,8 @@ QString checkCommand(const Command &command, const QStringList &arguments, const
 {
     for (const GivenOption &option : given) {
         if (!takes(command, option.option))
-            return QStringLiteral("--%1 does not go with %2").arg(QLatin1String(option.option->name), QLatin1String(command.name));
+            return QStringLiteral("--%1 does not go with %2")
+                .arg(QLatin1String(option.option->name), QLatin1String(command.name));
     }
     int required = 0;
     for (const Argument &argument : command.arguments)
@@ -172,43 +192,28 @@ CommandLine readCommandLine(const QStringList &arguments)
 
 QString helpText()
 {
-    QString text = QStringLiteral("Usage: ") + programUsage() + QStringLiteral("\n"
-                                                                              "Hoopdeck's season viewer in a terminal.\n\n"
-                                                                              "Commands:\n");
-    for (const Command &command : commands()) {
-        QString usage = QStringLiteral("  ") + commandUsage(command);
-        const QStringList help = QString::fromLatin1(command.help).split(QLatin1Char('\n'));
-        usage = usage.size() < kHelpColumn ? usage.leftJustified(kHelpColumn) : usage + QLatin1Char('\n') + QString(kHelpColumn, QLatin1Char(' '));
-        text += usage + help.join(QLatin1Char('\n') + QString(kHelpColumn, QLatin1Char(' '))) + QLatin1Char('\n');
-    }
+    QString text =
+        QStringLiteral("Usage: %1\nHoopdeck's season viewer in a terminal.\n\nCommands:\n").arg(programUsage());
+    for (const Command &command : commands())
+        text += commandHelp(command);
     text += QStringLiteral("\nOptions:\n");
-    auto addOption = [&](const Option *option, const QString &owners) {
-        QString name = QStringLiteral("  --") + QLatin1String(option->name);
-        if (option->valueName)
-            name += QLatin1Char(' ') + QLatin1String(option->valueName);
-        if (option->shortName)
-            name = QStringLiteral("  -") + QLatin1Char(option->shortName) + QStringLiteral(", --") + QLatin1String(option->name);
-        const QString help = owners.isEmpty() ? QLatin1String(option->help) : owners + QStringLiteral(": ") + QLatin1String(option->help) + QLatin1Char('.');
-        text += name.leftJustified(kOptionColumn) + help + QLatin1Char('\n');
-    };
     for (const Option *option : globalOptions())
-        addOption(option, QString());
+        text += optionHelp(*option);
     QList<const Option *> shown;
     for (const Command &command : commands()) {
         for (const Option *option : command.options) {
             if (!shown.contains(option)) {
                 shown.append(option);
-                addOption(option, optionOwners(option));
+                text += optionHelp(*option);
             }
         }
     }
-    text += QStringLiteral("\n"
-                           "TEAM is a team name such as \"L.A. Lakers\" (any letter case) or its number 0-28;\n"
-                           "N is a time zone 0-69.\n"
-                           "Exit codes: 0 success, 1 not installed, 2 a season of another year, 3 a failed\n"
-                           "download, 5 settings that could not be saved, 64 a usage error, 74 a standard\n"
-                           "output that could not be written.\n");
-    return text;
+    return text + QStringLiteral("\n"
+                                 "TEAM is a team name such as \"L.A. Lakers\" (any letter case) or its number 0-28;\n"
+                                 "N is a time zone 0-69.\n"
+                                 "Exit codes: 0 success, 1 not installed, 2 a season of another year, 3 a failed\n"
+                                 "download, 5 settings that could not be saved, 64 a usage error, 74 a standard\n"
+                                 "output that could not be written.\n");
 }
 
 QString usageErrorText(const CommandLine &line)

@@ -1,6 +1,8 @@
 #include "command_table.h"
 
 #include "commands.h"
+#include "exit_codes.h"
+#include "session.h"
 #include "value_readers.h"
 
 namespace hoopdeck::cli {
@@ -29,22 +31,22 @@ const QList<const Option *> &globalOptions()
 const QList<Command> &commands()
 {
     static const QList<Command> table{
-        {"standings", {}, {}, "the title, then the rows of the standings list", runStandings},
-        {"season", {}, {}, "every game of the season", runSeason},
+        {"standings", {}, {}, "the title, then the rows of the standings list", SeasonUse::Needed, runStandings},
+        {"season", {}, {}, "every game of the season", SeasonUse::Needed, runSeason},
         {"today", {{"DATE", readDate, true}}, {},
          "the games of a day (M/D/YYYY; default: today, or\n"
          "this day in the season when today lies outside it)",
-         runToday},
-        {"team", {kTeamArgument}, {}, "a team's whole schedule", runTeam},
+         SeasonUse::Needed, runToday},
+        {"team", {kTeamArgument}, {}, "a team's whole schedule", SeasonUse::Needed, runTeam},
         {"roster", {kTeamArgument}, {&kSort},
          "a team's players; each --sort is a tap on a header\n"
          "(#, Player, Pos, Ht, Wt): the same one twice reverses",
-         runRoster},
+         SeasonUse::Needed, runRoster},
         {"settings", {}, {&kTeam, &kZone, &kServer, &kResults},
-         "change and save the settings, then print them", runSettings},
+         "change and save the settings, then print them", SeasonUse::WhenNamed, runSettings},
         {"download", {{"standings|rosters", readDownloadKind}}, {&kServer},
-         "fetch a fresh file from the data server", runDownload},
-        {"install", {}, {&kFrom}, "install the season for this user", runInstall},
+         "fetch a fresh file from the data server", SeasonUse::Needed, runDownload},
+        {"install", {}, {&kFrom}, "install the season for this user", SeasonUse::None, runInstall},
     };
     return table;
 }
@@ -80,6 +82,21 @@ const Option *findOption(const QString &name)
         }
     }
     return nullptr;
+}
+
+int runCommand(Session &session, const Request &request)
+{
+    const Command &command = *request.command;
+    Viewer viewer;
+    // The settings touch no season, so none needs to be installed for them;
+    // but a folder the user names is checked as every command checks it.
+    const bool start = command.season == SeasonUse::Needed
+                       || (command.season == SeasonUse::WhenNamed && !request.installDir.isEmpty());
+    if (start) {
+        if (const int code = session.start(viewer))
+            return code;
+    }
+    return command.run(session, viewer, request);
 }
 
 } // namespace hoopdeck::cli

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "request.h"
+#include "viewer.h"
 
 namespace hoopdeck::cli {
 
@@ -28,6 +29,13 @@ struct Argument {
     bool optional = false;  // optional arguments come last
 };
 
+// Whether a command starts the viewer on the season before it runs.
+enum class SeasonUse {
+    Needed,
+    WhenNamed,  // only a folder named with --install-dir is checked
+    None,
+};
+
 // One command: the help, the checks of the command line and the dispatch
 // are all made from these entries.
 struct Command {
@@ -35,7 +43,8 @@ struct Command {
     QList<Argument> arguments;
     QList<const Option *> options;  // besides the global ones
     const char *help;               // a line, or lines: the later ones go under the first
-    int (*run)(Session &session, const Request &request);  // the exit code
+    SeasonUse season;
+    int (*run)(Session &session, Viewer &viewer, const Request &request);  // the exit code
 };
 
 const QList<const Option *> &globalOptions();  // --install-dir, --tsv, --help
@@ -45,5 +54,8 @@ const Command *findCommand(const QString &name);
 // Any option, global or a command's, by its name without the dashes.
 const Option *findOption(const QString &name);
 const Option *findShortOption(QChar name);  // only global options have one
+
+// Runs the request's command, the viewer started first when it needs one.
+int runCommand(Session &session, const Request &request);
 
 } // namespace hoopdeck::cli

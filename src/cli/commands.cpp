@@ -44,19 +44,17 @@ void printSettings(Session &session, const Settings &s, bool showResults)
         session.printRow({QStringLiteral("Results"), results});
         return;
     }
-    session.printLine(QStringLiteral("Favorite team: %1 (%2)").arg(teamDisplayName(s.favoriteTeam), QString::number(s.favoriteTeam)));
-    session.printLine(QStringLiteral("Time zone:     %1 (%2)").arg(timeZoneCaption(s.zoneIndex), QString::number(s.zoneIndex)));
+    const QString team = teamDisplayName(s.favoriteTeam), zone = timeZoneCaption(s.zoneIndex);
+    session.printLine(QStringLiteral("Favorite team: %1 (%2)").arg(team, QString::number(s.favoriteTeam)));
+    session.printLine(QStringLiteral("Time zone:     %1 (%2)").arg(zone, QString::number(s.zoneIndex)));
     session.printLine(QStringLiteral("Offset:        %1 hours from US Eastern time").arg(s.zoneOffsetHours));
     session.printLine(QStringLiteral("Data server:   ") + s.server);
     session.printLine(QStringLiteral("Show results:  ") + results);
 }
 } // namespace
 
-int runStandings(Session &session, const Request &)
+int runStandings(Session &session, Viewer &viewer, const Request &)
 {
-    Viewer viewer;
-    if (const int code = session.start(viewer))
-        return code;
     viewer.loadStandings();
     const QString title = standingsTitle(viewer.seasonLabel);
     if (session.tsv()) {
@@ -73,21 +71,15 @@ int runStandings(Session &session, const Request &)
     return ExitOk;
 }
 
-int runSeason(Session &session, const Request &)
+int runSeason(Session &session, Viewer &viewer, const Request &)
 {
-    Viewer viewer;
-    if (const int code = session.start(viewer))
-        return code;
     viewer.loadSeason();
     session.printList(viewer.seasonList, seasonColumns(), viewer.showResults);
     return ExitOk;
 }
 
-int runToday(Session &session, const Request &request)
+int runToday(Session &session, Viewer &viewer, const Request &request)
 {
-    Viewer viewer;
-    if (const int code = session.start(viewer))
-        return code;
     const bool fromClock = !request.date.isValid();
     if (fromClock)
         reportUnreadableToday(session);
@@ -106,11 +98,8 @@ int runToday(Session &session, const Request &request)
     return ExitOk;
 }
 
-int runTeam(Session &session, const Request &request)
+int runTeam(Session &session, Viewer &viewer, const Request &request)
 {
-    Viewer viewer;
-    if (const int code = session.start(viewer))
-        return code;
     viewer.loadSeason();
     viewer.fillTeamSchedule(*request.team);
     printTeamName(session, *request.team);
@@ -118,11 +107,8 @@ int runTeam(Session &session, const Request &request)
     return ExitOk;
 }
 
-int runRoster(Session &session, const Request &request)
+int runRoster(Session &session, Viewer &viewer, const Request &request)
 {
-    Viewer viewer;
-    if (const int code = session.start(viewer))
-        return code;
     viewer.loadRoster();
     viewer.chooseRosterTeam(*request.team);
     for (int column : request.sortColumns)
@@ -132,15 +118,8 @@ int runRoster(Session &session, const Request &request)
     return ExitOk;
 }
 
-int runSettings(Session &session, const Request &request)
+int runSettings(Session &session, Viewer &, const Request &request)
 {
-    // Only the settings are touched, so no season needs to be installed; but
-    // a season named with --install-dir is checked as every command checks it.
-    if (!request.installDir.isEmpty()) {
-        Viewer viewer;
-        if (const int code = session.start(viewer))
-            return code;
-    }
     QSettings &store = session.store();
     Settings settings;
     LoadSettings(store, settings);
@@ -162,11 +141,8 @@ int runSettings(Session &session, const Request &request)
     return ExitOk;
 }
 
-int runDownload(Session &session, const Request &request)
+int runDownload(Session &session, Viewer &viewer, const Request &request)
 {
-    Viewer viewer;
-    if (const int code = session.start(viewer))
-        return code;
     const DownloadKind kind = *request.downloadKind;
     const QString path = kind == DownloadKind::Standings ? viewer.paths.standings : viewer.paths.roster;
     const DownloadResult result = downloadNow(kind, request.server.value_or(viewer.settings.server), path);
@@ -174,11 +150,12 @@ int runDownload(Session &session, const Request &request)
         session.report(result.errorText);
         return ExitDownloadFailed;
     }
-    session.printLine(QStringLiteral("Downloaded %1 (%2 bytes)").arg(downloadFileName(kind), QString::number(result.bytes)));
+    session.printLine(
+        QStringLiteral("Downloaded %1 (%2 bytes)").arg(downloadFileName(kind), QString::number(result.bytes)));
     return ExitOk;
 }
 
-int runInstall(Session &session, const Request &request)
+int runInstall(Session &session, Viewer &, const Request &request)
 {
     const QString from = request.from.value_or(bundledSeasonDir());
     const QString target = request.installDir.isEmpty() ? userDataDir() : request.installDir;
@@ -187,7 +164,8 @@ int runInstall(Session &session, const Request &request)
         session.report(result.message);
         return ExitNotInstalled;
     }
-    session.printLine(QStringLiteral("Installed the season in %1 (%2 files copied).").arg(target, QString::number(result.copied)));
+    session.printLine(
+        QStringLiteral("Installed the season in %1 (%2 files copied).").arg(target, QString::number(result.copied)));
     return ExitOk;
 }
 

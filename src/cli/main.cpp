@@ -25,5 +25,5 @@ int main(int argc, char *argv[])
         session.printText(helpText());
         return session.finish(ExitOk);
     }
-    return session.finish(line.request.command->run(session, line.request));
+    return session.finish(runCommand(session, line.request));
 }

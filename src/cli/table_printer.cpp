@@ -2,23 +2,26 @@
 
 #include <algorithm>
 
+#include "control_characters.h"
+
 namespace hoopdeck::cli {
 
-namespace {
-QString cleanCell(QString text)
+QString terminalText(const QString &text)
 {
-    for (QChar &c : text) {
+    QString line = text;
+    for (QChar &c : line) {
         if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
             c = QLatin1Char(' ');
     }
-    return text;
+    return replaceControlCharacters(line);
 }
 
+namespace {
 QStringList rowCells(const TextTable &table, int row, int columns)
 {
     QStringList cells;
     for (int c = 0; c < columns; ++c)
-        cells.append(cleanCell(table.cell(row, c)));
+        cells.append(terminalText(table.cell(row, c)));
     return cells;
 }
 
@@ -32,14 +35,14 @@ void printTsvRow(QTextStream &out, const QStringList &cells)
 {
     QStringList clean;
     for (const QString &cell : cells)
-        clean.append(cleanCell(cell));
+        clean.append(terminalText(cell));
     out << clean.join(QLatin1Char('\t')) << '\n';
 }
 
-void printTsv(QTextStream &out, const TextTable &table, int columns)
+void printTsv(QTextStream &out, const TextTable &table, const QList<ColumnSpec> &columns)
 {
     for (int row = 0; row < table.count(); ++row)
-        out << rowCells(table, row, columns).join(QLatin1Char('\t')) << '\n';
+        out << rowCells(table, row, int(columns.size())).join(QLatin1Char('\t')) << '\n';
 }
 
 void printAligned(QTextStream &out, const TextTable &table, const QList<ColumnSpec> &columns,

@@ -8,10 +8,14 @@
 
 namespace hoopdeck::cli {
 
-// One row a line, the cells joined by tabs; a tab or line end inside a cell
-// becomes a blank.
+// A text as one terminal line shows it: a tab or line end becomes a blank,
+// every other control character U+FFFD, so that a data file cannot move the
+// cursor, retitle the window or clear the screen.
+QString terminalText(const QString &text);
+
+// One row a line, the cells joined by tabs.
 void printTsvRow(QTextStream &out, const QStringList &cells);
-void printTsv(QTextStream &out, const TextTable &table, int columns);
+void printTsv(QTextStream &out, const TextTable &table, const QList<ColumnSpec> &columns);
 
 // Columns padded to their widest text and aligned as the view aligns them,
 // under a line of captions. A row whose cells are all empty is printed as

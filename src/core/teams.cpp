@@ -41,7 +41,12 @@ std::optional<int> teamFromText(const QString &text)
     for (QChar c : text)
         isNumber = isNumber && c.isDigit() && c.unicode() < 128;
     if (isNumber) {
-        const int team = text.size() <= 2 ? text.toInt() : -1;
+        // Leading zeros count for nothing ("007" is 7); a longer number is no team.
+        qsizetype first = 0;
+        while (first < text.size() - 1 && text.at(first) == QLatin1Char('0'))
+            ++first;
+        const QStringView digits = QStringView(text).mid(first);
+        const int team = digits.size() <= 2 ? digits.toInt() : -1;
         if (team >= 0 && team < kTeamCount)
             return team;
         return std::nullopt;

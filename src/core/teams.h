@@ -19,8 +19,9 @@ QString teamDisplayName(int teamIndex);
 // The 29 names of the team pickers, in TeamIndex order (no All-Star Game).
 QStringList teamChoices();
 
-// A team given by a user: the digits of an index 0-28, or one of the 29
-// names without regard to case. Anything else has no team.
+// A team given by a user: the decimal digits of an index 0-28 (leading
+// zeros allowed), or one of the 29 names without regard to case. Anything
+// else, a sign included, has no team.
 std::optional<int> teamFromText(const QString &text);
 
 } // namespace hoopdeck

@@ -20,19 +20,30 @@ struct Home {
     QString path(const QString &name) const { return dir.filePath(name); }
 };
 
-// With fixedToday false, the day is the machine's own date.
-Run run(const Home &home, const QStringList &arguments, bool fixedToday = true)
+// How a run differs from the usual one: variables set (an empty value
+// removes one) and standard output sent to a file.
+struct RunSetup {
+    QHash<QString, QString> environment;
+    QString outputFile;
+};
+
+Run run(const Home &home, const QStringList &arguments, const RunSetup &setup)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", home.path("config"));
     env.insert("XDG_DATA_HOME", home.path("data"));
-    if (fixedToday)
-        env.insert("HOOPDECK_TODAY", "02/15/2004");
-    else
-        env.remove("HOOPDECK_TODAY");
+    env.insert("HOOPDECK_TODAY", "02/15/2004");
     env.insert("LC_ALL", "C.UTF-8");
+    for (auto it = setup.environment.cbegin(); it != setup.environment.cend(); ++it) {
+        if (it.value().isEmpty())
+            env.remove(it.key());
+        else
+            env.insert(it.key(), it.value());
+    }
     process.setProcessEnvironment(env);
+    if (!setup.outputFile.isEmpty())
+        process.setStandardOutputFile(setup.outputFile);
     process.start(QStringLiteral(HOOPDECK_BIN_DIR "/hoopdeck-cli"), arguments);
     Run result;
     if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
@@ -41,6 +52,15 @@ Run run(const Home &home, const QStringList &arguments, bool fixedToday = true)
         result.err = QString::fromUtf8(process.readAllStandardError());
     }
     return result;
+}
+
+// With fixedToday false, the day is the machine's own date.
+Run run(const Home &home, const QStringList &arguments, bool fixedToday = true)
+{
+    RunSetup setup;
+    if (!fixedToday)
+        setup.environment.insert("HOOPDECK_TODAY", QString());
+    return run(home, arguments, setup);
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -263,7 +283,7 @@ private slots:
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out, "");
         QCOMPARE(r.err.trimmed(), "Hoopdeck does not appear to be installed properly.\n\nPlease run install again.");
-        QCOMPARE(::run(Home(), {"settings", "--zone", "4"}).exitCode, 1);
+        QCOMPARE(::run(Home(), {"settings", "--zone", "4"}).exitCode, 0);  // only the settings are touched
 
         r = ::run(Home(), {"install", "--from", installed.path("nowhere")});
         QCOMPARE(r.exitCode, 1);
@@ -312,6 +332,209 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.out.contains("Usage:"));
         QCOMPARE(r.err, "");
+    }
+
+    // One line of what is wrong, then the usage and where the help is;
+    // never the whole help.
+    void usageErrorsAreShort_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("usage");
+        QTest::newRow("team -1") << QStringList{"team", "-1"} << "unknown team \"-1\"" << "team TEAM";
+        QTest::newRow("team Boise") << QStringList{"--tsv", "team", "Boise"} << "unknown team \"Boise\"" << "team TEAM";
+        QTest::newRow("roster 29") << QStringList{"roster", "29"} << "unknown team \"29\"" << "roster TEAM [--sort COLUMN]...";
+        QTest::newRow("team +1") << QStringList{"team", "+1"} << "unknown team \"+1\"" << "team TEAM";
+        QTest::newRow("settings --team -3") << QStringList{"settings", "--team", "-3"} << "unknown team \"-3\""
+                                            << "settings [--team TEAM] [--zone N] [--server HOST[:PORT]] [--results on|off]";
+        QTest::newRow("zone -1") << QStringList{"settings", "--zone=-1"} << "\"-1\" is not a time zone 0-69"
+                                 << "settings [--team TEAM] [--zone N] [--server HOST[:PORT]] [--results on|off]";
+        QTest::newRow("unknown option after the command") << QStringList{"standings", "--colour"}
+                                                          << "unknown option --colour" << "standings";
+        QTest::newRow("value missing") << QStringList{"roster", "Boston", "--sort"} << "--sort needs COLUMN"
+                                       << "roster TEAM [--sort COLUMN]...";
+        QTest::newRow("flag with a value") << QStringList{"--tsv=yes", "season"} << "--tsv takes no value" << "season";
+        QTest::newRow("download twice") << QStringList{"download", "standings", "rosters"}
+                                        << "too many arguments for download: \"rosters\""
+                                        << "download standings|rosters [--server HOST[:PORT]]";
+        QTest::newRow("no command") << QStringList{} << "no command given"
+                                    << "[--install-dir DIR] [--tsv] COMMAND [ARGS]";
+    }
+    void usageErrorsAreShort()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, problem);
+        QFETCH(QString, usage);
+        const Run r = run(arguments);
+        QCOMPARE(r.exitCode, 64);
+        QCOMPARE(r.out, "");
+        QCOMPARE(r.err, "hoopdeck-cli: " + problem + "\nUsage: hoopdeck-cli " + usage + "; see hoopdeck-cli --help\n");
+    }
+
+    void teamNumbers()
+    {
+        const QString goldenState = run({"--tsv", "team", "Golden State"}).out;
+        QVERIFY(goldenState.count('\n') == 82);
+        for (const char *text : {"7", "07", "007", "0000000007", "GOLDEN state"}) {
+            const Run r = run({"--tsv", "team", text});
+            QCOMPARE(r.exitCode, 0);
+            QCOMPARE(r.out, goldenState);
+        }
+        QCOMPARE(run({"--tsv", "roster", "00"}).out, run({"--tsv", "roster", "Atlanta"}).out);
+        QCOMPARE(run({"--tsv", "roster", "028"}).out, run({"--tsv", "roster", "washington"}).out);
+        QCOMPARE(run({"--tsv", "settings", "--team", "-0"}).exitCode, 64);  // a sign makes no team number
+        QCOMPARE(run({"team", "-0"}).err.section('\n', 0, 0), "hoopdeck-cli: unknown team \"-0\"");
+    }
+
+    void helpListsEveryCommand()
+    {
+        const Run r = ::run(Home(), {"-h"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.err, "");
+        for (const char *command : {"standings", "season", "today", "team", "roster", "settings", "download", "install"})
+            QVERIFY2(r.out.contains(QStringLiteral("\n  ") + command + ' '), command);
+        for (const char *option : {"--install-dir DIR", "--tsv", "--sort COLUMN", "--team TEAM", "--zone N",
+                                   "--server HOST[:PORT]", "--results on|off", "--from DIR"})
+            QVERIFY2(r.out.contains(QStringLiteral("\n  ") + option), option);
+        QCOMPARE(::run(Home(), {"--help", "standings"}).out, r.out);
+    }
+
+    // The README shows the help's commands as they are, so the two cannot drift apart.
+    void readmeShowsTheHelp()
+    {
+        QFile readme(QStringLiteral(HOOPDECK_SOURCE_DIR "/README.md"));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(readme.readAll()).split('\n');
+        const qsizetype first = lines.indexOf("    hoopdeck-cli [--install-dir DIR] [--tsv] COMMAND [ARGS]");
+        QVERIFY(first >= 0);
+        QStringList shown;
+        for (qsizetype i = first + 1; i < lines.size() && !lines.at(i).isEmpty(); ++i)
+            shown.append(lines.at(i).mid(4));
+        const QString help = ::run(Home(), {"--help"}).out;
+        QVERIFY(help.startsWith("Usage: " + lines.at(first).trimmed() + '\n'));
+        const QString commands = help.section("\nCommands:\n", 1).section("\n\n", 0, 0);
+        QCOMPARE(shown, commands.split('\n'));
+    }
+
+    void folderWithoutSeasonIsNamed()
+    {
+        Home home;
+        const QString missing = home.path("no such folder");
+        Run r = ::run(home, {"--install-dir", missing, "--tsv", "standings"});
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.out, "");
+        QCOMPARE(r.err, "Hoopdeck version does not match schedule.\n\nPlease install the most current version.\n"
+                        "There is no folder \"" + missing + "\".\n");
+
+        writeFile(home.path("a file"), "10/28/2003 19:00,0,1\n");
+        r = ::run(home, {"--install-dir", home.path("a file"), "season"});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.endsWith("\n\"" + home.path("a file") + "\" is not a folder.\n"), qPrintable(r.err));
+
+        // A folder named by the settings is told the same way.
+        QCOMPARE(::run(home, {"install", "--install-dir", home.path("gone")}).exitCode, 0);
+        QVERIFY(QDir(home.path("gone")).removeRecursively());
+        r = ::run(home, {"roster", "Boston"});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.endsWith("\nThere is no folder \"" + home.path("gone") + "\".\n"), qPrintable(r.err));
+        // The settings need no season at all.
+        QCOMPARE(::run(home, {"--tsv", "settings", "--zone", "4"}).lines().value(1), "Index\t4\tGMT-8 Pacific US");
+    }
+
+    void settingsWithoutASeason()
+    {
+        Home home;
+        Run r = ::run(home, {"--tsv", "settings", "--zone", "4", "--team", "007", "--results", "off"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.err, "");
+        const QStringList expected{"Team\t7\tGolden State", "Index\t4\tGMT-8 Pacific US", "OffSet\t-3", "Server\t127.0.0.1",
+                                   "Results\toff"};
+        QCOMPARE(r.lines(), expected);
+        QCOMPARE(::run(home, {"--tsv", "settings"}).lines(), expected);
+        // Installed afterwards, the season is shown with those settings.
+        QCOMPARE(::run(home, {"install"}).exitCode, 0);
+        QCOMPARE(::run(home, {"--tsv", "season"}).lines().first(), "10/28\tMiami @ Philadelphia\t4:00p\t");
+        // A season named on the command line is checked as for any command.
+        r = ::run(home, {"--install-dir", home.path("nowhere"), "settings"});
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.out, "");
+    }
+
+    void failedWrites()
+    {
+        // Settings that cannot be saved: their folder's place is taken by a file.
+        Home home;
+        writeFile(home.path("config/Morvane"), "not a folder");
+        Run r = ::run(home, {"settings", "--zone", "4"});
+        QCOMPARE(r.exitCode, 5);
+        QCOMPARE(r.out, "");
+        QVERIFY2(r.err.startsWith("Cannot save the settings in "), qPrintable(r.err));
+
+        if (!QFileInfo::exists("/dev/full"))
+            QSKIP("this machine has no /dev/full");
+        RunSetup full;
+        full.outputFile = "/dev/full";
+        for (const QStringList &arguments : {QStringList{"--tsv", "season"}, QStringList{"standings"},
+                                             QStringList{"--help"}, QStringList{"settings"}}) {
+            r = ::run(installed, arguments, full);
+            QVERIFY2(r.exitCode == 74, qPrintable(arguments.join(' ') + ": " + QString::number(r.exitCode)));
+            QVERIFY2(r.err.contains("cannot write to standard output"), qPrintable(r.err));
+        }
+        // A failure of its own keeps the command's code.
+        r = ::run(installed, {"--install-dir", home.path("nowhere"), "season"}, full);
+        QCOMPARE(r.exitCode, 2);
+    }
+
+    void unreadableToday()
+    {
+        RunSetup setup;
+        setup.environment.insert("HOOPDECK_TODAY", "31/12/2003");
+        const Run r = ::run(installed, {"--tsv", "today"}, setup);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.err.startsWith("hoopdeck-cli: HOOPDECK_TODAY \"31/12/2003\" is not a date (MM/DD/YYYY); "
+                                  "today is the machine's date\n"),
+                 qPrintable(r.err));
+        // The machine's date, brought into the season as on any start.
+        QCOMPARE(r.out, ::run(installed, {"--tsv", "today"}, false).out);
+        // A date given on the command line does not need the variable.
+        QCOMPARE(::run(installed, {"--tsv", "today", "2/15/2004"}, setup).err, "");
+    }
+
+    void controlCharactersNeverReachTheTerminal()
+    {
+        Home home;
+        const QString dir = home.path("season");
+        writeFile(dir + "/Season.dat", "10/28/2003 19:00,0,1\n");
+        writeFile(dir + "/Standings.dat", "\"03\x1b]0;title\x07\",Team,W,L,GB\nA\x1b[2J,1,2,3\n");
+        writeFile(dir + "/Roster.dat", "0,1,A.\x1b[2JPlayer,G,6-3,190\n0,2,B.\x9b" "31m\x7f" "C\x01,F\x1f,6-8,230\n");
+        const QString bad = QStringLiteral("\uFFFD");
+        const QStringList tsvRoster{"1\tA." + bad + "[2JPlayer\tG\t6-3\t190", "2\tB." + bad + "31m" + bad + "C" + bad + "\tF" + bad + "\t6-8\t230"};
+        Run r = ::run(home, {"--install-dir", dir, "--tsv", "roster", "0"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.lines(), tsvRoster);
+        r = ::run(home, {"--install-dir", dir, "roster", "0"});
+        QVERIFY2(r.out.contains("A." + bad + "[2JPlayer") && r.out.contains("B." + bad + "31m" + bad + "C" + bad),
+                 qPrintable(r.out));
+
+        const QString title = "   03" + bad + "]0;title" + bad + " NBA Standings   ";
+        QCOMPARE(::run(home, {"--install-dir", dir, "--tsv", "standings"}).lines().mid(0, 3),
+                 (QStringList{title, "\t\t\t\t", "A" + bad + "[2J\t1\t2\t3\t.333"}));
+        r = ::run(home, {"--install-dir", dir, "standings"});
+        QVERIFY2(r.out.startsWith(title.trimmed() + "\n\n") && r.out.contains("A" + bad + "[2J "), qPrintable(r.out));
+
+        // A server typed with an escape in it is saved as typed, shown harmless.
+        QCOMPARE(::run(home, {"--tsv", "settings", "--server", "h\x1b[2Jost"}).lines().value(3), "Server\th" + bad + "[2Jost");
+        QCOMPARE(::run(home, {"settings"}).lines().value(3), "Data server:   h" + bad + "[2Jost");
+
+        for (const QStringList &arguments : {QStringList{"--tsv", "roster", "0"}, QStringList{"roster", "0"},
+                                             QStringList{"--tsv", "standings"}, QStringList{"standings"}}) {
+            const Run shown = ::run(home, QStringList{"--install-dir", dir} + arguments);
+            for (QChar c : shown.out) {
+                const char16_t u = c.unicode();
+                QVERIFY2(u == '\t' || u == '\n' || (u >= 0x20 && u != 0x7f && (u < 0x80 || u > 0x9f)),
+                         qPrintable(arguments.join(' ') + ": U+" + QString::number(u, 16)));
+            }
+        }
     }
 };
 

@@ -1,0 +1,102 @@
+#include "command_table.h"
+
+#include "commands.h"
+#include "exit_codes.h"
+#include "session.h"
+#include "value_readers.h"
+
+namespace hoopdeck::cli {
+
+namespace {
+const Option kInstallDir{"install-dir", "DIR", "Use the season in DIR instead of the installed one.", readInstallDir};
+const Option kTsv{"tsv", nullptr, "Tab-separated rows: no captions, no padding.", readTsv};
+const Option kHelp{"help", nullptr, "Show this help.", readHelp, false, 'h'};
+
+const Option kTeam{"team", "TEAM", "the favourite team", readTeam};
+const Option kZone{"zone", "N", "the time zone 0-69", readZone};
+const Option kServer{"server", "HOST[:PORT]", "the data server", readServer};
+const Option kResults{"results", "on|off", "show how games ended (on) or not (off)", readResults};
+const Option kSort{"sort", "COLUMN", "tap a column header", readSortColumn, true};
+const Option kFrom{"from", "DIR", "the folder to install from", readFrom};
+
+const Argument kTeamArgument{"TEAM", readTeam};
+} // namespace
+
+const QList<const Option *> &globalOptions()
+{
+    static const QList<const Option *> options{&kInstallDir, &kTsv, &kHelp};
+    return options;
+}
+
+const QList<Command> &commands()
+{
+    static const QList<Command> table{
+        {"standings", {}, {}, "the title, then the rows of the standings list", SeasonUse::Needed, runStandings},
+        {"season", {}, {}, "every game of the season", SeasonUse::Needed, runSeason},
+        {"today", {{"DATE", readDate, true}}, {},
+         "the games of a day (M/D/YYYY; default: today, or\n"
+         "this day in the season when today lies outside it)",
+         SeasonUse::Needed, runToday},
+        {"team", {kTeamArgument}, {}, "a team's whole schedule", SeasonUse::Needed, runTeam},
+        {"roster", {kTeamArgument}, {&kSort},
+         "a team's players; each --sort is a tap on a header\n"
+         "(#, Player, Pos, Ht, Wt): the same one twice reverses",
+         SeasonUse::Needed, runRoster},
+        {"settings", {}, {&kTeam, &kZone, &kServer, &kResults},
+         "change and save the settings, then print them", SeasonUse::WhenNamed, runSettings},
+        {"download", {{"standings|rosters", readDownloadKind}}, {&kServer},
+         "fetch a fresh file from the data server", SeasonUse::Needed, runDownload},
+        {"install", {}, {&kFrom}, "install the season for this user", SeasonUse::None, runInstall},
+    };
+    return table;
+}
+
+const Command *findCommand(const QString &name)
+{
+    for (const Command &command : commands()) {
+        if (name == QLatin1String(command.name))
+            return &command;
+    }
+    return nullptr;
+}
+
+const Option *findShortOption(QChar name)
+{
+    for (const Option *option : globalOptions()) {
+        if (option->shortName && name == QLatin1Char(option->shortName))
+            return option;
+    }
+    return nullptr;
+}
+
+const Option *findOption(const QString &name)
+{
+    for (const Option *option : globalOptions()) {
+        if (name == QLatin1String(option->name))
+            return option;
+    }
+    for (const Command &command : commands()) {
+        for (const Option *option : command.options) {
+            if (name == QLatin1String(option->name))
+                return option;
+        }
+    }
+    return nullptr;
+}
+
+int runCommand(Session &session, const Request &request)
+{
+    const Command &command = *request.command;
+    Viewer viewer;
+    // The settings touch no season, so none needs to be installed for them;
+    // but a folder the user names is checked as every command checks it.
+    const bool start = command.season == SeasonUse::Needed
+                       || (command.season == SeasonUse::WhenNamed && !request.installDir.isEmpty());
+    if (start) {
+        if (const int code = session.start(viewer))
+            return code;
+    }
+    return command.run(session, viewer, request);
+}
+
+} // namespace hoopdeck::cli

@@ -1,0 +1,172 @@
+#include "commands.h"
+
+#include "exit_codes.h"
+#include "install.h"
+#include "results_setting.h"
+#include "roster_view.h"
+#include "session.h"
+#include "settings_choice.h"
+#include "standings.h"
+#include "teams.h"
+#include "time_zones.h"
+
+namespace hoopdeck::cli {
+
+namespace {
+// A team's list is introduced by its name, for a person; --tsv keeps to rows.
+void printTeamName(Session &session, int team)
+{
+    if (session.tsv())
+        return;
+    session.printLine(teamDisplayName(team));
+    session.printLine(QString());
+}
+
+// A day that cannot be read is told, not quietly passed over.
+void reportUnreadableToday(Session &session)
+{
+    const QString fixed = qEnvironmentVariable("HOOPDECK_TODAY");
+    if (!fixed.isEmpty() && !todayIsFixed()) {
+        session.report(QStringLiteral("hoopdeck-cli: HOOPDECK_TODAY \"%1\" is not a date (MM/DD/YYYY); "
+                                      "today is the machine's date")
+                           .arg(fixed));
+    }
+}
+
+void printSettings(Session &session, const Settings &s, bool showResults)
+{
+    const QString results = showResults ? QStringLiteral("on") : QStringLiteral("off");
+    if (session.tsv()) {
+        session.printRow({QStringLiteral("Team"), QString::number(s.favoriteTeam), teamDisplayName(s.favoriteTeam)});
+        session.printRow({QStringLiteral("Index"), QString::number(s.zoneIndex), timeZoneCaption(s.zoneIndex)});
+        session.printRow({QStringLiteral("OffSet"), QString::number(s.zoneOffsetHours)});
+        session.printRow({QStringLiteral("Server"), s.server});
+        session.printRow({QStringLiteral("Results"), results});
+        return;
+    }
+    const QString team = teamDisplayName(s.favoriteTeam), zone = timeZoneCaption(s.zoneIndex);
+    session.printLine(QStringLiteral("Favorite team: %1 (%2)").arg(team, QString::number(s.favoriteTeam)));
+    session.printLine(QStringLiteral("Time zone:     %1 (%2)").arg(zone, QString::number(s.zoneIndex)));
+    session.printLine(QStringLiteral("Offset:        %1 hours from US Eastern time").arg(s.zoneOffsetHours));
+    session.printLine(QStringLiteral("Data server:   ") + s.server);
+    session.printLine(QStringLiteral("Show results:  ") + results);
+}
+} // namespace
+
+int runStandings(Session &session, Viewer &viewer, const Request &)
+{
+    viewer.loadStandings();
+    const QString title = standingsTitle(viewer.seasonLabel);
+    if (session.tsv()) {
+        session.printRow({title});
+        session.printTable(viewer.standingsList, standingsColumns());
+        return ExitOk;
+    }
+    session.printLine(title.trimmed());
+    session.printLine(QString());
+    QStringList divisions;
+    for (const char *name : kDivisionNames)
+        divisions.append(QString::fromLatin1(name));
+    session.printTable(viewer.standingsList, standingsColumns(), divisions);
+    return ExitOk;
+}
+
+int runSeason(Session &session, Viewer &viewer, const Request &)
+{
+    viewer.loadSeason();
+    session.printList(viewer.seasonList, seasonColumns(), viewer.showResults);
+    return ExitOk;
+}
+
+int runToday(Session &session, Viewer &viewer, const Request &request)
+{
+    const bool fromClock = !request.date.isValid();
+    if (fromClock)
+        reportUnreadableToday(session);
+    viewer.day.InitSelectedDate(fromClock ? today() : request.date);
+    viewer.loadSeason();
+    if (fromClock)
+        viewer.startInSeason(today());
+    if (!viewer.dayNote.isEmpty())
+        session.report(viewer.day.DateCaption + QStringLiteral(": ") + viewer.dayNote);
+    viewer.fillGamesByDate();
+    // The day's caption comes first in both forms, as the window shows it over the list.
+    session.printLine(viewer.day.DateCaption);
+    if (!session.tsv())
+        session.printLine(QString());
+    session.printList(viewer.gamesByDateList, gamesByDateColumns(), viewer.showResults);
+    return ExitOk;
+}
+
+int runTeam(Session &session, Viewer &viewer, const Request &request)
+{
+    viewer.loadSeason();
+    viewer.fillTeamSchedule(*request.team);
+    printTeamName(session, *request.team);
+    session.printList(viewer.teamScheduleList, teamScheduleColumns(), viewer.showResults);
+    return ExitOk;
+}
+
+int runRoster(Session &session, Viewer &viewer, const Request &request)
+{
+    viewer.loadRoster();
+    viewer.chooseRosterTeam(*request.team);
+    for (int column : request.sortColumns)
+        viewer.clickRosterColumn(column);
+    printTeamName(session, *request.team);
+    session.printTable(viewer.rosterList, rosterListColumns());
+    return ExitOk;
+}
+
+int runSettings(Session &session, Viewer &, const Request &request)
+{
+    QSettings &store = session.store();
+    Settings settings;
+    LoadSettings(store, settings);
+    bool showResults = LoadShowResults(store);
+    SettingsChoice choice;
+    choice.team = request.team;
+    choice.zoneIndex = request.zone;
+    choice.server = request.server;
+    bool saved = choice.isEmpty() || saveChoice(store, settings, choice);
+    if (saved && request.showResults) {
+        showResults = *request.showResults;
+        saved = SaveShowResults(store, showResults);
+    }
+    if (!saved) {
+        session.report(QStringLiteral("Cannot save the settings in %1.").arg(store.fileName()));
+        return ExitSettingsNotSaved;
+    }
+    printSettings(session, settings, showResults);
+    return ExitOk;
+}
+
+int runDownload(Session &session, Viewer &viewer, const Request &request)
+{
+    const DownloadKind kind = *request.downloadKind;
+    const QString path = kind == DownloadKind::Standings ? viewer.paths.standings : viewer.paths.roster;
+    const DownloadResult result = downloadNow(kind, request.server.value_or(viewer.settings.server), path);
+    if (result.outcome != DownloadResult::Succeeded) {
+        session.report(result.errorText);
+        return ExitDownloadFailed;
+    }
+    session.printLine(
+        QStringLiteral("Downloaded %1 (%2 bytes)").arg(downloadFileName(kind), QString::number(result.bytes)));
+    return ExitOk;
+}
+
+int runInstall(Session &session, Viewer &, const Request &request)
+{
+    const QString from = request.from.value_or(bundledSeasonDir());
+    const QString target = request.installDir.isEmpty() ? userDataDir() : request.installDir;
+    const InstallResult result = installSeason(from, target, session.store());
+    if (!result.ok) {
+        session.report(result.message);
+        return ExitNotInstalled;
+    }
+    session.printLine(
+        QStringLiteral("Installed the season in %1 (%2 files copied).").arg(target, QString::number(result.copied)));
+    return ExitOk;
+}
+
+} // namespace hoopdeck::cli

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "request.h"
+#include "viewer.h"
+
+namespace hoopdeck::cli {
+
+class Session;
+
+// The commands of the table, each returning its exit code. The viewer has
+// been started when the command's entry asks for a season.
+int runStandings(Session &session, Viewer &viewer, const Request &request);
+int runSeason(Session &session, Viewer &viewer, const Request &request);
+int runToday(Session &session, Viewer &viewer, const Request &request);
+int runTeam(Session &session, Viewer &viewer, const Request &request);
+int runRoster(Session &session, Viewer &viewer, const Request &request);
+int runSettings(Session &session, Viewer &viewer, const Request &request);
+int runDownload(Session &session, Viewer &viewer, const Request &request);
+int runInstall(Session &session, Viewer &viewer, const Request &request);
+
+} // namespace hoopdeck::cli

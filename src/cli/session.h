@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QFile>
+#include <QList>
+#include <QSettings>
+#include <QStringList>
+#include <QTextStream>
+
+#include <memory>
+
+#include "request.h"
+#include "text_table.h"
+#include "view_columns.h"
+#include "viewer.h"
+
+namespace hoopdeck::cli {
+
+// What every command shares: the two output streams, the output form, the
+// settings store and the start of the viewer. Every text bound for the
+// terminal goes through here, so none carries a control character.
+class Session {
+public:
+    explicit Session(const Request &request);
+
+    bool tsv() const { return tsv_; }
+    QSettings &store();  // opened when first needed
+
+    // The checks the program runs at start, then the settings; on failure
+    // the message is reported and its exit code returned, else ExitOk.
+    int start(Viewer &viewer);
+
+    void printLine(const QString &text);
+    void printRow(const QStringList &cells);  // a --tsv row
+    // In the form asked for: separatorTitles stand for the blank rows of an
+    // aligned table.
+    void printTable(const TextTable &table, const QList<ColumnSpec> &columns,
+                    const QStringList &separatorTitles = {});
+    // A list as its view shows it: with Show Results off, the result columns
+    // keep their place but print empty.
+    void printList(TextTable &list, const QList<ColumnSpec> &columns, bool showResults);
+    void printText(const QString &text);  // as it is: the help
+
+    // To standard error, line by line.
+    void report(const QString &text);
+
+    // Writes out what is still held; a standard output that did not take
+    // everything turns a success into ExitOutputFailed.
+    int finish(int exitCode);
+
+private:
+    bool tsv_;
+    QString installDir_;
+    QFile outFile_;
+    QFile errFile_;
+    QTextStream out_;
+    QTextStream err_;
+    std::unique_ptr<QSettings> store_;
+};
+
+} // namespace hoopdeck::cli

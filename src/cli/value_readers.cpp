@@ -1,0 +1,90 @@
+#include "value_readers.h"
+
+#include "games_by_date_view.h"
+#include "roster_view.h"
+#include "teams.h"
+#include "time_zones.h"
+
+namespace hoopdeck::cli {
+
+QString readTeam(const QString &text, Request &request)
+{
+    request.team = teamFromText(text);
+    return request.team ? QString() : QStringLiteral("unknown team \"%1\"").arg(text);
+}
+
+QString readZone(const QString &text, Request &request)
+{
+    bool ok = false;
+    const int zone = text.toInt(&ok);
+    if (!ok || zone < 0 || zone >= kTimeZoneCount)
+        return QStringLiteral("\"%1\" is not a time zone 0-%2").arg(text, QString::number(kTimeZoneCount - 1));
+    request.zone = zone;
+    return QString();
+}
+
+QString readDate(const QString &text, Request &request)
+{
+    request.date = parseUserDate(text);
+    return request.date.isValid() ? QString() : QStringLiteral("\"%1\" is not a date (M/D/YYYY)").arg(text);
+}
+
+QString readSortColumn(const QString &text, Request &request)
+{
+    const int column = rosterColumnFromCaption(text);
+    if (column < 0)
+        return QStringLiteral("\"%1\" is not a roster column (#, Player, Pos, Ht, Wt)").arg(text);
+    request.sortColumns.append(column);
+    return QString();
+}
+
+QString readResults(const QString &text, Request &request)
+{
+    if (text != QLatin1String("on") && text != QLatin1String("off"))
+        return QStringLiteral("--results takes on or off, not \"%1\"").arg(text);
+    request.showResults = text == QLatin1String("on");
+    return QString();
+}
+
+QString readDownloadKind(const QString &text, Request &request)
+{
+    if (text == QLatin1String("standings"))
+        request.downloadKind = DownloadKind::Standings;
+    else if (text == QLatin1String("rosters"))
+        request.downloadKind = DownloadKind::Rosters;
+    else
+        return QStringLiteral("download takes standings or rosters, not \"%1\"").arg(text);
+    return QString();
+}
+
+QString readServer(const QString &text, Request &request)
+{
+    request.server = text;
+    return QString();
+}
+
+QString readFrom(const QString &text, Request &request)
+{
+    request.from = text;
+    return QString();
+}
+
+QString readInstallDir(const QString &text, Request &request)
+{
+    request.installDir = text;
+    return QString();
+}
+
+QString readTsv(const QString &, Request &request)
+{
+    request.tsv = true;
+    return QString();
+}
+
+QString readHelp(const QString &, Request &request)
+{
+    request.help = true;
+    return QString();
+}
+
+} // namespace hoopdeck::cli

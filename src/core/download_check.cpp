@@ -14,17 +14,6 @@ bool startsWithDigit(const QString &text)
     return !t.isEmpty() && t.at(0).isDigit();
 }
 
-bool isTeamNumber(const QString &text)
-{
-    const QString t = text.trimmed();
-    if (t.isEmpty() || t.size() > 2)
-        return false;
-    for (QChar c : t) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return t.toInt() < kTeamCount;
-}
 } // namespace
 
 bool isUsableStandings(const QByteArray &body)
@@ -50,7 +39,7 @@ bool isUsableRoster(const QByteArray &body)
     LineReader reader(body);
     QString line;
     while (reader.readLine(line)) {
-        if (isTeamNumber(splitFields(line, QLatin1Char(','), 1).value(0)))
+        if (teamFromNumber(splitFields(line, QLatin1Char(','), 1).value(0).trimmed()))
             return true;
     }
     return false;

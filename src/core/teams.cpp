@@ -35,22 +35,35 @@ QStringList teamChoices()
     return names;
 }
 
-std::optional<int> teamFromText(const QString &text)
+namespace {
+bool isDecimalNumber(const QString &text)
 {
     bool isNumber = !text.isEmpty();
     for (QChar c : text)
         isNumber = isNumber && c.isDigit() && c.unicode() < 128;
-    if (isNumber) {
-        // Leading zeros count for nothing ("007" is 7); a longer number is no team.
-        qsizetype first = 0;
-        while (first < text.size() - 1 && text.at(first) == QLatin1Char('0'))
-            ++first;
-        const QStringView digits = QStringView(text).mid(first);
-        const int team = digits.size() <= 2 ? digits.toInt() : -1;
-        if (team >= 0 && team < kTeamCount)
-            return team;
+    return isNumber;
+}
+} // namespace
+
+std::optional<int> teamFromNumber(const QString &text)
+{
+    if (!isDecimalNumber(text))
         return std::nullopt;
-    }
+    // Leading zeros count for nothing ("007" is 7); a longer number is no team.
+    qsizetype first = 0;
+    while (first < text.size() - 1 && text.at(first) == QLatin1Char('0'))
+        ++first;
+    const QStringView digits = QStringView(text).mid(first);
+    const int team = digits.size() <= 2 ? digits.toInt() : -1;
+    if (team >= 0 && team < kTeamCount)
+        return team;
+    return std::nullopt;
+}
+
+std::optional<int> teamFromText(const QString &text)
+{
+    if (isDecimalNumber(text))
+        return teamFromNumber(text);
     for (int team = 0; team < kTeamCount; ++team) {
         if (QString::compare(text, teamName(team), Qt::CaseInsensitive) == 0)
             return team;

@@ -19,9 +19,12 @@ QString teamDisplayName(int teamIndex);
 // The 29 names of the team pickers, in TeamIndex order (no All-Star Game).
 QStringList teamChoices();
 
-// A team given by a user: the decimal digits of an index 0-28 (leading
-// zeros allowed), or one of the 29 names without regard to case. Anything
-// else, a sign included, has no team.
+// A team written as its number 0-28 in decimal digits only, leading zeros
+// allowed; nothing for any other text, a sign included.
+std::optional<int> teamFromNumber(const QString &text);
+
+// A team given by a user: its number as above, or one of the 29 names
+// without regard to case.
 std::optional<int> teamFromText(const QString &text);
 
 } // namespace hoopdeck

@@ -97,7 +97,7 @@ MainForm::MainForm(const DataPaths &paths, QWidget *parent) : QMainWindow(parent
     setTabOrders();
 
     viewer_.day.InitSelectedDate(today());
-    showDateCaption();
+    PaintDateCaption();
 
     standingsModel_->refill([this] { viewer_.loadStandings(); });
     standingsPage_->setTitle(standingsTitle(viewer_.seasonLabel));
@@ -154,7 +154,7 @@ void MainForm::createTabs()
     tabs_->addTab(createTeamPage(), QLatin1String(kTabCaptions[TeamTab]));
     tabs_->addTab(createRosterPage(), QLatin1String(kTabCaptions[RosterTab]));
     tabs_->addTab(createSeasonPage(), QLatin1String(kTabCaptions[SeasonTab]));
-    connect(tabs_, &QTabWidget::currentChanged, this, &MainForm::onTabChanged);
+    connect(tabs_, &QTabWidget::currentChanged, this, &MainForm::ShowTabControls);
     setCentralWidget(tabs_);
 }
 
@@ -296,7 +296,7 @@ void MainForm::createShortcuts()
     connect(dayBackShortcut_, &QShortcut::activated, this, [this] { stepDay(-1); });
     dayForwardShortcut_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this);
     connect(dayForwardShortcut_, &QShortcut::activated, this, [this] { stepDay(1); });
-    onTabChanged(tabs_->currentIndex());
+    ShowTabControls(tabs_->currentIndex());
 }
 
 void MainForm::showEvent(QShowEvent *event)
@@ -327,7 +327,7 @@ void MainForm::loadSeasonStage()
     QTimer::singleShot(kNextStageDelayMs, this, &MainForm::buildViewsStage);
     seasonModel_->refill([this] { viewer_.loadSeason(); });
     viewer_.startInSeason(today());
-    showDateCaption();
+    PaintDateCaption();
     applyResultColumns();
     scrollSeason();
 }
@@ -348,7 +348,7 @@ void MainForm::buildViewsStage()
     emit loadingFinished();
 }
 
-void MainForm::onTabChanged(int tab)
+void MainForm::ShowTabControls(int tab)
 {
     dayBackShortcut_->setEnabled(tab == TodayTab);
     dayForwardShortcut_->setEnabled(tab == TodayTab);
@@ -385,7 +385,7 @@ void MainForm::stepDay(int days)
 {
     WaitCursor wait;
     gamesByDateModel_->refill([this, days] { viewer_.stepDay(days); });
-    showDateCaption();
+    PaintDateCaption();
 }
 
 void MainForm::chooseDay(const QDate &date)
@@ -393,10 +393,10 @@ void MainForm::chooseDay(const QDate &date)
     popupFrame_->hide();
     WaitCursor wait;
     gamesByDateModel_->refill([this, date] { viewer_.chooseDay(dayNumber(date)); });
-    showDateCaption();
+    PaintDateCaption();
 }
 
-void MainForm::showDateCaption()
+void MainForm::PaintDateCaption()
 {
     dateCaption_->setText(viewer_.day.DateCaption);
     findChild<QLabel *>(QStringLiteral("dayNote"))->setText(viewer_.dayNote);

@@ -64,14 +64,14 @@ private:
     void loadSeasonStage();
     void buildViewsStage();
 
-    void onTabChanged(int tab);
+    void ShowTabControls(int tab);
     void chooseScheduleTeam(int team);
     void chooseRosterTeam(int team);
     void clickRosterColumn(int column);
     void showRosterSort();
     void stepDay(int days);
     void chooseDay(const QDate &date);
-    void showDateCaption();
+    void PaintDateCaption();
     void openPopupCalendar();
     void openCalendarDialog();
     void openOptions();

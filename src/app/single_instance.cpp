@@ -33,7 +33,7 @@ bool SingleInstance::handOverOrListen()
     QLockFile lock(lockFilePath());
     lock.setStaleLockTime(kStaleLockMs);
     lock.tryLock(kLockWaitMs);
-    if (askRunningCopyForward())
+    if (FindRunningInstance())
         return true;
     listen();
     return false;
@@ -45,7 +45,7 @@ QString SingleInstance::lockFilePath() const
     return path + QStringLiteral(".lock");
 }
 
-bool SingleInstance::askRunningCopyForward()
+bool SingleInstance::FindRunningInstance()
 {
     QLocalSocket socket;
     socket.connectToServer(name_);
@@ -62,7 +62,7 @@ bool SingleInstance::listen()
 {
     // Owner-only access; the socket is made aside and moved into place,
     // which also replaces one left behind by a copy that crashed (nobody
-    // answered on it, askRunningCopyForward came first).
+    // answered on it, FindRunningInstance came first).
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     return server_.listen(name_);
 }

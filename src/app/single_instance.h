@@ -20,7 +20,7 @@ public:
     bool handOverOrListen();
 
     // True when a running copy answered and was asked to come forward.
-    bool askRunningCopyForward();
+    bool FindRunningInstance();
 
     // Starts answering later starts. False when the name cannot be taken;
     // the program then simply runs without the guard.

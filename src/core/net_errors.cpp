@@ -8,7 +8,7 @@ struct NetErrorMessage {
     const char *text;
 };
 
-const NetErrorMessage kNetErrorMessages[] = {
+const NetErrorMessage NetErrorMessages[] = {
     {12001, "No more handles could be generated at this time."},
     {12002, "The request has timed out."},
     {12003, "An extended error was returned from the server."},
@@ -53,7 +53,7 @@ const NetErrorMessage kNetErrorMessages[] = {
 
 QString netErrorExplanation(int code)
 {
-    for (const NetErrorMessage &m : kNetErrorMessages) {
+    for (const NetErrorMessage &m : NetErrorMessages) {
         if (m.code == code)
             return QString::fromLatin1(m.text);
     }

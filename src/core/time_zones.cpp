@@ -3,7 +3,7 @@
 namespace hoopdeck {
 
 namespace {
-const TimeZoneEntry kZones[kTimeZoneCount] = {
+const TimeZoneEntry TimeZoneTable[kTimeZoneCount] = {
     {"GMT-12 Kwajalein", -7},       {"GMT-11 Samoa,Midway", -6},     {"GMT-10 Hawaii", -5, true},
     {"GMT-9 Alaska", -4},           {"GMT-8 Pacific US", -3},        {"GMT-7 Mountain US", -2},
     {"GMT-7 Arizona", -2, true},          {"GMT-6 Central US", -1},        {"GMT-6 Saskatchewan", -1},
@@ -36,7 +36,7 @@ const TimeZoneEntry &timeZone(int position)
 {
     if (position < 0 || position >= kTimeZoneCount)
         return kNoZone;
-    return kZones[position];
+    return TimeZoneTable[position];
 }
 
 QString timeZoneCaption(int position)

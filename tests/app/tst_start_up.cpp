@@ -56,7 +56,7 @@ void answerMessageBox(SeenMessage &seen)
         seen.text = box->text();
         seen.icon = box->icon();
         seen.buttons = box->standardButtons();
-        seen.laterStartFoundIt = SingleInstance(SingleInstance::defaultServerName()).askRunningCopyForward();
+        seen.laterStartFoundIt = SingleInstance(SingleInstance::defaultServerName()).FindRunningInstance();
         box->button(QMessageBox::Ok)->click();
         poll->deleteLater();
     });
@@ -130,7 +130,7 @@ void TestStartUp::startUpMessages()
     QVERIFY(!seen.mainFormShown);
     QCOMPARE(settingsFileBytes(), settingsBefore);
     // The guard ends with the program: a start after this one runs.
-    QVERIFY(!SingleInstance(SingleInstance::defaultServerName()).askRunningCopyForward());
+    QVERIFY(!SingleInstance(SingleInstance::defaultServerName()).FindRunningInstance());
 }
 
 void TestStartUp::aLaterStartAsksTheRunningCopyForward()
@@ -140,7 +140,7 @@ void TestStartUp::aLaterStartAsksTheRunningCopyForward()
     QVERIFY(first.listen());
     QSignalSpy forward(&first, &SingleInstance::comeForwardRequested);
     SingleInstance second(name);
-    QVERIFY(second.askRunningCopyForward());
+    QVERIFY(second.FindRunningInstance());
     QVERIFY(forward.wait(5000));
     QCOMPARE(forward.count(), 1);
 }
@@ -175,7 +175,7 @@ void TestStartUp::startsAtTheSameMomentTakeTurns()
 void TestStartUp::noRunningCopyNoAnswer()
 {
     const QString name = SingleInstance::defaultServerName();
-    QVERIFY(!SingleInstance(name).askRunningCopyForward());
+    QVERIFY(!SingleInstance(name).FindRunningInstance());
     // The name is per user.
     QVERIFY(name.contains(QLatin1String("Hoopdeck-")));
     QVERIFY(!name.endsWith(QLatin1Char('-')));

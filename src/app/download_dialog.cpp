@@ -15,7 +15,7 @@
 namespace hoopdeck::app {
 
 namespace {
-// A server tower joined to a handheld by a zigzag line.
+// A server tower joined to a small computer by a zigzag line.
 class ServerPicture : public QWidget {
 public:
     ServerPicture() { setFixedSize(250, 200); }
@@ -40,10 +40,10 @@ protected:
             p.drawEllipse(QPointF(74, slot.center().y()), 3, 3);
         }
 
-        // The handheld: a case with a screen and buttons.
-        const QRectF handheld(170, 70, 60, 100);
+        // The computer: a case with a screen and buttons.
+        const QRectF computer(170, 70, 60, 100);
         p.setBrush(QColor(60, 70, 90));
-        p.drawRoundedRect(handheld, 8, 8);
+        p.drawRoundedRect(computer, 8, 8);
         p.setBrush(QColor(170, 210, 240));
         p.drawRect(QRectF(178, 80, 44, 56));
         p.setBrush(QColor(200, 205, 215));

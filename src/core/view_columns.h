@@ -6,8 +6,8 @@
 
 namespace hoopdeck {
 
-// A column of a visible list: its caption, its width on the handheld's
-// 240-pixel screen (front-ends scale it), its alignment, and whether it
+// A column of a visible list: its caption, its width in pixels of a list
+// 240 pixels wide (front-ends scale it), its alignment, and whether it
 // tells how a game ended (what Show Results hides).
 struct ColumnSpec {
     const char *caption;

@@ -474,7 +474,7 @@ void MainForm::openDownload(DownloadKind kind)
     // An open download keeps the file it was started for.
     if (BringDialogForward(QLatin1String(kDownloadDialogTitle)))
         return;
-    const QString path = kind == DownloadKind::Standings ? viewer_.paths.standings : viewer_.paths.roster;
+    const QString path = downloadLocalPath(kind, viewer_.paths);
     // hoopdeck-cli may have set another server since this window started.
     viewer_.settings.server = ReadStoredServer(*openSettingsStore(), viewer_.settings.server);
     auto *dialog = new DownloadDialog(kind, viewer_.settings.server, path, this);

@@ -144,7 +144,7 @@ int runSettings(Session &session, Viewer &, const Request &request)
 int runDownload(Session &session, Viewer &viewer, const Request &request)
 {
     const DownloadKind kind = *request.downloadKind;
-    const QString path = kind == DownloadKind::Standings ? viewer.paths.standings : viewer.paths.roster;
+    const QString path = downloadLocalPath(kind, viewer.paths);
     const DownloadResult result = downloadNow(kind, request.server.value_or(viewer.settings.server), path);
     if (result.outcome != DownloadResult::Succeeded) {
         session.report(result.errorText);

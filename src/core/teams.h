@@ -8,7 +8,6 @@
 namespace hoopdeck {
 
 constexpr int kTeamCount = 29;      // TeamIndex 0 to 28
-constexpr int kAllStarGame = -1;    // the TeamIndex of the All-Star Game
 
 // The display name of a TeamIndex (-1 to 28), or a null text for any other.
 QString teamName(int teamIndex);

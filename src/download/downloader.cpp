@@ -8,7 +8,6 @@
 
 #include <cerrno>
 
-#include "download_check.h"
 #include "file_write.h"
 #include "http_response.h"
 #include "net_errors.h"
@@ -77,16 +76,6 @@ QByteArray requestText(const QUrl &url)
            "\r\n";
 }
 } // namespace
-
-QString downloadFileName(DownloadKind kind)
-{
-    return kind == DownloadKind::Standings ? QStringLiteral("Standings.dat") : QStringLiteral("Roster.dat");
-}
-
-QString downloadServerPath(DownloadKind kind)
-{
-    return QStringLiteral("/sports/basketball/2004/") + downloadFileName(kind);
-}
 
 Downloader::Downloader(QObject *parent)
     : QObject(parent), timeoutMs_(defaultTimeout()), deadlineMs_(defaultDeadline())
@@ -226,8 +215,7 @@ void Downloader::onFinished()
     closeConnection();
     body_ = response_->takeBody();
 
-    const bool usable = kind_ == DownloadKind::Standings ? isUsableStandings(body_) : isUsableRoster(body_);
-    if (!usable)
+    if (!isUsableDownload(kind_, body_))
         return fail(QLatin1String(kReadError), kInvalidServerResponse);
 
     const FileWriteResult written = writeFileWhole(localPath_, body_);

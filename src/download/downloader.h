@@ -9,18 +9,14 @@
 
 #include <memory>
 
+#include "download_kinds.h"
+
 class QTcpSocket;
 
 namespace hoopdeck {
 
 struct FileWriteResult;
 class HttpResponse;
-
-// Which file a download fetches.
-enum class DownloadKind { Rosters = 0, Standings = 1 };
-
-QString downloadFileName(DownloadKind kind);    // "Standings.dat" or "Roster.dat"
-QString downloadServerPath(DownloadKind kind);  // "/sports/basketball/2004/..."
 
 // The outcome of one transfer. A failure carries the step's caption, the
 // code and the text the user is shown.

@@ -18,8 +18,8 @@
 
 #include <memory>
 
-#include "../download/test_http_server.h"
-#include "../season_file.h"
+#include "test_http_server.h"
+#include "season_file.h"
 #include "app_test_support.h"
 #include "child_windows.h"
 #include "download_dialog.h"

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "data_files.h"
+
 namespace {
 struct Run {
     int exitCode = -1;
@@ -61,13 +63,6 @@ Run run(const Home &home, const QStringList &arguments, bool fixedToday = true)
     if (!fixedToday)
         setup.environment.insert("HOOPDECK_TODAY", QString());
     return run(home, arguments, setup);
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 // Minutes after midnight of a shown time such as 7:30p or 12:15a.
@@ -259,8 +254,8 @@ private slots:
     {
         Home home;
         const QString dir = home.path("season");
-        writeFile(dir + "/Season.dat", "10/28/2003 19:00,0,1\n");
-        writeFile(dir + "/Roster.dat", "0,1,A.\tPlayer,G,6-3,190\n0,2,B.\rC,F,6-8,230\r\n0,3,J. Ren\xe9,G,6-1,180\n");
+        writeFileAt(dir + "/Season.dat", "10/28/2003 19:00,0,1\n");
+        writeFileAt(dir + "/Roster.dat", "0,1,A.\tPlayer,G,6-3,190\n0,2,B.\rC,F,6-8,230\r\n0,3,J. Ren\xe9,G,6-1,180\n");
         const Run r = ::run(home, {"--install-dir", dir, "--tsv", "roster", "Atlanta"});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.lines(), (QStringList{"1\tA. Player\tG\t6-3\t190", "2\tB. C\tF\t6-8\t230",
@@ -272,7 +267,7 @@ private slots:
         QCOMPARE(standings.out, "    NBA Standings   \n");
 
         // The title is a line of the output like any row.
-        writeFile(dir + "/Standings.dat", "\"03\t04\",Team,W,L,GB\nA\tB,1,2,3\n");
+        writeFileAt(dir + "/Standings.dat", "\"03\t04\",Team,W,L,GB\nA\tB,1,2,3\n");
         QCOMPARE(::run(home, {"--install-dir", dir, "--tsv", "standings"}).out,
                  "   03 04 NBA Standings   \n\t\t\t\t\nA B\t1\t2\t3\t.333\n");
     }
@@ -290,7 +285,7 @@ private slots:
         QVERIFY(!r.err.isEmpty());
 
         Home other;
-        writeFile(other.path("Season.dat"), "10/28/2004 19:00,13,20\n");
+        writeFileAt(other.path("Season.dat"), "10/28/2004 19:00,13,20\n");
         r = run({"--install-dir", other.dir.path(), "season"});
         QCOMPARE(r.exitCode, 2);
         QCOMPARE(r.out, "");
@@ -426,7 +421,7 @@ private slots:
         QCOMPARE(r.err, "Hoopdeck version does not match schedule.\n\nPlease install the most current version.\n"
                         "There is no folder \"" + missing + "\".\n");
 
-        writeFile(home.path("a file"), "10/28/2003 19:00,0,1\n");
+        writeFileAt(home.path("a file"), "10/28/2003 19:00,0,1\n");
         r = ::run(home, {"--install-dir", home.path("a file"), "season"});
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.endsWith("\n\"" + home.path("a file") + "\" is not a folder.\n"), qPrintable(r.err));
@@ -464,7 +459,7 @@ private slots:
     {
         // Settings that cannot be saved: their folder's place is taken by a file.
         Home home;
-        writeFile(home.path("config/Morvane"), "not a folder");
+        writeFileAt(home.path("config/Morvane"), "not a folder");
         Run r = ::run(home, {"settings", "--zone", "4"});
         QCOMPARE(r.exitCode, 5);
         QCOMPARE(r.out, "");
@@ -504,9 +499,9 @@ private slots:
     {
         Home home;
         const QString dir = home.path("season");
-        writeFile(dir + "/Season.dat", "10/28/2003 19:00,0,1\n");
-        writeFile(dir + "/Standings.dat", "\"03\x1b]0;title\x07\",Team,W,L,GB\nA\x1b[2J,1,2,3\n");
-        writeFile(dir + "/Roster.dat", "0,1,A.\x1b[2JPlayer,G,6-3,190\n0,2,B.\x9b" "31m\x7f" "C\x01,F\x1f,6-8,230\n");
+        writeFileAt(dir + "/Season.dat", "10/28/2003 19:00,0,1\n");
+        writeFileAt(dir + "/Standings.dat", "\"03\x1b]0;title\x07\",Team,W,L,GB\nA\x1b[2J,1,2,3\n");
+        writeFileAt(dir + "/Roster.dat", "0,1,A.\x1b[2JPlayer,G,6-3,190\n0,2,B.\x9b" "31m\x7f" "C\x01,F\x1f,6-8,230\n");
         const QString bad = QStringLiteral("\uFFFD");
         const QStringList tsvRoster{"1\tA." + bad + "[2JPlayer\tG\t6-3\t190", "2\tB." + bad + "31m" + bad + "C" + bad + "\tF" + bad + "\t6-8\t230"};
         Run r = ::run(home, {"--install-dir", dir, "--tsv", "roster", "0"});

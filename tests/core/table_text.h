@@ -1,22 +1,14 @@
 #pragma once
 
-// Small helpers shared by the core tests: data files written into a
-// temporary folder, and tables read back as the lines a user would see.
+// Small helpers shared by the core tests: tables read back as the lines a
+// user would see (data files are written with data_files.h).
 
 #include <QDir>
 #include <QFile>
 #include <QStringList>
 
+#include "data_files.h"
 #include "text_table.h"
-
-inline QString writeDataFile(const QString &dir, const QString &name, const QByteArray &bytes)
-{
-    const QString path = QDir(dir).filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
 
 // One line per row, the cells joined by "|".
 inline QStringList tableLines(const hoopdeck::TextTable &table)

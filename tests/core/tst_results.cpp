@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "../season_file.h"
+#include "season_file.h"
 #include "games_by_date_view.h"
 #include "results_setting.h"
 #include "season.h"

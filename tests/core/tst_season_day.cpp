@@ -3,7 +3,7 @@
 
 #include <QtTest>
 
-#include "../season_file.h"
+#include "season_file.h"
 #include "game_time.h"
 #include "season.h"
 #include "season_day.h"

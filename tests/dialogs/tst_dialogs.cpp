@@ -19,9 +19,9 @@
 #include "options_dialog.h"
 #include "settings_store.h"
 #include "teams.h"
-#include "../download/test_http_server.h"
-#include "../season_file.h"
-#include "../file_size_limit.h"
+#include "test_http_server.h"
+#include "season_file.h"
+#include "file_size_limit.h"
 
 using namespace hoopdeck;
 using namespace hoopdeck::app;

@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 #include "downloader.h"
-#include "../season_file.h"
+#include "season_file.h"
 #include "test_http_server.h"
 
 using namespace hoopdeck;

@@ -14,9 +14,10 @@
 #include <cerrno>
 #include <optional>
 
-#include "../download/test_http_server.h"
-#include "../file_size_limit.h"
-#include "../season_file.h"
+#include "data_files.h"
+#include "file_size_limit.h"
+#include "season_file.h"
+#include "test_http_server.h"
 #include "file_write.h"
 #include "settings_choice.h"
 #include "settings_format.h"
@@ -30,13 +31,6 @@ QByteArray contentOf(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writePlainFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
 }
 
 // A small filesystem of its own, mounted over a temporary folder when the
@@ -119,7 +113,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Roster.dat"));
         const QByteArray old = seasonFile("Roster.dat");
-        writePlainFile(path, old);
+        writeFileAt(path, old);
         const QByteArray fresh = old + old;  // larger than the limit below
         FileWriteResult result;
         {
@@ -175,7 +169,7 @@ private slots:
         QTemporaryDir home;
         const QString config = home.filePath(QStringLiteral("config"));
         for (const char *name : {"Standings.dat", "Roster.dat", "Season.dat"})
-            writePlainFile(disk.path(QString::fromLatin1(name)), seasonFile(name));
+            writeFileAt(disk.path(QString::fromLatin1(name)), seasonFile(name));
         disk.fill();
         TestHttpServer server;
         server.reply = TestHttpServer::ok(seasonFile("Standings.dat"));

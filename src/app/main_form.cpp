@@ -512,7 +512,7 @@ void MainForm::nameForAccessibility()
         {"teamScheduleList", tr("Team schedule")}, {"rosterList", tr("Roster")},
         {"seasonList", tr("Season schedule")}};
     for (const auto &[name, accessibleName] : lists) {
-        if (auto *list = findChild<QTableView *>(QLatin1String(name)))
+        if (auto *list = listNamed(name))
             list->setAccessibleName(accessibleName);
     }
     teamPicker_->setAccessibleName(tr("Choose Team: the team whose schedule is shown"));
@@ -528,9 +528,9 @@ void MainForm::setTabOrders()
 {
     setTabOrder(dayBack_, dayForward_);
     setTabOrder(dayForward_, calendarButton_);
-    if (auto *games = findChild<QTableView *>(QStringLiteral("gamesByDateList")))
+    if (auto *games = listNamed("gamesByDateList"))
         setTabOrder(calendarButton_, games);
-    if (auto *schedule = findChild<QTableView *>(QStringLiteral("teamScheduleList")))
+    if (auto *schedule = listNamed("teamScheduleList"))
         setTabOrder(teamPicker_, schedule);
     setTabOrder(rosterPicker_, rosterList_);
 }
@@ -551,15 +551,15 @@ void MainForm::showTimesInChosenZone()
     WaitCursor wait;
     // Lists still waiting for their loading stage are filled in the new zone anyway.
     if (seasonModel_->rowCount() > 0)
-        refillKeepingPlace(findChild<QTableView *>(QStringLiteral("seasonList")), seasonModel_,
+        refillKeepingPlace(listNamed("seasonList"), seasonModel_,
                            [this] { viewer_.loadSeason(); });
     if (loading_)
         return;
     const int team = teamPicker_->currentIndex();
     if (team >= 0)
-        refillKeepingPlace(findChild<QTableView *>(QStringLiteral("teamScheduleList")), teamScheduleModel_,
+        refillKeepingPlace(listNamed("teamScheduleList"), teamScheduleModel_,
                            [this, team] { viewer_.fillTeamSchedule(team); });
-    refillKeepingPlace(findChild<QTableView *>(QStringLiteral("gamesByDateList")), gamesByDateModel_,
+    refillKeepingPlace(listNamed("gamesByDateList"), gamesByDateModel_,
                        [this] { viewer_.fillGamesByDate(); });
 }
 

@@ -14,9 +14,4 @@ enum class ServerAddressState {
 // Checks a data server address as "host" or "host:port", as the user types it.
 ServerAddressState checkServerAddress(const QString &text);
 
-inline bool isServerAddress(const QString &text)
-{
-    return checkServerAddress(text) == ServerAddressState::Acceptable;
-}
-
 } // namespace hoopdeck

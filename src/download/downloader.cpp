@@ -147,11 +147,18 @@ void Downloader::cancel()
 void Downloader::onReadyRead()
 {
     idle_.start(timeoutMs_);
+    drainSocket();
+}
+
+// Feeds what the socket holds to the response; false once the transfer has ended.
+bool Downloader::drainSocket()
+{
     while (socket_ && socket_->bytesAvailable() > 0) {
         response_->feed(socket_->read(kReadChunkBytes));
         if (!readResponse())
-            return;
+            return false;
     }
+    return true;
 }
 
 // Acts on what the response holds so far; false once the transfer has ended.
@@ -194,11 +201,8 @@ void Downloader::onSocketError(QAbstractSocket::SocketError error)
         return;
     if (error == QAbstractSocket::RemoteHostClosedError) {
         // What came before the close still counts; the response decides whether it was whole.
-        while (socket_ && socket_->bytesAvailable() > 0) {
-            response_->feed(socket_->read(kReadChunkBytes));
-            if (!readResponse())
-                return;
-        }
+        if (!drainSocket())
+            return;
         response_->endOfInput();
         readResponse();
         return;

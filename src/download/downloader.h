@@ -67,6 +67,7 @@ signals:
 private:
     void failLater(const QString &caption, int code, const QString &detail = QString());
     void onReadyRead();
+    bool drainSocket();
     bool readResponse();
     void onSocketError(QAbstractSocket::SocketError error);
     void onFinished();

@@ -23,7 +23,7 @@ QList<QStringList> rowsOf(const TextTable &table)
 {
     QList<QStringList> rows;
     for (int row = 0; row < table.count(); ++row)
-        rows.append(table.row(row));
+        rows.append(table.rowCells(row));
     return rows;
 }
 
@@ -63,9 +63,9 @@ void expectSorted(const QList<QStringList> &original, int column, const TextTabl
                 QStringLiteral("column %1: %2 rows became %3").arg(column).arg(original.size()).arg(sorted.count()));
     int row = 0;
     while (row < sorted.count()) {
-        const QString key = sorted.cell(row, column);
+        const QString key = sorted.cell(row, column).toString();
         if (row > 0)
-            FUZZ_EXPECT(compareKeys(sorted.cell(row - 1, column), key) < 0,
+            FUZZ_EXPECT(compareKeys(sorted.cell(row - 1, column).toString(), key) < 0,
                         QStringLiteral("column %1 rows %2, %3 out of order").arg(column).arg(row - 1).arg(row));
         QList<QStringList> sameKey;
         for (const QStringList &cells : original) {
@@ -74,7 +74,7 @@ void expectSorted(const QList<QStringList> &original, int column, const TextTabl
         }
         FUZZ_EXPECT(!sameKey.isEmpty(), QStringLiteral("column %1 row %2 was never in the list: %3").arg(column).arg(row).arg(describeRow(sorted, row)));
         for (const QStringList &cells : sameKey) {
-            FUZZ_EXPECT(row < sorted.count() && sorted.row(row) == cells,
+            FUZZ_EXPECT(row < sorted.count() && sorted.rowCells(row) == cells,
                         QStringLiteral("column %1 row %2: %3").arg(column).arg(row).arg(describeRow(sorted, row)));
             ++row;
         }
@@ -89,8 +89,8 @@ int rosterTarget(const uint8_t *data, size_t size)
     loadRosterFromBytes(bytes, rosterTable);
     expectRows(rosterTable, RosterCellCount, "RosterTable");
     for (int row = 0; row < rosterTable.count(); ++row) {
-        FUZZ_EXPECT(!rosterTable.row(row).at(RosterTeam).isEmpty(), describeRow(rosterTable, row));
-        for (const QString &cell : rosterTable.row(row))
+        FUZZ_EXPECT(!rosterTable.rowCells(row).at(RosterTeam).isEmpty(), describeRow(rosterTable, row));
+        for (const QString &cell : rosterTable.rowCells(row))
             FUZZ_EXPECT(!cell.contains(QLatin1Char(',')), describeRow(rosterTable, row));
     }
 

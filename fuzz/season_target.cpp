@@ -42,9 +42,9 @@ QString writeSeasonFile(const QByteArray &bytes)
 // a game that has a result; no cell holds a line feed.
 void expectCells(const TextTable &table, int row, int cells, const char *tableName)
 {
-    FUZZ_EXPECT(table.row(row).size() == cells,
+    FUZZ_EXPECT(table.rowCells(row).size() == cells,
                 QStringLiteral("%1 row %2: %3").arg(QLatin1String(tableName)).arg(row).arg(describeRow(table, row)));
-    for (const QString &cell : table.row(row))
+    for (const QString &cell : table.rowCells(row))
         FUZZ_EXPECT(!cell.contains(QLatin1Char('\n')), QStringLiteral("%1 row %2 holds a line feed").arg(QLatin1String(tableName)).arg(row));
 }
 
@@ -52,9 +52,9 @@ void expectSeasonList(const TextTable &scheduleTable, const TextTable &seasonLis
 {
     int listed = 0;
     for (int row = 0; row < scheduleTable.count(); ++row) {
-        const QString date = scheduleTable.row(row).at(ScheduleDate);  // whole, as the loader sees it
+        const QString date = scheduleTable.rowCells(row).at(ScheduleDate);  // whole, as the loader sees it
         const std::optional<GameResult> result = scheduleResult(scheduleTable, row);
-        const qsizetype written = scheduleTable.row(row).size();
+        const qsizetype written = scheduleTable.rowCells(row).size();
         FUZZ_EXPECT(!result || written == ScheduleCellCount + 2 || written == ScheduleCellCount + 3,
                     describeRow(scheduleTable, row));
         expectCells(scheduleTable, row, result ? int(written) : ScheduleCellCount, "ScheduleTable");
@@ -62,12 +62,12 @@ void expectSeasonList(const TextTable &scheduleTable, const TextTable &seasonLis
             FUZZ_EXPECT(result->visitorPoints >= 0 && result->homePoints >= 0 && result->visitorPoints != result->homePoints,
                         describeRow(scheduleTable, row));
         FUZZ_EXPECT(!date.isEmpty(), describeRow(scheduleTable, row));
-        for (const QString &cell : scheduleTable.row(row))
+        for (const QString &cell : scheduleTable.rowCells(row))
             FUZZ_EXPECT(!cell.contains(QLatin1Char(',')), describeRow(scheduleTable, row));
         if (date.size() < 2)
             continue;
         FUZZ_EXPECT(listed < seasonList.count(), QStringLiteral("no Season list row for row %1").arg(row));
-        const QStringList &cells = seasonList.row(listed);
+        const QStringList &cells = seasonList.rowCells(listed);
         expectCells(seasonList, listed, result ? 4 : 3, "Season list");
         FUZZ_EXPECT(!result || cells.at(3) == scoreText(*result), describeRow(seasonList, listed));
         const QDate day = parseGameTime(date).date();
@@ -97,7 +97,7 @@ void expectTeamSchedule(const TextTable &scheduleTable, int team, ZoneShift zone
     }
     FUZZ_EXPECT(list.count() == games, QStringLiteral("team %1: %2 rows, %3 games").arg(team).arg(list.count()).arg(games));
     for (int row = 0; row < list.count(); ++row) {
-        const QStringList &cells = list.row(row);
+        const QStringList &cells = list.rowCells(row);
         FUZZ_EXPECT(datePattern().match(cells.at(0)).hasMatch() && timePattern().match(cells.at(2)).hasMatch()
                         && (cells.at(1).startsWith(QStringLiteral(" @ ")) || cells.at(1).startsWith(QStringLiteral(" vs "))),
                     describeRow(list, row));
@@ -130,7 +130,7 @@ void expectGamesByDate(const TextTable &scheduleTable, int dayNumber, ZoneShift 
     }
     FUZZ_EXPECT(list.count() == games, QStringLiteral("day %1: %2 rows, %3 games").arg(dayNumber).arg(list.count()).arg(games));
     for (int row = 0; row < list.count(); ++row)
-        FUZZ_EXPECT(list.cell(row, 0).contains(QStringLiteral(" @ ")) && timePattern().match(list.cell(row, 1)).hasMatch(),
+        FUZZ_EXPECT(list.cell(row, 0).toString().contains(QStringLiteral(" @ ")) && timePattern().match(list.cell(row, 1).toString()).hasMatch(),
                     describeRow(list, row));
 }
 } // namespace
@@ -154,7 +154,7 @@ int seasonTarget(const uint8_t *data, size_t size)
 
     // A season the start-up check accepts begins with a game of a year ending in 03.
     if (CheckScheduleVersion(path)) {
-        const QString first = scheduleTable.cell(0, ScheduleDate);
+        const QString first = scheduleTable.cell(0, ScheduleDate).toString();
         FUZZ_EXPECT(scheduleTable.count() > 0 && gameDayNumber(first) != 0 && parseGameTime(first).year % 100 == 3,
                     describeRow(scheduleTable, 0));
     }

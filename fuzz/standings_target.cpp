@@ -33,11 +33,11 @@ int standingsTarget(const uint8_t *data, size_t size)
     for (int row = 0; row < list.count(); ++row) {
         const bool separator = std::find(std::begin(kDivisionRows), std::end(kDivisionRows), row)
                                != std::end(kDivisionRows);
-        FUZZ_EXPECT(separator == isBlankRow(list.row(row)),
+        FUZZ_EXPECT(separator == isBlankRow(list.rowCells(row)),
                     QStringLiteral("row %1: %2").arg(row).arg(describeRow(list, row)));
         if (separator)
             continue;
-        const QStringList &cells = list.row(row);
+        const QStringList &cells = list.rowCells(row);
         FUZZ_EXPECT(!cells.at(0).contains(QLatin1Char('"')), describeRow(list, row));
         for (int c = 1; c <= 3; ++c)
             FUZZ_EXPECT(!cells.at(c).contains(QLatin1Char(',')), describeRow(list, row));

@@ -36,7 +36,7 @@ QVariant TextTableModel::data(const QModelIndex &index, int role) const
         return groupRows_.value(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return table_.row(index.row()).value(index.column());
+        return table_.cell(index.row(), index.column()).toString();
     case Qt::TextAlignmentRole:
         return alignment(index.column());
     case Qt::FontRole:

@@ -1,20 +1,12 @@
 #include "table_printer.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 
 #include "control_characters.h"
 
 namespace hoopdeck::cli {
-
-QString terminalText(const QString &text)
-{
-    QString line = text;
-    for (QChar &c : line) {
-        if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-            c = QLatin1Char(' ');
-    }
-    return replaceControlCharacters(line);
-}
 
 namespace {
 QStringList rowCells(const TextTable &table, int row, int columns)
@@ -25,6 +17,20 @@ QStringList rowCells(const TextTable &table, int row, int columns)
     return cells;
 }
 
+// Rows are written through one line buffer, so that a long table costs no
+// allocation a row.
+void printTabbed(QTextStream &out, QString &line, const QAnyStringView *cells, int count)
+{
+    line.resize(0);
+    for (int c = 0; c < count; ++c) {
+        if (c > 0)
+            line.append(QLatin1Char('\t'));
+        appendTerminalText(line, cells[c]);
+    }
+    line.append(QLatin1Char('\n'));
+    out << line;
+}
+
 bool isBlankRow(const QStringList &cells)
 {
     return std::all_of(cells.cbegin(), cells.cend(), [](const QString &c) { return c.isEmpty(); });
@@ -33,16 +39,20 @@ bool isBlankRow(const QStringList &cells)
 
 void printTsvRow(QTextStream &out, const QStringList &cells)
 {
-    QStringList clean;
-    for (const QString &cell : cells)
-        clean.append(terminalText(cell));
-    out << clean.join(QLatin1Char('\t')) << '\n';
+    QString line;
+    const QVarLengthArray<QAnyStringView, 16> views(cells.cbegin(), cells.cend());
+    printTabbed(out, line, views.constData(), int(views.size()));
 }
 
 void printTsv(QTextStream &out, const TextTable &table, const QList<ColumnSpec> &columns)
 {
-    for (int row = 0; row < table.count(); ++row)
-        out << rowCells(table, row, int(columns.size())).join(QLatin1Char('\t')) << '\n';
+    QString line;
+    QVarLengthArray<QAnyStringView, 16> cells(columns.size());
+    for (int row = 0; row < table.count(); ++row) {
+        for (int c = 0; c < cells.size(); ++c)
+            cells[c] = table.cell(row, c);
+        printTabbed(out, line, cells.constData(), int(cells.size()));
+    }
 }
 
 void printAligned(QTextStream &out, const TextTable &table, const QList<ColumnSpec> &columns,

@@ -3,15 +3,11 @@
 #include <QList>
 #include <QTextStream>
 
+#include "control_characters.h"
 #include "text_table.h"
 #include "view_columns.h"
 
 namespace hoopdeck::cli {
-
-// A text as one terminal line shows it: a tab or line end becomes a blank,
-// every other control character U+FFFD, so that a data file cannot move the
-// cursor, retitle the window or clear the screen.
-QString terminalText(const QString &text);
 
 // One row a line, the cells joined by tabs.
 void printTsvRow(QTextStream &out, const QStringList &cells);

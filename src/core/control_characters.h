@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QString>
 
 namespace hoopdeck {
 
-// A data file's text shown in a terminal must not drive it: every C0 control
-// (tab and line ends included), DEL and every C1 control (such as U+009B, a
-// lone byte 0x9B widened) becomes U+FFFD, the replacement character.
-QString replaceControlCharacters(QString text);
+// A data file's text shown in a terminal must not drive it: a tab or line
+// end becomes a blank (a cell or a message stays on its line and column),
+// every other C0 control, DEL and every C1 control (such as U+009B, a lone
+// byte 0x9B widened) becomes U+FFFD, the replacement character.
+void appendTerminalText(QString &out, QAnyStringView text);
+QString terminalText(QAnyStringView text);
 
 } // namespace hoopdeck

@@ -8,9 +8,9 @@
 namespace hoopdeck {
 
 namespace {
-bool startsWithDigit(const QString &text)
+bool startsWithDigit(QAnyStringView text)
 {
-    const QString t = text.trimmed();
+    const QString t = text.toString().trimmed();
     return !t.isEmpty() && t.at(0).isDigit();
 }
 
@@ -20,15 +20,14 @@ bool isUsableStandings(const QByteArray &body)
 {
     // Read by the standings loader itself, so that what passes here is what
     // the Standings tab will show.
-    TextTable list;
+    TextTable list(StandingsCellCount);
     QString label;
     if (!loadStandingsFromBytes(body, list, label))
         return false;
     for (int row = 0; row < list.count(); ++row) {
         if (isDivisionRow(row))
             continue;
-        const QStringList &cells = list.row(row);
-        if (!startsWithDigit(cells.value(StandingsWins)) || !startsWithDigit(cells.value(StandingsLosses)))
+        if (!startsWithDigit(list.cell(row, StandingsWins)) || !startsWithDigit(list.cell(row, StandingsLosses)))
             return false;
     }
     return true;

@@ -1,17 +1,18 @@
 #include "game_result.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace hoopdeck {
 
 namespace {
-bool isWholeNumber(const QString &text)
+bool isWholeNumber(QStringView text)
 {
     return !text.isEmpty()
            && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
-std::optional<int> points(const QString &text)
+std::optional<int> points(QStringView text)
 {
     bool ok = false;
     const int value = text.toInt(&ok);
@@ -21,11 +22,11 @@ std::optional<int> points(const QString &text)
 }
 
 // "OT" is one period of overtime, "2OT" two, and so on; 0 for anything else.
-int overtimePeriods(const QString &text)
+int overtimePeriods(QStringView text)
 {
     if (!text.endsWith(QLatin1String("OT")))
         return 0;
-    const QString count = text.chopped(2);
+    const QStringView count = text.chopped(2);
     if (count.isEmpty())
         return 1;
     bool ok = false;
@@ -33,44 +34,83 @@ int overtimePeriods(const QString &text)
     return isWholeNumber(count) && ok && periods > 0 ? periods : 0;
 }
 
-QString overtimeSuffix(int overtimes)
+void add(ScoreChars &out, char c)
+{
+    out.text[out.length++] = c;
+}
+
+void add(ScoreChars &out, int value)
+{
+    const std::to_chars_result end = std::to_chars(out.text + out.length, out.text + sizeof out.text, value);
+    out.length = quint8(end.ptr - out.text);
+}
+
+void addOvertime(ScoreChars &out, int overtimes)
 {
     if (overtimes <= 0)
-        return QString();
-    if (overtimes == 1)
-        return QStringLiteral(" OT");
-    return QStringLiteral(" %1OT").arg(overtimes);
+        return;
+    add(out, ' ');
+    if (overtimes > 1)
+        add(out, overtimes);
+    add(out, 'O');
+    add(out, 'T');
 }
 } // namespace
 
-std::optional<GameResult> parseGameResult(const QStringList &fields)
+std::optional<GameResult> parseGameResult(const QStringView *fields, int count)
 {
-    if (fields.size() != 2 && fields.size() != 3)
+    if (count != 2 && count != 3)
         return std::nullopt;
-    const std::optional<int> visitor = points(fields.at(0));
-    const std::optional<int> home = points(fields.at(1));
+    const std::optional<int> visitor = points(fields[0]);
+    const std::optional<int> home = points(fields[1]);
     if (!visitor || !home || *visitor == *home)
         return std::nullopt;
     GameResult result{*visitor, *home, 0};
-    if (fields.size() == 3) {
-        result.overtimes = overtimePeriods(fields.at(2));
+    if (count == 3) {
+        result.overtimes = overtimePeriods(fields[2]);
         if (result.overtimes == 0)
             return std::nullopt;
     }
     return result;
 }
 
+std::optional<GameResult> parseGameResult(const QStringList &fields)
+{
+    QStringView views[3];
+    const int count = int(std::min<qsizetype>(fields.size(), 4));
+    if (count > 3)
+        return std::nullopt;
+    std::copy(fields.cbegin(), fields.cbegin() + count, views);
+    return parseGameResult(views, count);
+}
+
+ScoreChars scoreChars(const GameResult &result)
+{
+    ScoreChars out;
+    add(out, result.visitorPoints);
+    add(out, '-');
+    add(out, result.homePoints);
+    addOvertime(out, result.overtimes);
+    return out;
+}
+
 QString scoreText(const GameResult &result)
 {
-    return QStringLiteral("%1-%2").arg(result.visitorPoints).arg(result.homePoints) + overtimeSuffix(result.overtimes);
+    return QString(scoreChars(result).view());
 }
 
 QString resultText(const GameResult &result, bool forHome)
 {
     const int own = forHome ? result.homePoints : result.visitorPoints;
     const int other = forHome ? result.visitorPoints : result.homePoints;
-    return QStringLiteral("%1 %2-%3").arg(QLatin1Char(own > other ? 'W' : 'L')).arg(own).arg(other)
-           + overtimeSuffix(result.overtimes);
+    ScoreChars out;
+    add(out, own > other ? 'W' : 'L');
+    add(out, ' ');
+    add(out, own);
+    add(out, '-');
+    add(out, other);
+    addOvertime(out, result.overtimes);
+    return QString(out.view());
 }
 
 } // namespace hoopdeck

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QLatin1StringView>
 #include <QString>
+#include <QStringView>
 #include <QStringList>
 
 #include <optional>
 
-#include "text_table.h"
 
 namespace hoopdeck {
 
@@ -24,8 +25,18 @@ struct GameResult {
 // numbers, optionally followed by an overtime mark, is no result; so is a
 // tie, which has no winner to show.
 std::optional<GameResult> parseGameResult(const QStringList &fieldsAfterSchedule);
+std::optional<GameResult> parseGameResult(const QStringView *fieldsAfterSchedule, int count);
+
+// A score's text held in place, for a loader that writes it straight into
+// its table.
+struct ScoreChars {
+    char text[40] = {};
+    quint8 length = 0;
+    QLatin1StringView view() const { return QLatin1StringView(text, length); }
+};
 
 // "85-83", "85-83 OT", "121-123 3OT": the visitor's points first.
+ScoreChars scoreChars(const GameResult &result);
 QString scoreText(const GameResult &result);
 
 // From one side: "W 89-74", "L 83-85 OT", that side's points first.

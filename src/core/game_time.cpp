@@ -1,5 +1,7 @@
 #include "game_time.h"
 
+#include "utf16_text.h"
+
 namespace hoopdeck {
 
 namespace {
@@ -41,10 +43,10 @@ bool readLiteral(QStringView text, qsizetype &i, QChar c)
     return false;
 }
 
-void appendTwoDigits(QString &out, int value)
+void writeTwoDigits(char *out, int value)
 {
-    out.append(QLatin1Char(char('0' + value / 10)));
-    out.append(QLatin1Char(char('0' + value % 10)));
+    out[0] = char('0' + value / 10);
+    out[1] = char('0' + value % 10);
 }
 
 constexpr qint64 kDayNumberBase = 2415019;  // Julian day of 30 December 1899
@@ -74,16 +76,16 @@ GameTime parseGameTime(QStringView text)
     return t;
 }
 
-GameTimeTexts convertGameTime(QStringView text, ZoneShift zone)
+GameClockTexts gameClockTexts(QStringView text, ZoneShift zone)
 {
-    GameTimeTexts out;
+    GameClockTexts out;
     const GameTime t = parseGameTime(text);
     if (!t.date().isValid())
         return out;
-    out.date.reserve(5);
-    appendTwoDigits(out.date, t.month);
-    out.date.append(QLatin1Char('/'));
-    appendTwoDigits(out.date, t.day);
+    writeTwoDigits(out.date, t.month);
+    out.date[2] = '/';
+    writeTwoDigits(out.date + 3, t.day);
+    out.dateLength = 5;
 
     if (t.hour > 23 || t.minute > 59)
         return out;
@@ -94,12 +96,22 @@ GameTimeTexts convertGameTime(QStringView text, ZoneShift zone)
     h = ((h % 24) + 24) % 24;
 
     const int h12 = h % 12 == 0 ? 12 : int(h % 12);
-    out.time.reserve(7);
-    out.time.append(QString::number(h12));
-    out.time.append(QLatin1Char(':'));
-    appendTwoDigits(out.time, t.minute);
-    out.time.append(QLatin1Char(h < 12 ? 'a' : 'p'));
+    quint8 n = 0;
+    if (h12 >= 10)
+        out.time[n++] = '1';
+    out.time[n++] = char('0' + h12 % 10);
+    out.time[n++] = ':';
+    writeTwoDigits(out.time + n, t.minute);
+    n += 2;
+    out.time[n++] = h < 12 ? 'a' : 'p';
+    out.timeLength = n;
     return out;
+}
+
+GameTimeTexts convertGameTime(QAnyStringView text, ZoneShift zone)
+{
+    const GameClockTexts clock = gameClockTexts(Utf16Text(text), zone);
+    return {QString(clock.dateText()), QString(clock.timeText())};
 }
 
 int dayNumber(const QDate &date)
@@ -112,9 +124,9 @@ QDate dateOfDayNumber(int dayNumber)
     return QDate::fromJulianDay(qint64(dayNumber) + kDayNumberBase);
 }
 
-int gameDayNumber(QStringView text)
+int gameDayNumber(QAnyStringView text)
 {
-    const QDate date = parseGameTime(text).date();
+    const QDate date = parseGameTime(Utf16Text(text)).date();
     return date.isValid() ? dayNumber(date) : 0;
 }
 

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 #include <QStringView>
+#include <QAnyStringView>
+#include <QLatin1StringView>
 
 #include "time_zones.h"
 
@@ -29,9 +31,21 @@ struct GameTimeTexts {
     QString time;  // "h:mm" on the 12-hour clock with "a" or "p", on the user's clock
 };
 
+// The same texts held in place, for a loader that writes them straight into
+// its table.
+struct GameClockTexts {
+    char date[5] = {};
+    char time[6] = {};
+    quint8 dateLength = 0;
+    quint8 timeLength = 0;
+    QLatin1StringView dateText() const { return QLatin1StringView(date, dateLength); }
+    QLatin1StringView timeText() const { return QLatin1StringView(time, timeLength); }
+};
+
 // Both texts are empty for a text that names no real day; the time alone is
 // empty when the hour or minute is out of range.
-GameTimeTexts convertGameTime(QStringView text, ZoneShift zone);
+GameClockTexts gameClockTexts(QStringView text, ZoneShift zone);
+GameTimeTexts convertGameTime(QAnyStringView text, ZoneShift zone);
 
 // Whole days since 30 December 1899, the form the selected day is kept in.
 int dayNumber(const QDate &date);
@@ -39,7 +53,7 @@ QDate dateOfDayNumber(int dayNumber);
 
 // The game's calendar day as written in the schedule; 0 (no selectable day)
 // when the text names no real day.
-int gameDayNumber(QStringView text);
+int gameDayNumber(QAnyStringView text);
 
 // "MM/dd/yyyy" for a day number.
 QString dayCaption(int dayNumber);

@@ -4,6 +4,7 @@
 
 #include "season.h"
 #include "text_fields.h"
+#include "utf16_text.h"
 
 namespace hoopdeck {
 
@@ -36,7 +37,7 @@ void FillGamesByDate(const TextTable &scheduleTable, const DaySelection &day, Zo
     gamesByDateList.clear();
     const int rows = scheduleTable.count();
     for (int row = 0; row < rows; ++row) {
-        const QString dateTime = scheduleTable.cell(row, ScheduleDate);
+        const QAnyStringView dateTime = scheduleTable.cell(row, ScheduleDate);
         const int gameDay = gameDayNumber(dateTime);
         if (gameDay > day.SelectedDate)
             break;
@@ -45,13 +46,14 @@ void FillGamesByDate(const TextTable &scheduleTable, const DaySelection &day, Zo
             continue;
         const QString game = gameText(decimalToInt(scheduleTable.cell(row, ScheduleVisitor)),
                                       decimalToInt(scheduleTable.cell(row, ScheduleHome)));
-        QStringList cells{game, convertGameTime(dateTime, zone).time};
+        const GameClockTexts texts = gameClockTexts(Utf16Text(dateTime), zone);
         if (const std::optional<GameResult> result = scheduleResult(scheduleTable, row))
-            cells.append(scoreText(*result));
-        gamesByDateList.appendRow(cells);
+            gamesByDateList.appendRow({game, texts.timeText(), scoreChars(*result).view()});
+        else
+            gamesByDateList.appendRow({game, texts.timeText()});
     }
     if (gamesByDateList.count() == 0)
-        gamesByDateList.appendRow({QString::fromLatin1(kNoGamesText), QString()});
+        gamesByDateList.appendRow({QLatin1StringView(kNoGamesText), QLatin1StringView()});
 }
 
 namespace {

@@ -25,6 +25,11 @@ void LineReader::fill()
     }
 }
 
+qint64 LineReader::sizeHint() const
+{
+    return device_ ? std::max<qint64>(device_->size(), 0) : data_.size();
+}
+
 bool LineReader::readLine(QString &line)
 {
     fill();

@@ -25,6 +25,10 @@ public:
     // The next line, or false once the end of the data is reached.
     bool readLine(QString &line);
 
+    // How many bytes there are to read in all, as far as can be told: a
+    // loader sizes its tables by it. 0 when unknown.
+    qint64 sizeHint() const;
+
     // True when the file reported an error while it was read: the lines
     // before the error are still delivered.
     bool error() const { return error_; }

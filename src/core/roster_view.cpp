@@ -4,29 +4,20 @@
 #include "text_fields.h"
 #include "view_columns.h"
 
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
 namespace hoopdeck {
 
 namespace {
-void AddRosterRow(const QStringList &cells, TextTable &rosterList)
+// The row's cells, each from column order[i] of the source row.
+void copyRow(const TextTable &from, int row, const int (&order)[RosterColumnCount], TextTable &to)
 {
-    if (cells.value(0).isEmpty())
-        return;
-    rosterList.appendRow(cells);
-}
-
-// The row with the sort column moved to the front, the others in their order.
-QStringList keyFirst(const QStringList &cells, int column)
-{
-    QStringList moved = cells;
-    moved.move(column, 0);
-    return moved;
-}
-
-QStringList keyBack(const QStringList &cells, int column)
-{
-    QStringList moved = cells;
-    moved.move(0, column);
-    return moved;
+    QAnyStringView cells[RosterColumnCount];
+    for (int c = 0; c < RosterColumnCount; ++c)
+        cells[c] = from.cell(row, order[c]);
+    to.appendRow(cells, RosterColumnCount);
 }
 } // namespace
 
@@ -38,12 +29,12 @@ void FillRosterList(const TextTable &rosterTable, int team, TextTable &rosterLis
         const int rowTeam = decimalToInt(rosterTable.cell(row, RosterTeam));
         if (rowTeam > team)
             break;
-        if (rowTeam != team)
+        if (rowTeam != team || rosterTable.cell(row, RosterNumber).isEmpty())
             continue;
-        QStringList cells;
-        for (int cell = RosterNumber; cell < RosterCellCount; ++cell)
-            cells.append(rosterTable.cell(row, cell));
-        AddRosterRow(cells, rosterList);
+        QAnyStringView cells[RosterColumnCount];
+        for (int c = 0; c < RosterColumnCount; ++c)
+            cells[c] = rosterTable.cell(row, RosterNumber + c);
+        rosterList.appendRow(cells, RosterColumnCount);
     }
 }
 
@@ -58,23 +49,31 @@ void OnRosterColumnClick(int column, RosterSort &sort, TextTable &rosterList, Te
 
 void SortRosterList(int column, bool descending, TextTable &rosterList, TextTable &rosterSortList)
 {
-    rosterSortList.clear();
+    // The sort buffer holds each row with the sort column moved to the front,
+    // in ascending order of it without regard to case, rows with equal keys
+    // in the order they came: a stable sort gives the very order of one
+    // sorted insert after another.
     const int rows = rosterList.count();
-    for (int row = 0; row < rows; ++row) {
-        QStringList cells;
-        for (int c = 0; c < RosterColumnCount; ++c)
-            cells.append(rosterList.cell(row, c));
-        rosterSortList.insertSorted(keyFirst(cells, column));
+    std::vector<int> order(static_cast<size_t>(rows));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return QAnyStringView::compare(rosterList.cell(a, column), rosterList.cell(b, column), Qt::CaseInsensitive) < 0;
+    });
+    int keyFirst[RosterColumnCount];
+    int keyBack[RosterColumnCount];
+    keyFirst[0] = column;
+    for (int c = 0, at = 1; c < RosterColumnCount; ++c) {
+        if (c != column)
+            keyFirst[at++] = c;
     }
+    for (int c = 0; c < RosterColumnCount; ++c)
+        keyBack[keyFirst[c]] = c;
+    rosterSortList.clear();
+    for (const int row : order)
+        copyRow(rosterList, row, keyFirst, rosterSortList);
     rosterList.clear();
-    const int sorted = rosterSortList.count();
-    for (int i = 0; i < sorted; ++i) {
-        const int row = descending ? sorted - 1 - i : i;
-        QStringList cells;
-        for (int c = 0; c < RosterColumnCount; ++c)
-            cells.append(rosterSortList.cell(row, c));
-        rosterList.appendRow(keyBack(cells, column));
-    }
+    for (int i = 0; i < rows; ++i)
+        copyRow(rosterSortList, descending ? rows - 1 - i : i, keyBack, rosterList);
 }
 
 int rosterColumnFromCaption(const QString &caption)

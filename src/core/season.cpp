@@ -3,6 +3,9 @@
 #include "line_reader.h"
 #include "teams.h"
 #include "text_fields.h"
+#include "utf16_text.h"
+
+#include <algorithm>
 
 namespace hoopdeck {
 
@@ -11,42 +14,47 @@ namespace {
 // field more is read so that a line with too many is seen as such.
 constexpr int kFieldsRead = ScheduleCellCount + 4;
 
-// The schedule's fields of a line, then its result fields when they hold a result.
-QStringList scheduleRow(const QString &line)
-{
-    QStringList fields = splitFields(line, QLatin1Char(','), kFieldsRead);
-    if (fields.isEmpty())
-        return fields;
-    if (fields.size() > ScheduleCellCount && parseGameResult(fields.mid(ScheduleCellCount)))
-        return fields;
-    fields = fields.mid(0, ScheduleCellCount);
-    while (fields.size() < ScheduleCellCount)
-        fields.append(QString());
-    return fields;
-}
+// Season.dat lines are about 28 characters: room for the tables from the
+// file's size, so that they grow without copying themselves.
+constexpr qint64 kBytesPerGame = 28;
+// A file can claim any size (a sparse one, or one of blank lines): beyond
+// this the tables grow as rows come.
+constexpr qint64 kMostBytesReserved = 64 * 1024 * 1024;
 
 bool readSeason(LineReader &reader, ZoneShift zone, TextTable &scheduleTable, TextTable &seasonList)
 {
-    QString line;
-    while (reader.readLine(line)) {
-        const QStringList fields = scheduleRow(line);
-        if (!fields.isEmpty())
-            scheduleTable.appendRow(fields);
+    if (const qint64 size = std::min(reader.sizeHint(), kMostBytesReserved); size > 0) {
+        const qint64 games = size / kBytesPerGame + 1;
+        scheduleTable.reserve(games, size);
+        seasonList.reserve(games, games * 36);
     }
-    // The Season list is built in a pass of its own so that the schedule's
-    // cells lie together in memory: every view scans them again and again.
-    for (int row = 0; row < scheduleTable.count(); ++row) {
-        const QStringList &fields = scheduleTable.row(row);
-        const QString &date = fields.at(ScheduleDate);
+    QString line;
+    QString game;  // reused, so that a row costs no allocation
+    QStringView fields[kFieldsRead];
+    while (reader.readLine(line)) {
+        int count = splitFieldViews(line, QLatin1Char(','), kFieldsRead, fields);
+        if (count == 0)
+            continue;
+        const std::optional<GameResult> result =
+            count > ScheduleCellCount ? parseGameResult(fields + ScheduleCellCount, count - ScheduleCellCount)
+                                      : std::nullopt;
+        if (!result)
+            count = std::min(count, int(ScheduleCellCount));
+        const QStringView date = fields[ScheduleDate];
+        const QAnyStringView cells[ScheduleColumnCount] = {fields[0], fields[1], fields[2],
+                                                           fields[3], fields[4], fields[5]};
+        scheduleTable.appendRow(cells, std::max(count, int(ScheduleCellCount)));
         if (!hasSeasonListRow(date))
             continue;
-        const GameTimeTexts texts = convertGameTime(date, zone);
-        QStringList cells{texts.date,
-                          gameText(decimalToInt(fields.at(ScheduleVisitor)), decimalToInt(fields.at(ScheduleHome))),
-                          texts.time};
-        if (const std::optional<GameResult> result = scheduleResult(scheduleTable, row))
-            cells.append(scoreText(*result));
-        seasonList.appendRow(cells);
+        const GameClockTexts texts = gameClockTexts(date, zone);
+        game.resize(0);
+        appendGameText(game, decimalToInt(fields[ScheduleVisitor]), decimalToInt(fields[ScheduleHome]));
+        if (result) {
+            const ScoreChars score = scoreChars(*result);
+            seasonList.appendRow({texts.dateText(), game, texts.timeText(), score.view()});
+        } else {
+            seasonList.appendRow({texts.dateText(), game, texts.timeText()});
+        }
     }
     return !reader.error();
 }
@@ -54,29 +62,42 @@ bool readSeason(LineReader &reader, ZoneShift zone, TextTable &scheduleTable, Te
 
 std::optional<GameResult> scheduleResult(const TextTable &scheduleTable, int row)
 {
-    const QStringList &cells = scheduleTable.row(row);
-    if (cells.size() <= ScheduleCellCount)
+    const int count = scheduleTable.cellCount(row) - ScheduleCellCount;
+    if (count <= 0)
         return std::nullopt;
-    return parseGameResult(cells.mid(ScheduleCellCount));
+    const Utf16Text visitor(scheduleTable.cell(row, ScheduleCellCount));
+    const Utf16Text home(scheduleTable.cell(row, ScheduleCellCount + 1));
+    const Utf16Text overtime(scheduleTable.cell(row, ScheduleCellCount + 2));
+    const QStringView fields[] = {visitor, home, overtime};
+    return parseGameResult(fields, count);
 }
 
 bool hasResults(const TextTable &scheduleTable)
 {
     for (int row = 0; row < scheduleTable.count(); ++row) {
-        if (scheduleTable.row(row).size() > ScheduleCellCount)
+        if (scheduleTable.cellCount(row) > ScheduleCellCount)
             return true;
     }
     return false;
 }
 
-bool hasSeasonListRow(const QString &date)
+bool hasSeasonListRow(QAnyStringView date)
 {
     return date.size() >= 2;
 }
 
+void appendGameText(QString &out, int visitor, int home)
+{
+    out.append(teamDisplayName(visitor));
+    out.append(QLatin1StringView(" @ "));
+    out.append(teamDisplayName(home));
+}
+
 QString gameText(int visitor, int home)
 {
-    return teamDisplayName(visitor) + QStringLiteral(" @ ") + teamDisplayName(home);
+    QString text;
+    appendGameText(text, visitor, home);
+    return text;
 }
 
 bool loadSeason(const QString &path, ZoneShift zone, TextTable &scheduleTable, TextTable &seasonList)

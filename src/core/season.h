@@ -15,6 +15,8 @@ namespace hoopdeck {
 // score carries the fields that hold it after these, as written: visitor's
 // points, home points and, after overtime, the overtime mark.
 enum ScheduleCell { ScheduleDate, ScheduleVisitor, ScheduleHome, ScheduleCellCount };
+// The schedule's cells and the three a result may add.
+constexpr int ScheduleColumnCount = ScheduleCellCount + 3;
 
 // The result of a ScheduleTable row, or none.
 std::optional<GameResult> scheduleResult(const TextTable &scheduleTable, int row);
@@ -25,10 +27,11 @@ bool hasResults(const TextTable &scheduleTable);
 
 // True for a schedule date text that gets a Season list row: one of at
 // least two characters.
-bool hasSeasonListRow(const QString &date);
+bool hasSeasonListRow(QAnyStringView date);
 
 // The game as the Season and Today lists write it: "Visitor @ Home".
 QString gameText(int visitor, int home);
+void appendGameText(QString &out, int visitor, int home);
 
 // Replaces scheduleTable with the games of Season.dat as written, and
 // seasonList with them made readable (Date, Game, Time on the user's clock,

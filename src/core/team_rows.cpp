@@ -5,11 +5,12 @@
 #include "team_schedule_view.h"
 #include "teams.h"
 #include "text_fields.h"
+#include "utf16_text.h"
 
 namespace hoopdeck {
 
 namespace {
-bool namesTeam(const QString &name, int team)
+bool namesTeam(QStringView name, int team)
 {
     return team >= 0 && team < kTeamCount && name == teamDisplayName(team);
 }
@@ -25,22 +26,24 @@ int homeOf(const TextTable &scheduleTable, int row)
 }
 } // namespace
 
-bool gameHasTeam(const QString &game, int team)
+bool gameHasTeam(QAnyStringView gameText, int team)
 {
+    const Utf16Text wide(gameText);
+    const QStringView game = wide;
     const qsizetype at = game.indexOf(QLatin1String(" @ "));
     return at >= 0 && (namesTeam(game.left(at), team) || namesTeam(game.mid(at + 3), team));
 }
 
-bool standingsRowIs(const QString &teamCell, int team)
+bool standingsRowIs(QAnyStringView teamCell, int team)
 {
-    return namesTeam(teamCell, team);
+    return namesTeam(Utf16Text(teamCell), team);
 }
 
 int seasonRowOnOrAfter(const TextTable &scheduleTable, int dayNumber)
 {
     int listed = 0;
     for (int row = 0; row < scheduleTable.count(); ++row) {
-        const QString date = scheduleTable.cell(row, ScheduleDate);
+        const QAnyStringView date = scheduleTable.cell(row, ScheduleDate);
         if (!hasSeasonListRow(date))
             continue;
         if (gameDayNumber(date) >= dayNumber)

@@ -10,10 +10,10 @@ namespace hoopdeck {
 // where the lists reach a day (what they scroll to).
 
 // A Today or Season Game text, "Visitor @ Home", with the team on either side.
-bool gameHasTeam(const QString &game, int team);
+bool gameHasTeam(QAnyStringView game, int team);
 
 // A standings Team cell that names the team.
-bool standingsRowIs(const QString &teamCell, int team);
+bool standingsRowIs(QAnyStringView teamCell, int team);
 
 // The row of the Season list, or of the team's list, that holds the first
 // game on or after the day; -1 when there is none.

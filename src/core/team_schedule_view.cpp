@@ -14,7 +14,7 @@ struct Record {
     QString text() const { return QStringLiteral("%1-%2").arg(won).arg(lost); }
 };
 
-void AddTeamScheduleRow(const QString &dateTime, const QString &game, ZoneShift zone, TextTable &list,
+void AddTeamScheduleRow(QAnyStringView dateTime, const QString &game, ZoneShift zone, TextTable &list,
                         const QStringList &resultCells)
 {
     const GameTimeTexts texts = convertGameTime(dateTime, zone);

@@ -1,24 +1,42 @@
 #include "text_fields.h"
 
+#include "utf16_text.h"
+
+#include <QVarLengthArray>
+
+#include <algorithm>
 #include <limits>
 
 namespace hoopdeck {
 
-QStringList splitFields(const QString &line, QChar delimiter, int maxFields)
+int splitFieldViews(QStringView line, QChar delimiter, int maxFields, QStringView *fields)
 {
-    QStringList fields;
+    int count = 0;
     const qsizetype n = line.size();
     qsizetype i = 0;
-    while (fields.size() < maxFields) {
-        while (i < n && line.at(i) == delimiter)
+    while (count < maxFields) {
+        while (i < n && line[i] == delimiter)
             ++i;
         if (i >= n)
             break;
         const qsizetype start = i;
-        while (i < n && line.at(i) != delimiter)
+        while (i < n && line[i] != delimiter)
             ++i;
-        fields.append(line.mid(start, i - start));
+        fields[count++] = line.sliced(start, i - start);
     }
+    return count;
+}
+
+QStringList splitFields(const QString &line, QChar delimiter, int maxFields)
+{
+    // Fields stand apart by at least one delimiter: a line holds no more than this.
+    const qsizetype most = line.size() / 2 + 1;
+    QVarLengthArray<QStringView, 16> views(std::clamp<qsizetype>(maxFields, 0, most));
+    const int count = splitFieldViews(line, delimiter, int(views.size()), views.data());
+    QStringList fields;
+    fields.reserve(count);
+    for (int i = 0; i < count; ++i)
+        fields.append(views[i].toString());
     return fields;
 }
 
@@ -37,8 +55,10 @@ QString firstQuotedPiece(const QString &text)
     return splitFields(text, QLatin1Char('"'), 1).value(0);
 }
 
-int decimalToInt(const QString &text)
+int decimalToInt(QAnyStringView anyText)
 {
+    const Utf16Text wide(anyText);
+    const QStringView text = wide;
     const qsizetype n = text.size();
     qsizetype i = 0;
     while (i < n && (text.at(i) == QLatin1Char(' ') || (text.at(i) >= QLatin1Char('\t') && text.at(i) <= QLatin1Char('\r'))))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QChar>
 #include <QString>
 #include <QStringList>
@@ -10,6 +11,8 @@ namespace hoopdeck {
 // leading delimiters are skipped, so no field is ever empty and the later
 // fields move up. At most maxFields fields are returned; the rest is ignored.
 QStringList splitFields(const QString &line, QChar delimiter, int maxFields);
+// The same fields as views of the line, into fields[0..maxFields); returns how many.
+int splitFieldViews(QStringView line, QChar delimiter, int maxFields, QStringView *fields);
 
 // A table row from a data line: its first `cells` fields, padded with empty
 // cells; no cells at all for a line without a field.
@@ -21,7 +24,7 @@ QString firstQuotedPiece(const QString &text);
 
 // Leading blanks skipped, an optional sign, digits up to the first
 // non-digit; no digits gives 0. Values beyond 32 bits are clamped.
-int decimalToInt(const QString &text);
+int decimalToInt(QAnyStringView text);
 
 // The value of one hexadecimal digit (either case), or -1.
 int hexDigitValue(char16_t c);

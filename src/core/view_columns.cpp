@@ -39,12 +39,8 @@ const QList<ColumnSpec> &seasonColumns()
 void clearResultCells(TextTable &list, const QList<ColumnSpec> &columns)
 {
     for (int column = 0; column < columns.size(); ++column) {
-        if (!columns.at(column).result)
-            continue;
-        for (int row = 0; row < list.count(); ++row) {
-            if (column < list.row(row).size())
-                list.setCell(row, column, QString());
-        }
+        if (columns.at(column).result)
+            list.clearColumn(column);
     }
 }
 

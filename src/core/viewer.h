@@ -3,9 +3,13 @@
 #include <QString>
 
 #include "games_by_date_view.h"
+#include "roster.h"
 #include "roster_view.h"
+#include "season.h"
+#include "standings.h"
 #include "settings_store.h"
 #include "text_table.h"
+#include "view_columns.h"
 
 namespace hoopdeck {
 
@@ -17,15 +21,15 @@ struct Viewer {
     Settings settings;
     bool showResults = true;  // the Results setting
 
-    TextTable standingsList;  // Team, W, L, GB, Pct; blank rows between divisions
+    TextTable standingsList{StandingsCellCount};  // Team, W, L, GB, Pct; blank rows between divisions
     QString seasonLabel;
-    TextTable rosterTable;    // as Roster.dat
-    TextTable scheduleTable;  // as Season.dat
-    TextTable seasonList;     // Date, Game, Time
-    TextTable teamScheduleList;
-    TextTable rosterList;
-    TextTable rosterSortList;
-    TextTable gamesByDateList;
+    TextTable rosterTable{RosterCellCount};    // as Roster.dat
+    TextTable scheduleTable{ScheduleColumnCount};  // as Season.dat
+    TextTable seasonList{int(seasonColumns().size())};     // Date, Game, Time
+    TextTable teamScheduleList{int(teamScheduleColumns().size())};
+    TextTable rosterList{RosterColumnCount};
+    TextTable rosterSortList{RosterColumnCount};
+    TextTable gamesByDateList{int(gamesByDateColumns().size())};
 
     RosterSort rosterSort;
     DaySelection day;

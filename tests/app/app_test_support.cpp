@@ -93,9 +93,9 @@ bool sameRows(const TextTable &a, const TextTable &b)
         return false;
     for (int row = 0; row < a.count(); ++row) {
         // Cells a table never had read as empty, as the lists show them.
-        const int columns = std::max(a.row(row).size(), b.row(row).size());
+        const int columns = std::max(a.rowCells(row).size(), b.rowCells(row).size());
         for (int column = 0; column < columns; ++column) {
-            if (a.row(row).value(column) != b.row(row).value(column))
+            if (a.rowCells(row).value(column) != b.rowCells(row).value(column))
                 return false;
         }
     }

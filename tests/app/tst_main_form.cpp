@@ -600,7 +600,7 @@ static QString tsvLine(const TextTable &table, int row, int columns)
 {
     QStringList cells;
     for (int column = 0; column < columns; ++column)
-        cells.append(table.cell(row, column));
+        cells.append(table.cell(row, column).toString());
     return cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
 }
 

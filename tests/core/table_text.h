@@ -15,6 +15,6 @@ inline QStringList tableLines(const hoopdeck::TextTable &table)
 {
     QStringList lines;
     for (int row = 0; row < table.count(); ++row)
-        lines.append(table.row(row).join(QLatin1Char('|')));
+        lines.append(table.rowCells(row).join(QLatin1Char('|')));
     return lines;
 }

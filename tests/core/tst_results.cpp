@@ -27,7 +27,7 @@ QStringList column(const TextTable &table, int c)
 {
     QStringList cells;
     for (int row = 0; row < table.count(); ++row)
-        cells.append(table.cell(row, c));
+        cells.append(table.cell(row, c).toString());
     return cells;
 }
 } // namespace
@@ -69,8 +69,8 @@ private slots:
         // The schedule's three cells are those of a line without the scores.
         TextTable plainSchedule, plainSeason;
         loadBytes(line.split(',').mid(0, 3).join(','), plainSchedule, plainSeason);
-        QCOMPARE(scheduleTable.row(0).mid(0, ScheduleCellCount), plainSchedule.row(0));
-        QCOMPARE(seasonList.row(0).mid(0, 3), plainSeason.row(0));
+        QCOMPARE(scheduleTable.rowCells(0).mid(0, ScheduleCellCount), plainSchedule.rowCells(0));
+        QCOMPARE(seasonList.rowCells(0).mid(0, 3), plainSeason.rowCells(0));
         QCOMPARE(scheduleResult(scheduleTable, 0).has_value(), !score.isEmpty());
         QCOMPARE(hasResults(scheduleTable), !score.isEmpty());
         QCOMPARE(seasonList.cell(0, 3), score);
@@ -94,7 +94,7 @@ private slots:
         }
         QCOMPARE(withResult, 1189);  // all but the All-Star Game
         QCOMPARE(overtime, 71);
-        QCOMPARE(seasonList.row(0), (QStringList{"10/28", "Miami @ Philadelphia", "7:00p", "74-89"}));
+        QCOMPARE(seasonList.rowCells(0), (QStringList{"10/28", "Miami @ Philadelphia", "7:00p", "74-89"}));
     }
 
     void teamResultAndRecord()
@@ -127,7 +127,7 @@ private slots:
         QMap<QString, QString> standing;
         for (int row = 0; row < standings.count(); ++row) {
             if (!standings.cell(row, 0).isEmpty())
-                standing.insert(standings.cell(row, 0), standings.cell(row, 1) + '-' + standings.cell(row, 2));
+                standing.insert(standings.cell(row, 0).toString(), standings.cell(row, 1).toString() + '-' + standings.cell(row, 2).toString());
         }
         QCOMPARE(standing.size(), kTeamCount);
         for (int team = 0; team < kTeamCount; ++team) {

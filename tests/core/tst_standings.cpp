@@ -35,9 +35,9 @@ private slots:
         int team = 0;
         for (int row = 0; row < list.count(); ++row) {
             if (row == 0 || row == 8 || row == 17 || row == 25)
-                QCOMPARE(list.row(row), (QStringList{"", "", "", "", ""}));
+                QCOMPARE(list.rowCells(row), (QStringList{"", "", "", "", ""}));
             else
-                QCOMPARE(list.row(row), (QStringList{QStringLiteral("Team %1").arg(++team), "41", "41", "0", ".500"}));
+                QCOMPARE(list.rowCells(row), (QStringList{QStringLiteral("Team %1").arg(++team), "41", "41", "0", ".500"}));
         }
         QCOMPARE(standingsTitle(label), "   2003-04 NBA Standings   ");
     }

@@ -37,7 +37,7 @@ QStringList column(const TextTable &table, int c)
 {
     QStringList cells;
     for (int row = 0; row < table.count(); ++row)
-        cells.append(table.cell(row, c));
+        cells.append(table.cell(row, c).toString());
     return cells;
 }
 

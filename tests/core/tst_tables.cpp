@@ -141,6 +141,27 @@ private slots:
         QCOMPARE(table.cell(0, 5), QString());  // a cell never set reads as empty
         QCOMPARE(table.cell(3, 0), QString());
     }
+
+    // The arena turns from one byte a character to UTF-16 at the first text
+    // that is not Latin-1, and the table widens at a row longer than it was
+    // built for: every cell stored before reads as it did.
+    void cellsSurviveTheTableChangingShape()
+    {
+        TextTable table(2);
+        table.appendRow({QStringLiteral("Mart\u00edn"), QStringLiteral("7-1")});
+        table.appendRow(QStringList{QStringLiteral("Ko\u010di"), QStringLiteral("6-8"), QStringLiteral("F")});
+        QCOMPARE(table.columnCount(), 3);
+        QCOMPARE(table.rowCells(0), (QStringList{QStringLiteral("Mart\u00edn"), QStringLiteral("7-1")}));
+        QCOMPARE(table.rowCells(1), (QStringList{QStringLiteral("Ko\u010di"), QStringLiteral("6-8"), QStringLiteral("F")}));
+        QCOMPARE(table.cell(0, 2).toString(), QString());
+
+        QCOMPARE(table.insertSorted({QStringLiteral("ko\u010di"), QStringLiteral("later")}), 2);
+        QCOMPARE(table.insertSorted({QStringLiteral("B")}), 0);
+        QCOMPARE(table.cell(3, 1).toString(), QStringLiteral("later"));
+        QCOMPARE(table.cell(1, 0).toString(), QStringLiteral("Mart\u00edn"));
+        table.clearColumn(1);
+        QCOMPARE(table.rowCells(3), (QStringList{QStringLiteral("ko\u010di"), QString()}));
+    }
 };
 
 QTEST_APPLESS_MAIN(TablesTest)

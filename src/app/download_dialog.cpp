@@ -81,8 +81,8 @@ QString downloadingCaption(DownloadKind kind)
 } // namespace
 
 DownloadDialog::DownloadDialog(DownloadKind kind, const QString &server, const QString &localPath,
-                               QWidget *mainForm)
-    : QDialog(mainForm), kind_(kind), server_(server), localPath_(localPath), mainForm_(mainForm),
+                               QWidget *mainForm, const DownloadLimits &limits)
+    : QDialog(mainForm), kind_(kind), server_(server), localPath_(localPath), mainForm_(mainForm), downloader_(limits),
       step_(lettering(QString(), Qt::red)), progress_(new QProgressBar)
 {
     setWindowTitle(QLatin1String(kDownloadDialogTitle));

@@ -72,13 +72,14 @@ public:
 
 } // namespace
 
-MainForm::MainForm(const DataPaths &paths, QWidget *parent) : QMainWindow(parent)
+MainForm::MainForm(const MainFormStart &start, QWidget *parent)
+    : QMainWindow(parent), startDate_(start.startDate), downloadLimits_(start.downloadLimits)
 {
     // Shown from here to the end of the last loading stage.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    LoadSettings(*openSettingsStore(), viewer_.settings);
-    viewer_.showResults = LoadShowResults(*openSettingsStore());
-    viewer_.paths = paths;
+    viewer_.paths = start.paths;
+    viewer_.settings = start.settings;
+    viewer_.showResults = start.showResults;
     setWindowTitle(QLatin1String(kMainFormTitle));
 
     standingsModel_ = new TextTableModel(viewer_.standingsList, standingsColumns(), this);
@@ -96,7 +97,7 @@ MainForm::MainForm(const DataPaths &paths, QWidget *parent) : QMainWindow(parent
     nameForAccessibility();
     setTabOrders();
 
-    viewer_.day.InitSelectedDate(today());
+    viewer_.day.InitSelectedDate(startDate_.date);
     PaintDateCaption();
 
     standingsModel_->refill([this] { viewer_.loadStandings(); });
@@ -326,7 +327,7 @@ void MainForm::loadSeasonStage()
 {
     QTimer::singleShot(kNextStageDelayMs, this, &MainForm::buildViewsStage);
     seasonModel_->refill([this] { viewer_.loadSeason(); });
-    viewer_.startInSeason(today());
+    viewer_.startInSeason(startDate_);
     PaintDateCaption();
     applyResultColumns();
     scrollSeason();
@@ -477,7 +478,7 @@ void MainForm::openDownload(DownloadKind kind)
     const QString path = downloadLocalPath(kind, viewer_.paths);
     // hoopdeck-cli may have set another server since this window started.
     viewer_.settings.server = ReadStoredServer(*openSettingsStore(), viewer_.settings.server);
-    auto *dialog = new DownloadDialog(kind, viewer_.settings.server, path, this);
+    auto *dialog = new DownloadDialog(kind, viewer_.settings.server, path, this, downloadLimits_);
     connect(dialog, &DownloadDialog::downloaded, this, &MainForm::reloadDownloaded);
     placeOverMainWindow(dialog, this);
     dialog->show();

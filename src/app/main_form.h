@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include "downloader.h"
+#include "start_date.h"
 #include "viewer.h"
 
 class QCalendarWidget;
@@ -20,6 +21,16 @@ class StandingsPage;
 class TextTableModel;
 class TextTableView;
 
+// What the window starts from, all read by the program before the window
+// is built.
+struct MainFormStart {
+    DataPaths paths;
+    Settings settings;
+    bool showResults = true;
+    StartDate startDate;
+    DownloadLimits downloadLimits;
+};
+
 // The program's one main window, titled "Hoopdeck": five tabs over the
 // viewer's lists. The standings are read while the window is built; the
 // rosters, the season and the favourite team's views follow in three short
@@ -29,7 +40,7 @@ class MainForm : public QMainWindow {
 public:
     enum Tab { StandingsTab, TodayTab, TeamTab, RosterTab, SeasonTab, TabCount };
 
-    explicit MainForm(const DataPaths &paths, QWidget *parent = nullptr);
+    explicit MainForm(const MainFormStart &start, QWidget *parent = nullptr);
     ~MainForm() override;
 
     void selectTab(int tab);
@@ -89,6 +100,8 @@ private:
     TextTableView *listNamed(const char *name) const;
 
     Viewer viewer_;
+    StartDate startDate_;
+    DownloadLimits downloadLimits_;
     bool loading_ = true;
     bool exposed_ = false;
 

@@ -5,6 +5,7 @@
 #include "games_by_date_view.h"
 #include "roster_view.h"
 #include "settings_store.h"
+#include "start_date.h"
 #include "text_table.h"
 
 namespace hoopdeck {
@@ -44,9 +45,9 @@ struct Viewer {
     void stepDay(int days);        // then refills the day's games
     void chooseDay(int dayNumber); // then refills the day's games
     // Once the season is loaded: a start on the machine's date outside the
-    // season moves to this day in the season (see seasonDayFor), unless
-    // HOOPDECK_TODAY fixes the day or the user has moved it already.
-    void startInSeason(const QDate &today);
+    // season moves to this day in the season (see seasonDayFor), unless the
+    // user fixed the start day or has moved the day already.
+    void startInSeason(const StartDate &start);
 };
 
 } // namespace hoopdeck

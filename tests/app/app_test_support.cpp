@@ -8,14 +8,20 @@
 #include <QTest>
 
 #include "main_form.h"
+#include "run_program.h"
 #include "settings_store.h"
 #include "time_zones.h"
 
 namespace hoopdeck::test {
 
+app::MainFormStart mainFormStart(const DataPaths &paths)
+{
+    return app::readMainFormStart(*openSettingsStore(), paths);
+}
+
 std::unique_ptr<app::MainForm> startMainForm(const DataPaths &paths)
 {
-    auto form = std::make_unique<app::MainForm>(paths);
+    auto form = std::make_unique<app::MainForm>(mainFormStart(paths));
     QSignalSpy ready(form.get(), &app::MainForm::loadingFinished);
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get()) || !ready.wait(10000))

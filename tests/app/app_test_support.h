@@ -12,9 +12,14 @@ class QAbstractItemModel;
 
 namespace hoopdeck::app {
 class MainForm;
+struct MainFormStart;
 }
 
 namespace hoopdeck::test {
+
+// What the program starts the main form on: the test's settings, its fixed
+// today and its download limits.
+app::MainFormStart mainFormStart(const DataPaths &paths);
 
 // The main form on the given season, shown, once its staged loading is
 // done; null when it did not get there within ten seconds.

@@ -204,13 +204,13 @@ Viewer TestMainForm::referenceViewer() const
     viewer.loadStandings();
     viewer.loadRoster();
     viewer.loadSeason();
-    viewer.day.InitSelectedDate(today());
+    viewer.day.InitSelectedDate(test::mainFormStart(paths_).startDate.date);
     return viewer;
 }
 
 void TestMainForm::stagedLoadingFillsEveryViewOnce()
 {
-    auto form = std::make_unique<MainForm>(paths_);
+    auto form = std::make_unique<MainForm>(test::mainFormStart(paths_));
     QVERIFY(QApplication::overrideCursor());
     QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     // The standings and their title are there before the window shows.
@@ -256,7 +256,7 @@ void TestMainForm::stagedLoadingFillsEveryViewOnce()
 
 void TestMainForm::nothingSlowIsReadBeforeTheWindowIsOnScreen()
 {
-    MainForm form(paths_);
+    MainForm form(test::mainFormStart(paths_));
     QTest::qWait(300);
     QVERIFY(form.isLoading());
     QCOMPARE(model(&form, "seasonList")->rowCount(), 0);
@@ -316,7 +316,7 @@ void TestMainForm::tabsShowOnlyTheirControls()
 
 void TestMainForm::listsShowTheirColumns()
 {
-    MainForm form(paths_);
+    MainForm form(test::mainFormStart(paths_));
     auto *tabs = form.findChild<QTabWidget *>();
     QCOMPARE(tabs->tabPosition(), QTabWidget::South);
     const QStringList captions = {" Standings ", "  Today   ", "   Team   ", "  Roster   ", "  Season   "};

@@ -159,7 +159,7 @@ private slots:
         reference.settings.zoneOffsetHours = -3;
         reference.loadSeason();
         reference.fillTeamSchedule(kFavoriteTeam);
-        reference.day.InitSelectedDate(today());
+        reference.day.InitSelectedDate(test::mainFormStart(paths_).startDate.date);
         reference.fillGamesByDate();
         QVERIFY(reference.teamScheduleList.cell(0, 2) != shownTime);
         QVERIFY(test::sameRows(test::modelRows(*model(form.get(), "teamScheduleList")), reference.teamScheduleList));

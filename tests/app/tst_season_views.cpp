@@ -151,7 +151,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(schedule) == schedule.size());
         file.close();
         test::writeSettings(plain.path(), kFavoriteTeam);
-        MainForm form(dataPathsFor(plain.path()));
+        MainForm form(test::mainFormStart(dataPathsFor(plain.path())));
         QSignalSpy ready(&form, &MainForm::loadingFinished);
         form.show();
         QVERIFY(ready.wait(10000));

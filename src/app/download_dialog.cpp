@@ -15,6 +15,10 @@
 namespace hoopdeck::app {
 
 namespace {
+// The transfer starts this long after the dialog first shows, so that it is
+// painted first.
+constexpr int kTransferStartDelayMs = 100;
+
 // A server tower joined to a small computer by a zigzag line.
 class ServerPicture : public QWidget {
 public:
@@ -139,8 +143,7 @@ void DownloadDialog::showEvent(QShowEvent *event)
     if (started_)
         return;
     started_ = true;
-    // The transfer starts once the dialog has been painted.
-    QTimer::singleShot(100, this, [this] { downloader_.start(kind_, server_, localPath_); });
+    QTimer::singleShot(kTransferStartDelayMs, this, [this] { downloader_.start(kind_, server_, localPath_); });
 }
 
 void DownloadDialog::reject()

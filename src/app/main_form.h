@@ -2,24 +2,24 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 #include "downloader.h"
 #include "start_date.h"
 #include "viewer.h"
+#include "wait_cursor.h"
 
-class QCalendarWidget;
-class QComboBox;
-class QFrame;
 class QLabel;
 class QMenu;
-class QPushButton;
-class QShortcut;
 class QTabWidget;
 
 namespace hoopdeck::app {
 
 class StandingsPage;
+class TeamListPage;
 class TextTableModel;
 class TextTableView;
+class TodayPage;
 
 // What the window starts from, all read by the program before the window
 // is built.
@@ -44,7 +44,7 @@ public:
     ~MainForm() override;
 
     void selectTab(int tab);
-    bool isLoading() const { return loading_; }
+    bool isLoading() const { return loadingCursor_.has_value(); }
 
 signals:
     // The last loading stage is done: every view is filled.
@@ -62,14 +62,8 @@ private:
     void createShortcuts();
     void createStatusBar();
     void nameForAccessibility();
-    void setTabOrders();
     void showTimesInChosenZone();
-    QWidget *createTodayPage();
-    QWidget *createTeamPage();
-    QWidget *createRosterPage();
     QWidget *createSeasonPage();
-    QComboBox *createTeamPicker(const QString &name);
-    QWidget *pickerRow(const QString &labelName, QComboBox *picker);
 
     void loadRosterStage();
     void loadSeasonStage();
@@ -80,10 +74,6 @@ private:
     void chooseRosterTeam(int team);
     void clickRosterColumn(int column);
     void showRosterSort();
-    void stepDay(int days);
-    void chooseDay(const QDate &date);
-    void PaintDateCaption();
-    void openPopupCalendar();
     void openCalendarDialog();
     void openOptions();
     void openAbout();
@@ -102,33 +92,22 @@ private:
     Viewer viewer_;
     StartDate startDate_;
     DownloadLimits downloadLimits_;
-    bool loading_ = true;
+    std::optional<WaitCursor> loadingCursor_;  // from the start to the end of the last stage
     bool exposed_ = false;
 
+    // The visible lists' models, each over one of the viewer's lists.
     TextTableModel *standingsModel_ = nullptr;
     TextTableModel *gamesByDateModel_ = nullptr;
     TextTableModel *teamScheduleModel_ = nullptr;
     TextTableModel *rosterModel_ = nullptr;
     TextTableModel *seasonModel_ = nullptr;
 
+    QMenu *toolsMenu_ = nullptr;
     QTabWidget *tabs_ = nullptr;
     StandingsPage *standingsPage_ = nullptr;
-    QLabel *dateCaption_ = nullptr;
-    QPushButton *dayBack_ = nullptr;
-    QPushButton *dayForward_ = nullptr;
-    QPushButton *calendarButton_ = nullptr;
-    QComboBox *teamPicker_ = nullptr;
-    QComboBox *rosterPicker_ = nullptr;
-    TextTableView *rosterList_ = nullptr;
-    QFrame *popupFrame_ = nullptr;  // the popup window, made once
-    QCalendarWidget *popupCalendar_ = nullptr;
-    QShortcut *dayBackShortcut_ = nullptr;
-    QShortcut *dayForwardShortcut_ = nullptr;
+    TodayPage *todayPage_ = nullptr;
+    TeamListPage *teamPage_ = nullptr, *rosterPage_ = nullptr;
     QLabel *zoneStatus_ = nullptr;
-
-    QMenu *fileMenu_ = nullptr;
-    QMenu *toolsMenu_ = nullptr;
-    QMenu *helpMenu_ = nullptr;
 };
 
 } // namespace hoopdeck::app

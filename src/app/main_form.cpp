@@ -96,28 +96,38 @@ void MainForm::selectTab(int tab)
     tabs_->setCurrentIndex(tab);
 }
 
+// Each menu and command carries an object name of its own, whatever its text.
 void MainForm::createMenus()
 {
     QMenu *fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
     QMenu *download = fileMenu->addMenu(tr("&Download"));
-    download->addAction(tr("&Standings"), this, [this] { openDownload(DownloadKind::Standings); });
+    download->setObjectName(QStringLiteral("downloadMenu"));
+    download->addAction(tr("&Standings"), this, [this] { openDownload(DownloadKind::Standings); })
+        ->setObjectName(QStringLiteral("downloadStandings"));
     download->addSeparator();
-    download->addAction(tr("&Rosters"), this, [this] { openDownload(DownloadKind::Rosters); });
+    download->addAction(tr("&Rosters"), this, [this] { openDownload(DownloadKind::Rosters); })
+        ->setObjectName(QStringLiteral("downloadRosters"));
     fileMenu->addSeparator();
     QAction *quit = fileMenu->addAction(tr("&Quit"), this, &QWidget::close);
+    quit->setObjectName(QStringLiteral("quit"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setShortcutContext(Qt::ApplicationShortcut);
 
     toolsMenu_ = menuBar()->addMenu(tr("&Tools"));
-    toolsMenu_->addAction(tr("&Options"), this, &MainForm::openOptions);
+    toolsMenu_->setObjectName(QStringLiteral("toolsMenu"));
+    toolsMenu_->addAction(tr("&Options"), this, &MainForm::openOptions)->setObjectName(QStringLiteral("options"));
     toolsMenu_->addSeparator();
-    toolsMenu_->addAction(tr("&Calendar"), this, &MainForm::openCalendarDialog);
+    toolsMenu_->addAction(tr("&Calendar"), this, &MainForm::openCalendarDialog)
+        ->setObjectName(QStringLiteral("calendarDialog"));
 
     QMenu *helpMenu = menuBar()->addMenu(tr("&Help"));
+    helpMenu->setObjectName(QStringLiteral("helpMenu"));
     QAction *help = helpMenu->addAction(tr("&Hoopdeck"), this, [] { LaunchHelp(); });
+    help->setObjectName(QStringLiteral("helpContents"));
     help->setShortcut(QKeySequence::HelpContents);
     helpMenu->addSeparator();
-    helpMenu->addAction(tr("&About"), this, &MainForm::openAbout);
+    helpMenu->addAction(tr("&About"), this, &MainForm::openAbout)->setObjectName(QStringLiteral("about"));
 }
 
 void MainForm::createTabs()
@@ -365,6 +375,7 @@ void MainForm::closeEvent(QCloseEvent *event)
 void MainForm::createViewMenu()
 {
     auto *view = new QMenu(tr("&View"), this);
+    view->setObjectName(QStringLiteral("viewMenu"));
     QAction *results = view->addAction(tr("Show &Results"));
     results->setObjectName(QStringLiteral("showResults"));
     results->setCheckable(true);

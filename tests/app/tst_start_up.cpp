@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "app_test_support.h"
+#include "main_form_fixture.h"
 #include "child_windows.h"
 #include "main_form.h"
 #include "run_program.h"

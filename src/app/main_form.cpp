@@ -45,9 +45,9 @@ namespace {
 const char *const kTabCaptions[MainForm::TabCount] = {" Standings ", "  Today   ", "   Team   ", "  Roster   ",
                                                       "  Season   "};
 
-// The rosters are read this long after the window is first on screen, so
-// that it is painted before the slower files are read; the later stages
-// follow one by one, each on the next turn of the event loop.
+// The rosters are read this long after the window is built, and never
+// before it is on screen and painted; the later stages follow one by one,
+// each on the next turn of the event loop.
 constexpr int kRosterStageDelayMs = 100;
 constexpr int kSeasonStageDelayMs = 1;
 constexpr int kViewsStageDelayMs = 1;
@@ -87,6 +87,10 @@ MainForm::MainForm(const MainFormStart &start, QWidget *parent)
     standingsPage_->setTitle(standingsTitle(viewer_.seasonLabel));
 
     restoreWindowState(this, tabs_, *openSettingsStore(), kDefaultSize);
+    QTimer::singleShot(kRosterStageDelayMs, this, [this] {
+        rosterStageDue_ = true;
+        loadRosterStageOnScreen();
+    });
 }
 
 MainForm::~MainForm() = default;
@@ -196,9 +200,18 @@ bool MainForm::eventFilter(QObject *watched, QEvent *event)
     if (watched == windowHandle() && event->type() == QEvent::Expose && !exposed_ && windowHandle()->isExposed()) {
         exposed_ = true;
         windowHandle()->removeEventFilter(this);
-        QTimer::singleShot(kRosterStageDelayMs, this, &MainForm::loadRosterStage);
+        // The window paints while it handles this event; the stage comes after.
+        QTimer::singleShot(0, this, &MainForm::loadRosterStageOnScreen);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainForm::loadRosterStageOnScreen()
+{
+    if (!rosterStageDue_ || !exposed_)
+        return;
+    rosterStageDue_ = false;
+    loadRosterStage();
 }
 
 void MainForm::loadRosterStage()

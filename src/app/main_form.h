@@ -65,6 +65,9 @@ private:
     void showTimesInChosenZone();
     QWidget *createSeasonPage();
 
+    // Whichever comes last, the first stage's wait or the window's first
+    // expose, starts the first stage.
+    void loadRosterStageOnScreen();
     void loadRosterStage();
     void loadSeasonStage();
     void buildViewsStage();
@@ -94,6 +97,7 @@ private:
     DownloadLimits downloadLimits_;
     std::optional<WaitCursor> loadingCursor_;  // from the start to the end of the last stage
     bool exposed_ = false;
+    bool rosterStageDue_ = false;
 
     // The visible lists' models, each over one of the viewer's lists.
     TextTableModel *standingsModel_ = nullptr;

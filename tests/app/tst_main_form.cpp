@@ -102,6 +102,7 @@ private slots:
 
     void stagedLoadingFillsEveryViewOnce();
     void nothingSlowIsReadBeforeTheWindowIsOnScreen();
+    void theWindowIsPaintedBeforeTheSlowerFilesAreRead();
     void tabsShowOnlyTheirControls_data();
     void tabsShowOnlyTheirControls();
     void listsShowTheirColumns();
@@ -245,6 +246,34 @@ void TestMainForm::nothingSlowIsReadBeforeTheWindowIsOnScreen()
     form.findChild<QPushButton *>(QStringLiteral("dayForward"))->click();
     QCOMPARE(form.findChild<QLabel *>(QStringLiteral("dateCaption"))->text(), QStringLiteral("02/16/2004"));
     QCOMPARE(model(&form, "gamesByDateList")->index(0, 0).data().toString(), QLatin1String(kNoGamesText));
+}
+
+// Paint events seen by one widget.
+class PaintWatch : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+void TestMainForm::theWindowIsPaintedBeforeTheSlowerFilesAreRead()
+{
+    auto form = std::make_unique<MainForm>(test::mainFormStart(paths_));
+    // The first stage's wait runs out long before the window is shown: the
+    // stages still wait for the window to be on screen and painted.
+    QTest::qWait(300);
+    PaintWatch watch;
+    form->findChild<QTabBar *>()->installEventFilter(&watch);
+    int paintsWhenTheSeasonCame = -1;
+    connect(model(form.get(), "seasonList"), &QAbstractItemModel::modelReset, form.get(),
+            [&] { paintsWhenTheSeasonCame = watch.paints; });
+    QSignalSpy ready(form.get(), &MainForm::loadingFinished);
+    form->show();
+    QVERIFY(ready.wait(10000));
+    QVERIFY2(paintsWhenTheSeasonCame > 0, qPrintable(QString::number(paintsWhenTheSeasonCame)));
 }
 
 void TestMainForm::tabsShowOnlyTheirControls_data()

@@ -35,7 +35,8 @@ int main(int argc, char **argv)
     const double before = peakMegabytes();
     hoopdeck::Viewer viewer;
     viewer.paths = hoopdeck::dataPathsFor(args.at(1));
-    viewer.day.InitSelectedDate(args.size() > 2 ? hoopdeck::parseUserDate(args.at(2)) : hoopdeck::today());
+    const QString day = args.size() > 2 ? args.at(2) : qEnvironmentVariable("HOOPDECK_TODAY");
+    viewer.day.InitSelectedDate(hoopdeck::startDateFrom(day).date);
 
     QElapsedTimer timer;
     QStringList stages;

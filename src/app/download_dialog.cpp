@@ -15,6 +15,10 @@
 namespace hoopdeck::app {
 
 namespace {
+// The transfer starts this long after the dialog first shows, so that it is
+// painted first.
+constexpr int kTransferStartDelayMs = 100;
+
 // A server tower joined to a small computer by a zigzag line.
 class ServerPicture : public QWidget {
 public:
@@ -81,8 +85,8 @@ QString downloadingCaption(DownloadKind kind)
 } // namespace
 
 DownloadDialog::DownloadDialog(DownloadKind kind, const QString &server, const QString &localPath,
-                               QWidget *mainForm)
-    : QDialog(mainForm), kind_(kind), server_(server), localPath_(localPath), mainForm_(mainForm),
+                               QWidget *mainForm, const DownloadLimits &limits)
+    : QDialog(mainForm), kind_(kind), server_(server), localPath_(localPath), mainForm_(mainForm), downloader_(limits),
       step_(lettering(QString(), Qt::red)), progress_(new QProgressBar)
 {
     setWindowTitle(QLatin1String(kDownloadDialogTitle));
@@ -139,8 +143,7 @@ void DownloadDialog::showEvent(QShowEvent *event)
     if (started_)
         return;
     started_ = true;
-    // The transfer starts once the dialog has been painted.
-    QTimer::singleShot(100, this, [this] { downloader_.start(kind_, server_, localPath_); });
+    QTimer::singleShot(kTransferStartDelayMs, this, [this] { downloader_.start(kind_, server_, localPath_); });
 }
 
 void DownloadDialog::reject()

@@ -16,7 +16,8 @@ namespace hoopdeck::app {
 class DownloadDialog : public QDialog {
     Q_OBJECT
 public:
-    DownloadDialog(DownloadKind kind, const QString &server, const QString &localPath, QWidget *mainForm);
+    DownloadDialog(DownloadKind kind, const QString &server, const QString &localPath, QWidget *mainForm,
+                   const DownloadLimits &limits = {});
     ~DownloadDialog() override;
 
     DownloadKind kind() const { return kind_; }

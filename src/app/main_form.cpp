@@ -1,36 +1,25 @@
 #include "main_form.h"
 
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFrame>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QScreen>
-#include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include <algorithm>
+#include <memory>
 
 #include "about_dialog.h"
 #include "calendar_dialog.h"
 #include "calendar_marks.h"
-#include "caption_font.h"
 #include "child_windows.h"
-#include "colour_contrast.h"
 #include "download_dialog.h"
-#include "game_time.h"
 #include "help_window.h"
 #include "options_dialog.h"
 #include "result_columns.h"
@@ -39,10 +28,11 @@
 #include "standings.h"
 #include "standings_page.h"
 #include "status_texts.h"
+#include "team_list_page.h"
 #include "team_rows.h"
-#include "teams.h"
 #include "text_table_model.h"
 #include "text_table_view.h"
+#include "today_page.h"
 #include "view_columns.h"
 #include "view_keeping.h"
 #include "window_keeping.h"
@@ -55,30 +45,25 @@ namespace {
 const char *const kTabCaptions[MainForm::TabCount] = {" Standings ", "  Today   ", "   Team   ", "  Roster   ",
                                                       "  Season   "};
 
-// The first stage waits this long after the window is first on screen so
-// that the window is painted before the slower files are read.
-constexpr int kFirstStageDelayMs = 100;
-constexpr int kNextStageDelayMs = 1;
+// The rosters are read this long after the window is built, and never
+// before it is on screen and painted; the later stages follow one by one,
+// each on the next turn of the event loop.
+constexpr int kRosterStageDelayMs = 100;
+constexpr int kSeasonStageDelayMs = 1;
+constexpr int kViewsStageDelayMs = 1;
+// A downloaded roster file is shown this long after it is read.
+constexpr int kRosterReloadDelayMs = 100;
 constexpr QSize kDefaultSize(640, 720);
-
-// The wait cursor for the length of one command.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 } // namespace
 
-MainForm::MainForm(const DataPaths &paths, QWidget *parent) : QMainWindow(parent)
+MainForm::MainForm(const MainFormStart &start, QWidget *parent)
+    : QMainWindow(parent), startDate_(start.startDate), downloadLimits_(start.downloadLimits)
 {
-    // Shown from here to the end of the last loading stage.
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    LoadSettings(*openSettingsStore(), viewer_.settings);
-    viewer_.showResults = LoadShowResults(*openSettingsStore());
-    viewer_.paths = paths;
+    loadingCursor_.emplace();
+    viewer_.paths = start.paths;
+    viewer_.settings = start.settings;
+    viewer_.showResults = start.showResults;
     setWindowTitle(QLatin1String(kMainFormTitle));
 
     standingsModel_ = new TextTableModel(viewer_.standingsList, standingsColumns(), this);
@@ -94,50 +79,59 @@ MainForm::MainForm(const DataPaths &paths, QWidget *parent) : QMainWindow(parent
     createShortcuts();
     createStatusBar();
     nameForAccessibility();
-    setTabOrders();
 
-    viewer_.day.InitSelectedDate(today());
-    PaintDateCaption();
+    viewer_.day.InitSelectedDate(startDate_.date);
+    todayPage_->PaintDateCaption();
 
     standingsModel_->refill([this] { viewer_.loadStandings(); });
     standingsPage_->setTitle(standingsTitle(viewer_.seasonLabel));
 
     restoreWindowState(this, tabs_, *openSettingsStore(), kDefaultSize);
+    QTimer::singleShot(kRosterStageDelayMs, this, [this] {
+        rosterStageDue_ = true;
+        loadRosterStageOnScreen();
+    });
 }
 
-MainForm::~MainForm()
-{
-    if (loading_)
-        QGuiApplication::restoreOverrideCursor();
-}
+MainForm::~MainForm() = default;
 
 void MainForm::selectTab(int tab)
 {
     tabs_->setCurrentIndex(tab);
 }
 
+// Each menu and command carries an object name of its own, whatever its text.
 void MainForm::createMenus()
 {
-    fileMenu_ = menuBar()->addMenu(tr("&File"));
-    QMenu *download = fileMenu_->addMenu(tr("&Download"));
-    download->addAction(tr("&Standings"), this, [this] { openDownload(DownloadKind::Standings); });
+    QMenu *fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    QMenu *download = fileMenu->addMenu(tr("&Download"));
+    download->setObjectName(QStringLiteral("downloadMenu"));
+    download->addAction(tr("&Standings"), this, [this] { openDownload(DownloadKind::Standings); })
+        ->setObjectName(QStringLiteral("downloadStandings"));
     download->addSeparator();
-    download->addAction(tr("&Rosters"), this, [this] { openDownload(DownloadKind::Rosters); });
-    fileMenu_->addSeparator();
-    QAction *quit = fileMenu_->addAction(tr("&Quit"), this, &QWidget::close);
+    download->addAction(tr("&Rosters"), this, [this] { openDownload(DownloadKind::Rosters); })
+        ->setObjectName(QStringLiteral("downloadRosters"));
+    fileMenu->addSeparator();
+    QAction *quit = fileMenu->addAction(tr("&Quit"), this, &QWidget::close);
+    quit->setObjectName(QStringLiteral("quit"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setShortcutContext(Qt::ApplicationShortcut);
 
     toolsMenu_ = menuBar()->addMenu(tr("&Tools"));
-    toolsMenu_->addAction(tr("&Options"), this, &MainForm::openOptions);
+    toolsMenu_->setObjectName(QStringLiteral("toolsMenu"));
+    toolsMenu_->addAction(tr("&Options"), this, &MainForm::openOptions)->setObjectName(QStringLiteral("options"));
     toolsMenu_->addSeparator();
-    toolsMenu_->addAction(tr("&Calendar"), this, &MainForm::openCalendarDialog);
+    toolsMenu_->addAction(tr("&Calendar"), this, &MainForm::openCalendarDialog)
+        ->setObjectName(QStringLiteral("calendarDialog"));
 
-    helpMenu_ = menuBar()->addMenu(tr("&Help"));
-    QAction *help = helpMenu_->addAction(tr("&Hoopdeck"), this, [] { LaunchHelp(); });
+    QMenu *helpMenu = menuBar()->addMenu(tr("&Help"));
+    helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    QAction *help = helpMenu->addAction(tr("&Hoopdeck"), this, [] { LaunchHelp(); });
+    help->setObjectName(QStringLiteral("helpContents"));
     help->setShortcut(QKeySequence::HelpContents);
-    helpMenu_->addSeparator();
-    helpMenu_->addAction(tr("&About"), this, &MainForm::openAbout);
+    helpMenu->addSeparator();
+    helpMenu->addAction(tr("&About"), this, &MainForm::openAbout)->setObjectName(QStringLiteral("about"));
 }
 
 void MainForm::createTabs()
@@ -150,120 +144,22 @@ void MainForm::createTabs()
 
     standingsPage_ = new StandingsPage(standingsModel_);
     tabs_->addTab(standingsPage_, QLatin1String(kTabCaptions[StandingsTab]));
-    tabs_->addTab(createTodayPage(), QLatin1String(kTabCaptions[TodayTab]));
-    tabs_->addTab(createTeamPage(), QLatin1String(kTabCaptions[TeamTab]));
-    tabs_->addTab(createRosterPage(), QLatin1String(kTabCaptions[RosterTab]));
+    todayPage_ = new TodayPage(viewer_, gamesByDateModel_);
+    tabs_->addTab(todayPage_, QLatin1String(kTabCaptions[TodayTab]));
+    teamPage_ = new TeamListPage(teamScheduleModel_, {"teamLabel", "teamPicker", "teamScheduleList",
+                                                      tr("Choose Team: the team whose schedule is shown"),
+                                                      tr("Team schedule")});
+    connect(teamPage_, &TeamListPage::teamChosen, this, &MainForm::chooseScheduleTeam);
+    tabs_->addTab(teamPage_, QLatin1String(kTabCaptions[TeamTab]));
+    rosterPage_ = new TeamListPage(rosterModel_, {"rosterLabel", "rosterPicker", "rosterList",
+                                                  tr("Choose Team: the team whose roster is shown"), tr("Roster")});
+    rosterPage_->sortByHeaderTaps();
+    connect(rosterPage_, &TeamListPage::teamChosen, this, &MainForm::chooseRosterTeam);
+    connect(rosterPage_, &TeamListPage::columnTapped, this, &MainForm::clickRosterColumn);
+    tabs_->addTab(rosterPage_, QLatin1String(kTabCaptions[RosterTab]));
     tabs_->addTab(createSeasonPage(), QLatin1String(kTabCaptions[SeasonTab]));
     connect(tabs_, &QTabWidget::currentChanged, this, &MainForm::ShowTabControls);
     setCentralWidget(tabs_);
-}
-
-QWidget *MainForm::createTodayPage()
-{
-    auto *page = new QWidget;
-    dayBack_ = new QPushButton(QStringLiteral("<"), page);
-    dayBack_->setObjectName(QStringLiteral("dayBack"));
-    dayBack_->setToolTip(tr("The day before (Alt+Left)"));
-    dayForward_ = new QPushButton(QStringLiteral(">"), page);
-    dayForward_->setObjectName(QStringLiteral("dayForward"));
-    dayForward_->setToolTip(tr("The day after (Alt+Right)"));
-    for (QPushButton *button : {dayBack_, dayForward_})
-        button->setFixedWidth(button->sizeHint().height() + 8);
-    calendarButton_ = new QPushButton(tr("&Calendar"), page);
-    calendarButton_->setObjectName(QStringLiteral("calendarButton"));
-    dateCaption_ = new QLabel(page);
-    dateCaption_->setObjectName(QStringLiteral("dateCaption"));
-    makeCaption(dateCaption_, Qt::AlignLeft);
-    auto *dayNote = new QLabel(page);
-    dayNote->setObjectName(QStringLiteral("dayNote"));
-
-    connect(dayBack_, &QPushButton::clicked, this, [this] { stepDay(-1); });
-    connect(dayForward_, &QPushButton::clicked, this, [this] { stepDay(1); });
-    connect(calendarButton_, &QPushButton::clicked, this, &MainForm::openPopupCalendar);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(dayBack_);
-    buttons->addWidget(dayForward_);
-    buttons->addSpacing(6);
-    buttons->addWidget(calendarButton_);
-    buttons->addSpacing(12);
-    buttons->addWidget(dateCaption_);
-    buttons->addWidget(dayNote, 1);
-
-    auto *list = new TextTableView(gamesByDateModel_, page);
-    list->setObjectName(QStringLiteral("gamesByDateList"));
-
-    auto *layout = new QVBoxLayout(page);
-    layout->addLayout(buttons);
-    layout->addWidget(list, 1);
-    return page;
-}
-
-QComboBox *MainForm::createTeamPicker(const QString &name)
-{
-    auto *picker = new QComboBox;
-    picker->setObjectName(name);
-    // Positions are TeamIndex values: the names stay in their fixed order.
-    picker->addItems(teamChoices());
-    picker->setMaxVisibleItems(kTeamCount);
-    picker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    // Nothing is chosen until the favourite team is selected after loading.
-    picker->setCurrentIndex(-1);
-    return picker;
-}
-
-QWidget *MainForm::pickerRow(const QString &labelName, QComboBox *picker)
-{
-    auto *row = new QWidget;
-    auto *label = new QLabel(tr("Ch&oose Team:"), row);
-    label->setObjectName(labelName);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, legibleOn(Qt::blue, palette.color(QPalette::Window)));
-    label->setPalette(palette);
-    label->setBuddy(picker);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(label);
-    layout->addWidget(picker);
-    layout->addStretch(1);
-    return row;
-}
-
-QWidget *MainForm::createTeamPage()
-{
-    auto *page = new QWidget;
-    teamPicker_ = createTeamPicker(QStringLiteral("teamPicker"));
-    // The user's choice only: selecting the favourite team after loading
-    // must not fill the list a second time.
-    connect(teamPicker_, &QComboBox::activated, this, &MainForm::chooseScheduleTeam);
-    auto *list = new TextTableView(teamScheduleModel_, page);
-    list->setObjectName(QStringLiteral("teamScheduleList"));
-    auto *layout = new QVBoxLayout(page);
-    layout->addWidget(pickerRow(QStringLiteral("teamLabel"), teamPicker_));
-    layout->addWidget(list, 1);
-    return page;
-}
-
-QWidget *MainForm::createRosterPage()
-{
-    auto *page = new QWidget;
-    rosterPicker_ = createTeamPicker(QStringLiteral("rosterPicker"));
-    connect(rosterPicker_, &QComboBox::activated, this, &MainForm::chooseRosterTeam);
-    rosterList_ = new TextTableView(rosterModel_, page);
-    rosterList_->setObjectName(QStringLiteral("rosterList"));
-    QHeaderView *header = rosterList_->horizontalHeader();
-    header->setSectionsClickable(true);
-    // The arrow only shows the order the viewer made; the list never sorts itself.
-    header->setSortIndicatorShown(true);
-    header->setSortIndicator(-1, Qt::AscendingOrder);
-    connect(header, &QHeaderView::sectionClicked, this, &MainForm::clickRosterColumn);
-    auto *layout = new QVBoxLayout(page);
-    layout->addWidget(pickerRow(QStringLiteral("rosterLabel"), rosterPicker_));
-    layout->addWidget(rosterList_, 1);
-    return page;
 }
 
 QWidget *MainForm::createSeasonPage()
@@ -290,13 +186,6 @@ void MainForm::createShortcuts()
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
     connect(previous, &QShortcut::activated, this,
             [this] { selectTab((tabs_->currentIndex() + TabCount - 1) % TabCount); });
-
-    // Alt+Left and Alt+Right step the day only where the day is shown.
-    dayBackShortcut_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this);
-    connect(dayBackShortcut_, &QShortcut::activated, this, [this] { stepDay(-1); });
-    dayForwardShortcut_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this);
-    connect(dayForwardShortcut_, &QShortcut::activated, this, [this] { stepDay(1); });
-    ShowTabControls(tabs_->currentIndex());
 }
 
 void MainForm::showEvent(QShowEvent *event)
@@ -311,23 +200,32 @@ bool MainForm::eventFilter(QObject *watched, QEvent *event)
     if (watched == windowHandle() && event->type() == QEvent::Expose && !exposed_ && windowHandle()->isExposed()) {
         exposed_ = true;
         windowHandle()->removeEventFilter(this);
-        QTimer::singleShot(kFirstStageDelayMs, this, &MainForm::loadRosterStage);
+        // The window paints while it handles this event; the stage comes after.
+        QTimer::singleShot(0, this, &MainForm::loadRosterStageOnScreen);
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MainForm::loadRosterStageOnScreen()
+{
+    if (!rosterStageDue_ || !exposed_)
+        return;
+    rosterStageDue_ = false;
+    loadRosterStage();
+}
+
 void MainForm::loadRosterStage()
 {
-    QTimer::singleShot(kNextStageDelayMs, this, &MainForm::loadSeasonStage);
+    QTimer::singleShot(kSeasonStageDelayMs, this, &MainForm::loadSeasonStage);
     viewer_.loadRoster();
 }
 
 void MainForm::loadSeasonStage()
 {
-    QTimer::singleShot(kNextStageDelayMs, this, &MainForm::buildViewsStage);
+    QTimer::singleShot(kViewsStageDelayMs, this, &MainForm::buildViewsStage);
     seasonModel_->refill([this] { viewer_.loadSeason(); });
-    viewer_.startInSeason(today());
-    PaintDateCaption();
+    viewer_.startInSeason(startDate_);
+    todayPage_->PaintDateCaption();
     applyResultColumns();
     scrollSeason();
 }
@@ -340,18 +238,14 @@ void MainForm::buildViewsStage()
     rosterModel_->refill([this, team] { viewer_.fillRosterList(team); });
     showRosterSort();
     gamesByDateModel_->refill([this] { viewer_.fillGamesByDate(); });
-    // A favourite outside the list leaves the pickers without a choice.
-    teamPicker_->setCurrentIndex(team);
-    rosterPicker_->setCurrentIndex(team);
-    loading_ = false;
-    QGuiApplication::restoreOverrideCursor();
+    teamPage_->showTeam(team);
+    rosterPage_->showTeam(team);
+    loadingCursor_.reset();
     emit loadingFinished();
 }
 
 void MainForm::ShowTabControls(int tab)
 {
-    dayBackShortcut_->setEnabled(tab == TodayTab);
-    dayForwardShortcut_->setEnabled(tab == TodayTab);
     if (tab == StandingsTab)
         standingsPage_->PlaceDivisionBanners();
 }
@@ -376,64 +270,7 @@ void MainForm::clickRosterColumn(int column)
 
 void MainForm::showRosterSort()
 {
-    const RosterSort &sort = viewer_.rosterSort;
-    rosterList_->horizontalHeader()->setSortIndicator(sort.column,
-                                                      sort.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
-}
-
-void MainForm::stepDay(int days)
-{
-    WaitCursor wait;
-    gamesByDateModel_->refill([this, days] { viewer_.stepDay(days); });
-    PaintDateCaption();
-}
-
-void MainForm::chooseDay(const QDate &date)
-{
-    popupFrame_->hide();
-    WaitCursor wait;
-    gamesByDateModel_->refill([this, date] { viewer_.chooseDay(dayNumber(date)); });
-    PaintDateCaption();
-}
-
-void MainForm::PaintDateCaption()
-{
-    dateCaption_->setText(viewer_.day.DateCaption);
-    findChild<QLabel *>(QStringLiteral("dayNote"))->setText(viewer_.dayNote);
-}
-
-void MainForm::openPopupCalendar()
-{
-    if (!popupFrame_) {
-        // A popup hides itself as soon as the user clicks or switches elsewhere.
-        popupFrame_ = new QFrame(this, Qt::Popup);
-        popupFrame_->setFrameStyle(QFrame::Box | QFrame::Plain);
-        popupCalendar_ = new QCalendarWidget(popupFrame_);
-        popupCalendar_->setObjectName(QStringLiteral("popupCalendar"));
-        popupCalendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-        auto *layout = new QVBoxLayout(popupFrame_);
-        layout->setContentsMargins(1, 1, 1, 1);
-        layout->addWidget(popupCalendar_);
-        // A day chosen, not a month browsed: selectionChanged also fires while browsing.
-        connect(popupCalendar_, &QCalendarWidget::clicked, this, &MainForm::chooseDay);
-        connect(popupCalendar_, &QCalendarWidget::activated, this, &MainForm::chooseDay);
-    }
-    markGameDays(popupCalendar_, viewer_.scheduleTable, viewer_.settings.favoriteTeam);
-    popupCalendar_->setSelectedDate(dateOfDayNumber(viewer_.day.SelectedDate));
-    popupFrame_->adjustSize();
-    QPoint position = calendarButton_->mapToGlobal(QPoint(0, calendarButton_->height()));
-    if (const QScreen *screen = calendarButton_->screen()) {
-        const QRect available = screen->availableGeometry();
-        position.setX(std::clamp(position.x(), available.left(),
-                                 std::max(available.left(), available.right() - popupFrame_->width())));
-        position.setY(std::clamp(position.y(), available.top(),
-                                 std::max(available.top(), available.bottom() - popupFrame_->height())));
-    }
-    popupFrame_->move(position);
-    popupFrame_->show();
-    popupFrame_->raise();
-    popupFrame_->activateWindow();
-    popupCalendar_->setFocus();
+    rosterPage_->showSort(viewer_.rosterSort.column, viewer_.rosterSort.descending);
 }
 
 void MainForm::openCalendarDialog()
@@ -452,8 +289,9 @@ void MainForm::openOptions()
         return;
     // The dialog's team list is a copy of the Team picker's.
     QStringList teams;
-    for (int position = 0; position < teamPicker_->count(); ++position)
-        teams.append(teamPicker_->itemText(position));
+    const QComboBox *picker = teamPage_->picker();
+    for (int position = 0; position < picker->count(); ++position)
+        teams.append(picker->itemText(position));
     auto *dialog = new OptionsDialog(teams, viewer_.settings, this);
     connect(dialog, &OptionsDialog::saved, this, &MainForm::showTimesInChosenZone);
     placeOverMainWindow(dialog, this);
@@ -477,7 +315,7 @@ void MainForm::openDownload(DownloadKind kind)
     const QString path = downloadLocalPath(kind, viewer_.paths);
     // hoopdeck-cli may have set another server since this window started.
     viewer_.settings.server = ReadStoredServer(*openSettingsStore(), viewer_.settings.server);
-    auto *dialog = new DownloadDialog(kind, viewer_.settings.server, path, this);
+    auto *dialog = new DownloadDialog(kind, viewer_.settings.server, path, this, downloadLimits_);
     connect(dialog, &DownloadDialog::downloaded, this, &MainForm::reloadDownloaded);
     placeOverMainWindow(dialog, this);
     dialog->show();
@@ -492,47 +330,23 @@ void MainForm::reloadDownloaded(DownloadKind kind, qint64 bytes)
         standingsPage_->setTitle(standingsTitle(viewer_.seasonLabel));
         return;
     }
-    // The roster shows the same team again, unsorted, a moment after the reload.
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const int team = rosterPicker_->currentIndex();
+    // The roster shows the same team again, unsorted, a moment after the
+    // reload; the wait cursor lasts until then.
+    auto wait = std::make_shared<WaitCursor>();
+    const int team = rosterPage_->team();
     viewer_.loadRoster();
-    QTimer::singleShot(100, this, [this, team] {
+    QTimer::singleShot(kRosterReloadDelayMs, this, [this, team, wait] {
         rosterModel_->refill([this, team] { viewer_.chooseRosterTeam(team); });
         showRosterSort();
-        QGuiApplication::restoreOverrideCursor();
     });
 }
 
-// What a screen reader says for each list, picker and caption; the cells
-// speak for themselves, the banners' blank rows as their division's name.
+// What a screen reader says for the lists and tabs the pages do not name.
 void MainForm::nameForAccessibility()
 {
-    const std::pair<const char *, QString> lists[] = {
-        {"standingsList", tr("Standings")},       {"gamesByDateList", tr("Games of the day")},
-        {"teamScheduleList", tr("Team schedule")}, {"rosterList", tr("Roster")},
-        {"seasonList", tr("Season schedule")}};
-    for (const auto &[name, accessibleName] : lists) {
-        if (auto *list = listNamed(name))
-            list->setAccessibleName(accessibleName);
-    }
-    teamPicker_->setAccessibleName(tr("Choose Team: the team whose schedule is shown"));
-    rosterPicker_->setAccessibleName(tr("Choose Team: the team whose roster is shown"));
-    dayBack_->setAccessibleName(tr("The day before"));
-    dayForward_->setAccessibleName(tr("The day after"));
-    dateCaption_->setAccessibleDescription(tr("The day whose games are listed"));
+    listNamed("standingsList")->setAccessibleName(tr("Standings"));
+    listNamed("seasonList")->setAccessibleName(tr("Season schedule"));
     tabs_->setAccessibleName(tr("Views"));
-}
-
-// Each tab's controls in reading order: the pickers and buttons above, then the list.
-void MainForm::setTabOrders()
-{
-    setTabOrder(dayBack_, dayForward_);
-    setTabOrder(dayForward_, calendarButton_);
-    if (auto *games = listNamed("gamesByDateList"))
-        setTabOrder(calendarButton_, games);
-    if (auto *schedule = listNamed("teamScheduleList"))
-        setTabOrder(teamPicker_, schedule);
-    setTabOrder(rosterPicker_, rosterList_);
 }
 
 void MainForm::createStatusBar()
@@ -553,9 +367,9 @@ void MainForm::showTimesInChosenZone()
     if (seasonModel_->rowCount() > 0)
         refillKeepingPlace(listNamed("seasonList"), seasonModel_,
                            [this] { viewer_.loadSeason(); });
-    if (loading_)
+    if (isLoading())
         return;
-    const int team = teamPicker_->currentIndex();
+    const int team = teamPage_->team();
     if (team >= 0)
         refillKeepingPlace(listNamed("teamScheduleList"), teamScheduleModel_,
                            [this, team] { viewer_.fillTeamSchedule(team); });
@@ -566,7 +380,7 @@ void MainForm::showTimesInChosenZone()
 void MainForm::closeEvent(QCloseEvent *event)
 {
     // The program ends with its last main window: the children go first.
-    CloseChildWindows(popupFrame_);
+    CloseChildWindows(todayPage_->popup());
     keepWindowState(this, tabs_, *openSettingsStore());
     event->accept();
 }
@@ -574,6 +388,7 @@ void MainForm::closeEvent(QCloseEvent *event)
 void MainForm::createViewMenu()
 {
     auto *view = new QMenu(tr("&View"), this);
+    view->setObjectName(QStringLiteral("viewMenu"));
     QAction *results = view->addAction(tr("Show &Results"));
     results->setObjectName(QStringLiteral("showResults"));
     results->setCheckable(true);

@@ -2,23 +2,34 @@
 
 #include <QMainWindow>
 
-#include "downloader.h"
-#include "viewer.h"
+#include <optional>
 
-class QCalendarWidget;
-class QComboBox;
-class QFrame;
+#include "downloader.h"
+#include "start_date.h"
+#include "viewer.h"
+#include "wait_cursor.h"
+
 class QLabel;
 class QMenu;
-class QPushButton;
-class QShortcut;
 class QTabWidget;
 
 namespace hoopdeck::app {
 
 class StandingsPage;
+class TeamListPage;
 class TextTableModel;
 class TextTableView;
+class TodayPage;
+
+// What the window starts from, all read by the program before the window
+// is built.
+struct MainFormStart {
+    DataPaths paths;
+    Settings settings;
+    bool showResults = true;
+    StartDate startDate;
+    DownloadLimits downloadLimits;
+};
 
 // The program's one main window, titled "Hoopdeck": five tabs over the
 // viewer's lists. The standings are read while the window is built; the
@@ -29,11 +40,11 @@ class MainForm : public QMainWindow {
 public:
     enum Tab { StandingsTab, TodayTab, TeamTab, RosterTab, SeasonTab, TabCount };
 
-    explicit MainForm(const DataPaths &paths, QWidget *parent = nullptr);
+    explicit MainForm(const MainFormStart &start, QWidget *parent = nullptr);
     ~MainForm() override;
 
     void selectTab(int tab);
-    bool isLoading() const { return loading_; }
+    bool isLoading() const { return loadingCursor_.has_value(); }
 
 signals:
     // The last loading stage is done: every view is filled.
@@ -51,15 +62,12 @@ private:
     void createShortcuts();
     void createStatusBar();
     void nameForAccessibility();
-    void setTabOrders();
     void showTimesInChosenZone();
-    QWidget *createTodayPage();
-    QWidget *createTeamPage();
-    QWidget *createRosterPage();
     QWidget *createSeasonPage();
-    QComboBox *createTeamPicker(const QString &name);
-    QWidget *pickerRow(const QString &labelName, QComboBox *picker);
 
+    // Whichever comes last, the first stage's wait or the window's first
+    // expose, starts the first stage.
+    void loadRosterStageOnScreen();
     void loadRosterStage();
     void loadSeasonStage();
     void buildViewsStage();
@@ -69,10 +77,6 @@ private:
     void chooseRosterTeam(int team);
     void clickRosterColumn(int column);
     void showRosterSort();
-    void stepDay(int days);
-    void chooseDay(const QDate &date);
-    void PaintDateCaption();
-    void openPopupCalendar();
     void openCalendarDialog();
     void openOptions();
     void openAbout();
@@ -89,33 +93,25 @@ private:
     TextTableView *listNamed(const char *name) const;
 
     Viewer viewer_;
-    bool loading_ = true;
+    StartDate startDate_;
+    DownloadLimits downloadLimits_;
+    std::optional<WaitCursor> loadingCursor_;  // from the start to the end of the last stage
     bool exposed_ = false;
+    bool rosterStageDue_ = false;
 
+    // The visible lists' models, each over one of the viewer's lists.
     TextTableModel *standingsModel_ = nullptr;
     TextTableModel *gamesByDateModel_ = nullptr;
     TextTableModel *teamScheduleModel_ = nullptr;
     TextTableModel *rosterModel_ = nullptr;
     TextTableModel *seasonModel_ = nullptr;
 
+    QMenu *toolsMenu_ = nullptr;
     QTabWidget *tabs_ = nullptr;
     StandingsPage *standingsPage_ = nullptr;
-    QLabel *dateCaption_ = nullptr;
-    QPushButton *dayBack_ = nullptr;
-    QPushButton *dayForward_ = nullptr;
-    QPushButton *calendarButton_ = nullptr;
-    QComboBox *teamPicker_ = nullptr;
-    QComboBox *rosterPicker_ = nullptr;
-    TextTableView *rosterList_ = nullptr;
-    QFrame *popupFrame_ = nullptr;  // the popup window, made once
-    QCalendarWidget *popupCalendar_ = nullptr;
-    QShortcut *dayBackShortcut_ = nullptr;
-    QShortcut *dayForwardShortcut_ = nullptr;
+    TodayPage *todayPage_ = nullptr;
+    TeamListPage *teamPage_ = nullptr, *rosterPage_ = nullptr;
     QLabel *zoneStatus_ = nullptr;
-
-    QMenu *fileMenu_ = nullptr;
-    QMenu *toolsMenu_ = nullptr;
-    QMenu *helpMenu_ = nullptr;
 };
 
 } // namespace hoopdeck::app

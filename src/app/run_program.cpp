@@ -7,10 +7,23 @@
 #include "install.h"
 #include "main_form.h"
 #include "message_box.h"
+#include "results_setting.h"
 #include "single_instance.h"
 #include "start_up.h"
 
 namespace hoopdeck::app {
+
+MainFormStart readMainFormStart(QSettings &store, const DataPaths &paths)
+{
+    MainFormStart start;
+    start.paths = paths;
+    LoadSettings(store, start.settings);
+    start.showResults = LoadShowResults(store);
+    start.startDate = startDateFrom(qEnvironmentVariable("HOOPDECK_TODAY"));
+    start.downloadLimits = downloadLimits(qEnvironmentVariableIntValue("HOOPDECK_NET_TIMEOUT_MS"),
+                                          qEnvironmentVariableIntValue("HOOPDECK_NET_DEADLINE_MS"));
+    return start;
+}
 
 int RunHoopdeck()
 {
@@ -32,7 +45,7 @@ int RunHoopdeck()
         return 0;
     }
 
-    MainForm form(check.paths);
+    MainForm form(readMainFormStart(*store, check.paths));
     // Benchmarks time the whole start: they ask the program to end once the
     // last stage of loading is done.
     if (qEnvironmentVariable("HOOPDECK_EXIT_WHEN_READY") == QLatin1String("1"))

@@ -17,6 +17,7 @@
 #include "help_window.h"
 #include "main_form.h"
 #include "options_dialog.h"
+#include "run_program.h"
 #include "teams.h"
 #include "start_up.h"
 
@@ -45,7 +46,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    app::MainForm form(check.paths);
+    app::MainForm form(app::readMainFormStart(*openSettingsStore(), check.paths));
     // The same window every time, whatever the last run left in the store.
     form.resize(640, 720);
     form.selectTab(app::MainForm::StandingsTab);

@@ -7,6 +7,7 @@
 #include "session.h"
 #include "settings_choice.h"
 #include "standings.h"
+#include "start_date.h"
 #include "teams.h"
 #include "time_zones.h"
 
@@ -22,15 +23,18 @@ void printTeamName(Session &session, int team)
     session.printLine(QString());
 }
 
-// A day that cannot be read is told, not quietly passed over.
-void reportUnreadableToday(Session &session)
+// HOOPDECK_TODAY fixes the day the clock gives; a day that cannot be read
+// is told, not quietly passed over.
+StartDate readStartDate(Session &session)
 {
     const QString fixed = qEnvironmentVariable("HOOPDECK_TODAY");
-    if (!fixed.isEmpty() && !todayIsFixed()) {
+    const StartDate start = startDateFrom(fixed);
+    if (!fixed.isEmpty() && !start.fixed) {
         session.report(QStringLiteral("hoopdeck-cli: HOOPDECK_TODAY \"%1\" is not a date (MM/DD/YYYY); "
                                       "today is the machine's date")
                            .arg(fixed));
     }
+    return start;
 }
 
 void printSettings(Session &session, const Settings &s, bool showResults)
@@ -81,12 +85,10 @@ int runSeason(Session &session, Viewer &viewer, const Request &)
 int runToday(Session &session, Viewer &viewer, const Request &request)
 {
     const bool fromClock = !request.date.isValid();
-    if (fromClock)
-        reportUnreadableToday(session);
-    viewer.day.InitSelectedDate(fromClock ? today() : request.date);
+    const StartDate start = fromClock ? readStartDate(session) : StartDate{request.date, true};
+    viewer.day.InitSelectedDate(start.date);
     viewer.loadSeason();
-    if (fromClock)
-        viewer.startInSeason(today());
+    viewer.startInSeason(start);
     if (!viewer.dayNote.isEmpty())
         session.report(viewer.day.DateCaption + QStringLiteral(": ") + viewer.dayNote);
     viewer.fillGamesByDate();
@@ -145,7 +147,9 @@ int runDownload(Session &session, Viewer &viewer, const Request &request)
 {
     const DownloadKind kind = *request.downloadKind;
     const QString path = downloadLocalPath(kind, viewer.paths);
-    const DownloadResult result = downloadNow(kind, request.server.value_or(viewer.settings.server), path);
+    const DownloadLimits limits = downloadLimits(qEnvironmentVariableIntValue("HOOPDECK_NET_TIMEOUT_MS"),
+                                                 qEnvironmentVariableIntValue("HOOPDECK_NET_DEADLINE_MS"));
+    const DownloadResult result = downloadNow(kind, request.server.value_or(viewer.settings.server), path, limits);
     if (result.outcome != DownloadResult::Succeeded) {
         session.report(result.errorText);
         return ExitDownloadFailed;

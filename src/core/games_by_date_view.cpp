@@ -56,25 +56,6 @@ void FillGamesByDate(const TextTable &scheduleTable, const DaySelection &day, Zo
         gamesByDateList.appendRow({QLatin1StringView(kNoGamesText), QLatin1StringView()});
 }
 
-namespace {
-QDate fixedToday()
-{
-    const QByteArray fixed = qgetenv("HOOPDECK_TODAY");
-    return fixed.isEmpty() ? QDate() : parseUserDate(QString::fromLatin1(fixed));
-}
-} // namespace
-
-QDate today()
-{
-    const QDate fixed = fixedToday();
-    return fixed.isValid() ? fixed : QDate::currentDate();
-}
-
-bool todayIsFixed()
-{
-    return fixedToday().isValid();
-}
-
 QDate parseUserDate(const QString &text)
 {
     static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{4})\\s*$"));

@@ -28,14 +28,6 @@ struct DaySelection {
 void FillGamesByDate(const TextTable &scheduleTable, const DaySelection &day, ZoneShift zone,
                      TextTable &gamesByDateList);
 
-// Today's date: HOOPDECK_TODAY (MM/DD/YYYY) when it is set, else the
-// machine's local date.
-QDate today();
-
-// True when HOOPDECK_TODAY names the day: it is then taken as it is, even
-// outside the season.
-bool todayIsFixed();
-
 // A date typed by a user as M/D/YYYY, leading zeros optional; invalid when
 // it does not name a real day.
 QDate parseUserDate(const QString &text);

@@ -63,13 +63,13 @@ void Viewer::chooseDay(int dayNumber)
     fillGamesByDate();
 }
 
-void Viewer::startInSeason(const QDate &today)
+void Viewer::startInSeason(const StartDate &start)
 {
-    if (todayIsFixed() || day.SelectedDate != dayNumber(today))
+    if (start.fixed || day.SelectedDate != dayNumber(start.date))
         return;
-    const SeasonDay start = seasonDayFor(scheduleTable, today);
-    day.selectDay(start.dayNumber);
-    dayNote = start.note;
+    const SeasonDay inSeason = seasonDayFor(scheduleTable, start.date);
+    day.selectDay(inSeason.dayNumber);
+    dayNote = inSeason.note;
 }
 
 } // namespace hoopdeck

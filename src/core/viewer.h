@@ -8,6 +8,7 @@
 #include "season.h"
 #include "standings.h"
 #include "settings_store.h"
+#include "start_date.h"
 #include "text_table.h"
 #include "view_columns.h"
 
@@ -48,9 +49,9 @@ struct Viewer {
     void stepDay(int days);        // then refills the day's games
     void chooseDay(int dayNumber); // then refills the day's games
     // Once the season is loaded: a start on the machine's date outside the
-    // season moves to this day in the season (see seasonDayFor), unless
-    // HOOPDECK_TODAY fixes the day or the user has moved it already.
-    void startInSeason(const QDate &today);
+    // season moves to this day in the season (see seasonDayFor), unless the
+    // user fixed the start day or has moved the day already.
+    void startInSeason(const StartDate &start);
 };
 
 } // namespace hoopdeck

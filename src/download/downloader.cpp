@@ -33,23 +33,6 @@ enum NetCode {
 // Bytes taken from the socket at a time; Qt's own buffer holds no more than this either.
 constexpr qint64 kReadChunkBytes = 64 * 1024;
 
-int millisecondsFromEnvironment(const char *name, int fallback)
-{
-    bool ok = false;
-    const int ms = qEnvironmentVariableIntValue(name, &ok);
-    return ok && ms > 0 ? ms : fallback;
-}
-
-int defaultTimeout()
-{
-    return millisecondsFromEnvironment("HOOPDECK_NET_TIMEOUT_MS", Downloader::kDefaultTimeoutMs);
-}
-
-int defaultDeadline()
-{
-    return millisecondsFromEnvironment("HOOPDECK_NET_DEADLINE_MS", Downloader::kDefaultDeadlineMs);
-}
-
 QUrl requestUrl(const QString &server, DownloadKind kind)
 {
     const QString text = server.trimmed();
@@ -77,8 +60,17 @@ QByteArray requestText(const QUrl &url)
 }
 } // namespace
 
-Downloader::Downloader(QObject *parent)
-    : QObject(parent), timeoutMs_(defaultTimeout()), deadlineMs_(defaultDeadline())
+DownloadLimits downloadLimits(int timeoutMs, int deadlineMs)
+{
+    DownloadLimits limits;
+    if (timeoutMs > 0)
+        limits.timeoutMs = timeoutMs;
+    if (deadlineMs > 0)
+        limits.deadlineMs = deadlineMs;
+    return limits;
+}
+
+Downloader::Downloader(const DownloadLimits &limits, QObject *parent) : QObject(parent), limits_(limits)
 {
     idle_.setSingleShot(true);
     deadline_.setSingleShot(true);
@@ -116,13 +108,13 @@ void Downloader::start(DownloadKind kind, const QString &server, const QString &
     socket_->setReadBufferSize(kReadChunkBytes);
     connect(socket_, &QTcpSocket::connected, this, [this] {
         connected_ = true;
-        idle_.start(timeoutMs_);
+        idle_.start(limits_.timeoutMs);
         socket_->write(request_);
     });
     connect(socket_, &QTcpSocket::readyRead, this, &Downloader::onReadyRead);
     connect(socket_, &QAbstractSocket::errorOccurred, this, &Downloader::onSocketError);
-    idle_.start(timeoutMs_);
-    deadline_.start(deadlineMs_);
+    idle_.start(limits_.timeoutMs);
+    deadline_.start(limits_.deadlineMs);
     socket_->connectToHost(url.host(), quint16(url.port(80)));
 }
 
@@ -146,7 +138,7 @@ void Downloader::cancel()
 
 void Downloader::onReadyRead()
 {
-    idle_.start(timeoutMs_);
+    idle_.start(limits_.timeoutMs);
     drainSocket();
 }
 
@@ -279,9 +271,10 @@ void Downloader::finish(DownloadResult result)
     emit finished(result);
 }
 
-DownloadResult downloadNow(DownloadKind kind, const QString &server, const QString &localPath)
+DownloadResult downloadNow(DownloadKind kind, const QString &server, const QString &localPath,
+                           const DownloadLimits &limits)
 {
-    Downloader downloader;
+    Downloader downloader(limits);
     DownloadResult result;
     QEventLoop loop;
     QObject::connect(&downloader, &Downloader::finished, &loop, [&](const DownloadResult &r) {

@@ -29,6 +29,16 @@ struct DownloadResult {
     QString errorText;  // FormatNetError(code, caption), for a folder with a line naming it
 };
 
+// How long a transfer may wait before it counts as a timeout.
+struct DownloadLimits {
+    int timeoutMs = 30000;    // no answer and no new byte for this long
+    int deadlineMs = 120000;  // the whole transfer, however steadily the bytes come
+};
+
+// The limits a user asked for; a limit of 0 or less (none given, or not a
+// number) keeps its default.
+DownloadLimits downloadLimits(int timeoutMs, int deadlineMs);
+
 // Fetches one data file from the data server with a plain HTTP/1.1 GET and
 // replaces the local copy only when the whole body arrived and holds usable
 // data: on any failure the old file stays byte for byte and no partial file
@@ -38,19 +48,13 @@ struct DownloadResult {
 class Downloader : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kDefaultTimeoutMs = 30000;
-    static constexpr int kDefaultDeadlineMs = 120000;
     static constexpr qint64 kMaxBodyBytes = 8 * 1024 * 1024;
 
-    explicit Downloader(QObject *parent = nullptr);
+    explicit Downloader(const DownloadLimits &limits = {}, QObject *parent = nullptr);
     ~Downloader() override;
 
-    // No answer and no new byte for this long counts as a timeout. The
-    // environment variable HOOPDECK_NET_TIMEOUT_MS sets the default.
-    void setTimeout(int milliseconds) { timeoutMs_ = milliseconds; }
-    // The whole transfer taking longer than this counts as a timeout, however
-    // steadily the bytes come. HOOPDECK_NET_DEADLINE_MS sets the default.
-    void setDeadline(int milliseconds) { deadlineMs_ = milliseconds; }
+    void setTimeout(int milliseconds) { limits_.timeoutMs = milliseconds; }
+    void setDeadline(int milliseconds) { limits_.deadlineMs = milliseconds; }
 
     // server is a host or host:port (port 80 when none is named).
     void start(DownloadKind kind, const QString &server, const QString &localPath);
@@ -82,8 +86,7 @@ private:
     QByteArray request_;
     QTimer idle_;
     QTimer deadline_;
-    int timeoutMs_;
-    int deadlineMs_;
+    DownloadLimits limits_;
     int attempt_ = 0;  // so that a failure posted for one start never ends a later one
     bool running_ = false;
     bool connected_ = false;
@@ -94,6 +97,7 @@ private:
 };
 
 // Runs one download to its end in a local event loop (for the terminal).
-DownloadResult downloadNow(DownloadKind kind, const QString &server, const QString &localPath);
+DownloadResult downloadNow(DownloadKind kind, const QString &server, const QString &localPath,
+                           const DownloadLimits &limits);
 
 } // namespace hoopdeck

@@ -3,34 +3,10 @@
 #include <QAbstractItemModel>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QTest>
 
-#include "main_form.h"
 #include "settings_store.h"
-#include "time_zones.h"
 
 namespace hoopdeck::test {
-
-std::unique_ptr<app::MainForm> startMainForm(const DataPaths &paths)
-{
-    auto form = std::make_unique<app::MainForm>(paths);
-    QSignalSpy ready(form.get(), &app::MainForm::loadingFinished);
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()) || !ready.wait(10000))
-        return nullptr;
-    return form;
-}
-
-void prepareRuntimeDir()
-{
-    const QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (dir.isEmpty())
-        return;
-    QDir().mkpath(dir);
-    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
 
 SeasonCopy::SeasonCopy()
 {

@@ -3,26 +3,12 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include <memory>
-
 #include "settings_store.h"
 #include "text_table.h"
 
 class QAbstractItemModel;
 
-namespace hoopdeck::app {
-class MainForm;
-}
-
 namespace hoopdeck::test {
-
-// The main form on the given season, shown, once its staged loading is
-// done; null when it did not get there within ten seconds.
-std::unique_ptr<app::MainForm> startMainForm(const DataPaths &paths);
-
-// The runtime folder the single-instance socket lives in, created as the
-// platform wants it (owner only), so that each test program has its own.
-void prepareRuntimeDir();
 
 // A copy of the bundled season in a folder of the test's own.
 class SeasonCopy {

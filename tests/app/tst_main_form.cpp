@@ -26,6 +26,7 @@
 #include <memory>
 
 #include "app_test_support.h"
+#include "main_form_fixture.h"
 #include "child_windows.h"
 #include "colour_contrast.h"
 #include "column_caption_strip.h"
@@ -60,30 +61,6 @@ QAbstractItemModel *model(QWidget *form, const char *name)
 QWidget *child(QWidget *form, const QString &name)
 {
     return form->findChild<QWidget *>(name);
-}
-
-QList<QWidget *> windowsTitled(const QString &title)
-{
-    QList<QWidget *> found;
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (window->windowTitle() == title)
-            found.append(window);
-    }
-    return found;
-}
-
-QAction *menuAction(QMainWindow *form, const QString &menuText, const QString &itemText)
-{
-    for (QAction *menu : form->menuBar()->actions()) {
-        if (menu->text().remove(QLatin1Char('&')) != menuText || !menu->menu())
-            continue;
-        for (QAction *item : menu->menu()->actions()) {
-            if (item->text().remove(QLatin1Char('&')) == itemText)
-                return item;
-        }
-    }
-    return nullptr;
 }
 
 void clickHeader(QTableView *view, int column)
@@ -125,6 +102,7 @@ private slots:
 
     void stagedLoadingFillsEveryViewOnce();
     void nothingSlowIsReadBeforeTheWindowIsOnScreen();
+    void theWindowIsPaintedBeforeTheSlowerFilesAreRead();
     void tabsShowOnlyTheirControls_data();
     void tabsShowOnlyTheirControls();
     void listsShowTheirColumns();
@@ -204,13 +182,13 @@ Viewer TestMainForm::referenceViewer() const
     viewer.loadStandings();
     viewer.loadRoster();
     viewer.loadSeason();
-    viewer.day.InitSelectedDate(today());
+    viewer.day.InitSelectedDate(test::mainFormStart(paths_).startDate.date);
     return viewer;
 }
 
 void TestMainForm::stagedLoadingFillsEveryViewOnce()
 {
-    auto form = std::make_unique<MainForm>(paths_);
+    auto form = std::make_unique<MainForm>(test::mainFormStart(paths_));
     QVERIFY(QApplication::overrideCursor());
     QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     // The standings and their title are there before the window shows.
@@ -256,7 +234,7 @@ void TestMainForm::stagedLoadingFillsEveryViewOnce()
 
 void TestMainForm::nothingSlowIsReadBeforeTheWindowIsOnScreen()
 {
-    MainForm form(paths_);
+    MainForm form(test::mainFormStart(paths_));
     QTest::qWait(300);
     QVERIFY(form.isLoading());
     QCOMPARE(model(&form, "seasonList")->rowCount(), 0);
@@ -268,6 +246,34 @@ void TestMainForm::nothingSlowIsReadBeforeTheWindowIsOnScreen()
     form.findChild<QPushButton *>(QStringLiteral("dayForward"))->click();
     QCOMPARE(form.findChild<QLabel *>(QStringLiteral("dateCaption"))->text(), QStringLiteral("02/16/2004"));
     QCOMPARE(model(&form, "gamesByDateList")->index(0, 0).data().toString(), QLatin1String(kNoGamesText));
+}
+
+// Paint events seen by one widget.
+class PaintWatch : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+void TestMainForm::theWindowIsPaintedBeforeTheSlowerFilesAreRead()
+{
+    auto form = std::make_unique<MainForm>(test::mainFormStart(paths_));
+    // The first stage's wait runs out long before the window is shown: the
+    // stages still wait for the window to be on screen and painted.
+    QTest::qWait(300);
+    PaintWatch watch;
+    form->findChild<QTabBar *>()->installEventFilter(&watch);
+    int paintsWhenTheSeasonCame = -1;
+    connect(model(form.get(), "seasonList"), &QAbstractItemModel::modelReset, form.get(),
+            [&] { paintsWhenTheSeasonCame = watch.paints; });
+    QSignalSpy ready(form.get(), &MainForm::loadingFinished);
+    form->show();
+    QVERIFY(ready.wait(10000));
+    QVERIFY2(paintsWhenTheSeasonCame > 0, qPrintable(QString::number(paintsWhenTheSeasonCame)));
 }
 
 void TestMainForm::tabsShowOnlyTheirControls_data()
@@ -316,7 +322,7 @@ void TestMainForm::tabsShowOnlyTheirControls()
 
 void TestMainForm::listsShowTheirColumns()
 {
-    MainForm form(paths_);
+    MainForm form(test::mainFormStart(paths_));
     auto *tabs = form.findChild<QTabWidget *>();
     QCOMPARE(tabs->tabPosition(), QTabWidget::South);
     const QStringList captions = {" Standings ", "  Today   ", "   Team   ", "  Roster   ", "  Season   "};
@@ -998,43 +1004,43 @@ void TestMainForm::calendarDialogIsSingleAndChangesNothing()
     form_ = startForm();
     QVERIFY(form_);
     const QString title = QLatin1String(app::kCalendarDialogTitle);
-    QAction *calendar = menuAction(form_.get(), QStringLiteral("Tools"), QStringLiteral("Calendar"));
+    QAction *calendar = test::menuAction(form_.get(), "calendarDialog");
     QVERIFY(calendar);
     FillCounter counter(form_.get());
 
     calendar->trigger();
-    QCOMPARE(windowsTitled(title).size(), 1);
-    QWidget *dialog = windowsTitled(title).first();
+    QCOMPARE(test::windowsTitled(title).size(), 1);
+    QWidget *dialog = test::windowsTitled(title).first();
     QVERIFY(dialog->isVisible());
     calendar->trigger();
-    QCOMPARE(windowsTitled(title), QList<QWidget *>{dialog});
+    QCOMPARE(test::windowsTitled(title), QList<QWidget *>{dialog});
 
     // Cancel hides it, and it comes back as it was.
     auto *buttons = dialog->findChild<QDialogButtonBox *>();
     QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(windowsTitled(title), QList<QWidget *>{dialog});
+    QCOMPARE(test::windowsTitled(title), QList<QWidget *>{dialog});
     QVERIFY(!dialog->isVisible());
     calendar->trigger();
-    QCOMPARE(windowsTitled(title), QList<QWidget *>{dialog});
+    QCOMPARE(test::windowsTitled(title), QList<QWidget *>{dialog});
     QVERIFY(dialog->isVisible());
 
     // OK ends it; the next choice makes a new one.
     QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(windowsTitled(title).isEmpty());
+    QVERIFY(test::windowsTitled(title).isEmpty());
     calendar->trigger();
-    QCOMPARE(windowsTitled(title).size(), 1);
-    QVERIFY(windowsTitled(title).first()->isVisible());
+    QCOMPARE(test::windowsTitled(title).size(), 1);
+    QVERIFY(test::windowsTitled(title).first()->isVisible());
 
     // A day chosen in it is only looked at; Return there is OK and ends it.
-    auto *days = windowsTitled(title).first()->findChild<QCalendarWidget *>()->findChild<QTableView *>();
+    auto *days = test::windowsTitled(title).first()->findChild<QCalendarWidget *>()->findChild<QTableView *>();
     QTest::keyClick(days, Qt::Key_PageDown);
     QTest::keyClick(days, Qt::Key_Return);
     QCOMPARE(form_->findChild<QLabel *>(QStringLiteral("dateCaption"))->text(), QStringLiteral("02/15/2004"));
     QCOMPARE(counter.fills("gamesByDateList"), 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(windowsTitled(title).isEmpty());
+    QVERIFY(test::windowsTitled(title).isEmpty());
 }
 
 void TestMainForm::closingEndsTheChildWindows_data()
@@ -1058,9 +1064,9 @@ void TestMainForm::closingEndsTheChildWindows()
         // A key press while the popup is up belongs to the popup.
         popup->window()->hide();
     }
-    menuAction(form_.get(), QStringLiteral("Tools"), QStringLiteral("Calendar"))->trigger();
+    test::menuAction(form_.get(), "calendarDialog")->trigger();
     const QString title = QLatin1String(app::kCalendarDialogTitle);
-    QCOMPARE(windowsTitled(title).size(), 1);
+    QCOMPARE(test::windowsTitled(title).size(), 1);
 
     if (byKeyboard) {
         QApplication::setActiveWindow(form_.get());
@@ -1071,7 +1077,7 @@ void TestMainForm::closingEndsTheChildWindows()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!form_->isVisible());
     QVERIFY(!popup->isVisible());
-    QVERIFY(windowsTitled(title).isEmpty());
+    QVERIFY(test::windowsTitled(title).isEmpty());
 }
 
 void TestMainForm::escapeAndMinimiseDoNotEndTheProgram()
@@ -1079,7 +1085,7 @@ void TestMainForm::escapeAndMinimiseDoNotEndTheProgram()
     form_ = startForm();
     QVERIFY(form_);
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-    menuAction(form_.get(), QStringLiteral("Tools"), QStringLiteral("Calendar"))->trigger();
+    test::menuAction(form_.get(), "calendarDialog")->trigger();
     QApplication::setActiveWindow(form_.get());
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form_.get(), Qt::Key_Escape);
     QVERIFY(form_->isVisible());
@@ -1087,7 +1093,7 @@ void TestMainForm::escapeAndMinimiseDoNotEndTheProgram()
     QCoreApplication::processEvents();
     QVERIFY(form_->isVisible());
     QVERIFY(form_->isMinimized());
-    QCOMPARE(windowsTitled(QLatin1String(app::kCalendarDialogTitle)).size(), 1);
+    QCOMPARE(test::windowsTitled(QLatin1String(app::kCalendarDialogTitle)).size(), 1);
 }
 
 QTEST_MAIN(TestMainForm)

@@ -21,6 +21,7 @@
 #include "test_http_server.h"
 #include "season_file.h"
 #include "app_test_support.h"
+#include "main_form_fixture.h"
 #include "child_windows.h"
 #include "download_dialog.h"
 #include "main_form.h"
@@ -35,33 +36,6 @@ using hoopdeck::app::MainForm;
 namespace {
 
 constexpr int kFavoriteTeam = 11;
-
-QAction *menuAction(QMainWindow *form, const QStringList &path)
-{
-    QList<QAction *> actions = form->menuBar()->actions();
-    QAction *found = nullptr;
-    for (const QString &step : path) {
-        found = nullptr;
-        for (QAction *action : actions) {
-            if (action->text().remove(QLatin1Char('&')) == step)
-                found = action;
-        }
-        if (!found)
-            return nullptr;
-        actions = found->menu() ? found->menu()->actions() : QList<QAction *>();
-    }
-    return found;
-}
-
-QList<QWidget *> windowsTitled(const QString &title)
-{
-    QList<QWidget *> found;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->windowTitle() == title && window->isVisible())
-            found.append(window);
-    }
-    return found;
-}
 
 QAbstractItemModel *model(QWidget *form, const char *name)
 {
@@ -104,11 +78,11 @@ private slots:
     {
         auto form = startForm();
         QVERIFY(form);
-        QAction *options = menuAction(form.get(), {QStringLiteral("Tools"), QStringLiteral("Options")});
+        QAction *options = test::menuAction(form.get(), "options");
         QVERIFY(options);
         options->trigger();
         options->trigger();
-        const QList<QWidget *> dialogs = windowsTitled(QStringLiteral("HDK Options"));
+        const QList<QWidget *> dialogs = test::windowsTitled(QStringLiteral("HDK Options"), true);
         QCOMPARE(dialogs.size(), 1);
         auto *dialog = qobject_cast<app::OptionsDialog *>(dialogs.first());
         QCOMPARE(dialog->teamList()->currentText(), QStringLiteral("L.A. Lakers"));
@@ -143,7 +117,7 @@ private slots:
                 b->click();
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(windowsTitled(QStringLiteral("HDK Options")).isEmpty());
+        QVERIFY(test::windowsTitled(QStringLiteral("HDK Options"), true).isEmpty());
         auto store = openSettingsStore();
         QCOMPARE(store->value(QStringLiteral("OffSet")).toString(), QStringLiteral("-3"));
         QCOMPARE(store->value(QStringLiteral("Team")).toInt(), 1);
@@ -159,7 +133,7 @@ private slots:
         reference.settings.zoneOffsetHours = -3;
         reference.loadSeason();
         reference.fillTeamSchedule(kFavoriteTeam);
-        reference.day.InitSelectedDate(today());
+        reference.day.InitSelectedDate(test::mainFormStart(paths_).startDate.date);
         reference.fillGamesByDate();
         QVERIFY(reference.teamScheduleList.cell(0, 2) != shownTime);
         QVERIFY(test::sameRows(test::modelRows(*model(form.get(), "teamScheduleList")), reference.teamScheduleList));
@@ -178,18 +152,18 @@ private slots:
     {
         auto form = startForm();
         QVERIFY(form);
-        QAction *help = menuAction(form.get(), {QStringLiteral("Help"), QStringLiteral("Hoopdeck")});
-        QAction *about = menuAction(form.get(), {QStringLiteral("Help"), QStringLiteral("About")});
+        QAction *help = test::menuAction(form.get(), "helpContents");
+        QAction *about = test::menuAction(form.get(), "about");
         QVERIFY(help && about);
         help->trigger();
         help->trigger();
-        QCOMPARE(windowsTitled(QStringLiteral("Help")).size(), 1);
+        QCOMPARE(test::windowsTitled(QStringLiteral("Help"), true).size(), 1);
         about->trigger();
-        QCOMPARE(windowsTitled(QStringLiteral("About Hoopdeck")).size(), 1);
+        QCOMPARE(test::windowsTitled(QStringLiteral("About Hoopdeck"), true).size(), 1);
         form->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(windowsTitled(QStringLiteral("Help")).isEmpty());
-        QVERIFY(windowsTitled(QStringLiteral("About Hoopdeck")).isEmpty());
+        QVERIFY(test::windowsTitled(QStringLiteral("Help"), true).isEmpty());
+        QVERIFY(test::windowsTitled(QStringLiteral("About Hoopdeck"), true).isEmpty());
     }
 
     void anOpenDownloadIsBroughtForwardAndKeepsItsFile()
@@ -198,9 +172,9 @@ private slots:
         auto form = startForm();
         QVERIFY(form);
         const QByteArray oldStandings = seasonFile("Standings.dat");
-        menuAction(form.get(), {QStringLiteral("File"), QStringLiteral("Download"), QStringLiteral("Standings")})->trigger();
-        menuAction(form.get(), {QStringLiteral("File"), QStringLiteral("Download"), QStringLiteral("Rosters")})->trigger();
-        const QList<QWidget *> dialogs = windowsTitled(QStringLiteral("HDK Download"));
+        test::menuAction(form.get(), "downloadStandings")->trigger();
+        test::menuAction(form.get(), "downloadRosters")->trigger();
+        const QList<QWidget *> dialogs = test::windowsTitled(QStringLiteral("HDK Download"), true);
         QCOMPARE(dialogs.size(), 1);
         QPointer<app::DownloadDialog> dialog = qobject_cast<app::DownloadDialog *>(dialogs.first());
         QCOMPARE(dialog->kind(), DownloadKind::Standings);
@@ -221,30 +195,30 @@ private slots:
         QByteArray standings = seasonFile("Standings.dat");
         standings.replace("\"2003-04\"", "\"2003-04 final\"");
         server_.reply = TestHttpServer::ok(standings);
-        menuAction(form.get(), {QStringLiteral("File"), QStringLiteral("Download"), QStringLiteral("Standings")})->trigger();
+        test::menuAction(form.get(), "downloadStandings")->trigger();
         auto *title = form->findChild<QLabel *>(QStringLiteral("titleCaption"));
         QTRY_COMPARE_WITH_TIMEOUT(title->text(), standingsTitle(QStringLiteral("2003-04 final")), 10000);
         QCOMPARE(form->statusBar()->currentMessage(),
                  QStringLiteral("Standings downloaded, %1 bytes").arg(standings.size()));
         QCOMPARE(model(form.get(), "standingsList")->rowCount(), kStandingsRowCount);
-        QVERIFY(windowsTitled(QStringLiteral("HDK Download")).isEmpty());
+        QVERIFY(test::windowsTitled(QStringLiteral("HDK Download"), true).isEmpty());
         QTRY_VERIFY(!QApplication::overrideCursor());
     }
 
     void childWindowsOpenCentredInsideTheScreen_data()
     {
-        QTest::addColumn<QStringList>("menu");
+        QTest::addColumn<QByteArray>("menu");
         QTest::addColumn<QString>("title");
-        QTest::newRow("Options") << QStringList{"Tools", "Options"} << "HDK Options";
-        QTest::newRow("Calendar") << QStringList{"Tools", "Calendar"} << "HDK Calendar";
-        QTest::newRow("About") << QStringList{"Help", "About"} << "About Hoopdeck";
-        QTest::newRow("Help") << QStringList{"Help", "Hoopdeck"} << "Help";
-        QTest::newRow("Download") << QStringList{"File", "Download", "Standings"} << "HDK Download";
+        QTest::newRow("Options") << QByteArray("options") << "HDK Options";
+        QTest::newRow("Calendar") << QByteArray("calendarDialog") << "HDK Calendar";
+        QTest::newRow("About") << QByteArray("about") << "About Hoopdeck";
+        QTest::newRow("Help") << QByteArray("helpContents") << "Help";
+        QTest::newRow("Download") << QByteArray("downloadStandings") << "HDK Download";
     }
 
     void childWindowsOpenCentredInsideTheScreen()
     {
-        QFETCH(QStringList, menu);
+        QFETCH(QByteArray, menu);
         QFETCH(QString, title);
         server_.mode = TestHttpServer::Mode::NeverAnswer;
         auto form = startForm();
@@ -252,8 +226,8 @@ private slots:
         const QRect screen = form->screen()->availableGeometry();
         // In the middle of the screen, each child lies centred over the window.
         form->setGeometry(QRect(QPoint(), QSize(640, 560)).translated(screen.center() - QPoint(320, 280)));
-        menuAction(form.get(), menu)->trigger();
-        QList<QWidget *> windows = windowsTitled(title);
+        test::menuAction(form.get(), menu.constData())->trigger();
+        QList<QWidget *> windows = test::windowsTitled(title, true);
         QCOMPARE(windows.size(), 1);
         QWidget *child = windows.first();
         QVERIFY(screen.contains(child->frameGeometry()));
@@ -266,8 +240,8 @@ private slots:
 
         // In a corner, each child stays wholly on the screen, title bar too.
         form->setGeometry(screen.right() - 300, screen.bottom() - 200, 280, 180);
-        menuAction(form.get(), menu)->trigger();
-        windows = windowsTitled(title);
+        test::menuAction(form.get(), menu.constData())->trigger();
+        windows = test::windowsTitled(title, true);
         QCOMPARE(windows.size(), 1);
         child = windows.first();
         const QRect withFrame = child->geometry().marginsAdded(QMargins(8, 32, 8, 8));
@@ -290,7 +264,7 @@ private slots:
         server_.reply = TestHttpServer::ok(seasonFile("Standings.dat"));
         const qsizetype requestsBefore = server_.requests.size();
         QSignalSpy standingsFills(model(form.get(), "standingsList"), &QAbstractItemModel::modelReset);
-        menuAction(form.get(), {QStringLiteral("File"), QStringLiteral("Download"), QStringLiteral("Standings")})->trigger();
+        test::menuAction(form.get(), "downloadStandings")->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(standingsFills.count(), 1, 10000);
         QCOMPARE(server_.requests.size(), requestsBefore + 1);
     }
@@ -310,7 +284,7 @@ private slots:
         roster.replace("\n4,", "\n3,77,Z. Newcomer,C,7-0,260\n4,");
         server_.reply = TestHttpServer::ok(roster);
         QSignalSpy rosterFills(model(form.get(), "rosterList"), &QAbstractItemModel::modelReset);
-        menuAction(form.get(), {QStringLiteral("File"), QStringLiteral("Download"), QStringLiteral("Rosters")})->trigger();
+        test::menuAction(form.get(), "downloadRosters")->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(rosterFills.count(), 1, 10000);
 
         Viewer reference;
@@ -324,8 +298,8 @@ private slots:
         QTRY_VERIFY(!QApplication::overrideCursor());
 
         // A second download in a row works too.
-        QVERIFY(windowsTitled(QStringLiteral("HDK Download")).isEmpty());
-        menuAction(form.get(), {QStringLiteral("File"), QStringLiteral("Download"), QStringLiteral("Rosters")})->trigger();
+        QVERIFY(test::windowsTitled(QStringLiteral("HDK Download"), true).isEmpty());
+        test::menuAction(form.get(), "downloadRosters")->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(rosterFills.count(), 2, 10000);
     }
 };

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "app_test_support.h"
+#include "main_form_fixture.h"
 #include "settings_store.h"
 #include "single_instance.h"
 

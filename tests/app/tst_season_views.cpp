@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "app_test_support.h"
+#include "main_form_fixture.h"
 #include "child_windows.h"
 #include "main_form.h"
 #include "season.h"
@@ -53,19 +54,6 @@ QList<int> hiddenColumns(QTableView *view)
 bool isBold(QTableView *view, int row)
 {
     return view->model()->index(row, 0).data(Qt::FontRole).value<QFont>().bold();
-}
-
-QAction *showResultsItem(QMainWindow *form)
-{
-    for (QAction *menu : form->menuBar()->actions()) {
-        if (menu->text().remove('&') == "View" && menu->menu()) {
-            for (QAction *item : menu->menu()->actions()) {
-                if (item->text().remove('&') == "Show Results")
-                    return item;
-            }
-        }
-    }
-    return nullptr;
 }
 
 // The row stands at the top of the list, or as near as the end of the list lets it.
@@ -104,7 +92,7 @@ private slots:
     {
         auto form = startForm();
         QVERIFY(form);
-        QAction *item = showResultsItem(form.get());
+        QAction *item = test::menuAction(form.get(), "showResults");
         QVERIFY(item && item->isCheckable() && item->isChecked());
         // The menu stands between File and Tools; the others keep their order.
         QStringList menus;
@@ -127,10 +115,10 @@ private slots:
         form.reset();
         form = startForm();
         QVERIFY(form);
-        QVERIFY(!showResultsItem(form.get())->isChecked());
+        QVERIFY(!test::menuAction(form.get(), "showResults")->isChecked());
         for (int i = 0; i < 3; ++i)
             QCOMPARE(hiddenColumns(list(form.get(), lists[i])), resultColumns[i]);
-        showResultsItem(form.get())->trigger();
+        test::menuAction(form.get(), "showResults")->trigger();
         for (const char *name : lists)
             QCOMPARE(hiddenColumns(list(form.get(), name)), QList<int>());
         QCOMPARE(openSettingsStore()->value("Results").toString(), "1");
@@ -151,11 +139,11 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(schedule) == schedule.size());
         file.close();
         test::writeSettings(plain.path(), kFavoriteTeam);
-        MainForm form(dataPathsFor(plain.path()));
+        MainForm form(test::mainFormStart(dataPathsFor(plain.path())));
         QSignalSpy ready(&form, &MainForm::loadingFinished);
         form.show();
         QVERIFY(ready.wait(10000));
-        QVERIFY(showResultsItem(&form)->isChecked());
+        QVERIFY(test::menuAction(&form, "showResults")->isChecked());
         QCOMPARE(hiddenColumns(list(&form, "gamesByDateList")), QList<int>{2});
         QCOMPARE(hiddenColumns(list(&form, "teamScheduleList")), (QList<int>{3, 4}));
         QCOMPARE(hiddenColumns(list(&form, "seasonList")), QList<int>{3});
@@ -256,19 +244,9 @@ private slots:
         popup->window()->hide();
 
         // HDK Calendar carries the same marks and still opens on its own day.
-        for (QAction *menu : form->menuBar()->actions()) {
-            if (menu->text().remove('&') == "Tools") {
-                for (QAction *item : menu->menu()->actions()) {
-                    if (item->text().remove('&') == "Calendar")
-                        item->trigger();
-                }
-            }
-        }
-        QWidget *dialog = nullptr;
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (window->windowTitle() == QLatin1String(app::kCalendarDialogTitle) && window->isVisible())
-                dialog = window;
-        }
+        test::menuAction(form.get(), "calendarDialog")->trigger();
+        const QList<QWidget *> dialogs = test::windowsTitled(QLatin1String(app::kCalendarDialogTitle), true);
+        QWidget *dialog = dialogs.isEmpty() ? nullptr : dialogs.last();
         QVERIFY(dialog);
         auto *calendar = dialog->findChild<QCalendarWidget *>();
         QCOMPARE(calendar->selectedDate(), QDate::currentDate());

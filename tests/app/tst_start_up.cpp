@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "app_test_support.h"
+#include "main_form_fixture.h"
 #include "child_windows.h"
 #include "main_form.h"
 #include "run_program.h"
@@ -81,6 +82,8 @@ private slots:
     void aLaterStartAsksTheRunningCopyForward();
     void startsAtTheSameMomentTakeTurns();
     void noRunningCopyNoAnswer();
+    void environmentSetsTodayAndTheDownloadLimits_data();
+    void environmentSetsTodayAndTheDownloadLimits();
 };
 
 void TestStartUp::initTestCase()
@@ -179,6 +182,53 @@ void TestStartUp::noRunningCopyNoAnswer()
     // The name is per user.
     QVERIFY(name.contains(QLatin1String("Hoopdeck-")));
     QVERIFY(!name.endsWith(QLatin1Char('-')));
+}
+
+void TestStartUp::environmentSetsTodayAndTheDownloadLimits_data()
+{
+    QTest::addColumn<QByteArray>("today");
+    QTest::addColumn<QByteArray>("timeout");
+    QTest::addColumn<QByteArray>("deadline");
+    QTest::addColumn<QDate>("startDate");
+    QTest::addColumn<bool>("fixed");
+    QTest::addColumn<int>("timeoutMs");
+    QTest::addColumn<int>("deadlineMs");
+    const QDate machine = QDate::currentDate();
+    QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray() << machine << false << 30000 << 120000;
+    QTest::newRow("all set") << QByteArray("3/7/2004") << QByteArray("1500") << QByteArray("4000") << QDate(2004, 3, 7)
+                             << true << 1500 << 4000;
+    QTest::newRow("unreadable") << QByteArray("31/12/2003") << QByteArray("soon") << QByteArray("0") << machine
+                                << false << 30000 << 120000;
+    QTest::newRow("negative") << QByteArray("12/31/2003") << QByteArray("-5") << QByteArray("250") << QDate(2003, 12, 31)
+                              << true << 30000 << 250;
+}
+
+void TestStartUp::environmentSetsTodayAndTheDownloadLimits()
+{
+    QFETCH(QByteArray, today);
+    QFETCH(QByteArray, timeout);
+    QFETCH(QByteArray, deadline);
+    QFETCH(QDate, startDate);
+    QFETCH(bool, fixed);
+    QFETCH(int, timeoutMs);
+    QFETCH(int, deadlineMs);
+    const QByteArray testToday = qgetenv("HOOPDECK_TODAY");
+    const std::pair<const char *, QByteArray> values[] = {
+        {"HOOPDECK_TODAY", today}, {"HOOPDECK_NET_TIMEOUT_MS", timeout}, {"HOOPDECK_NET_DEADLINE_MS", deadline}};
+    for (const auto &[name, value] : values) {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    const app::MainFormStart start = test::mainFormStart(dataPathsFor(QStringLiteral("/nowhere")));
+    qputenv("HOOPDECK_TODAY", testToday);
+    qunsetenv("HOOPDECK_NET_TIMEOUT_MS");
+    qunsetenv("HOOPDECK_NET_DEADLINE_MS");
+    QCOMPARE(start.startDate.date, startDate);
+    QCOMPARE(start.startDate.fixed, fixed);
+    QCOMPARE(start.downloadLimits.timeoutMs, timeoutMs);
+    QCOMPARE(start.downloadLimits.deadlineMs, deadlineMs);
 }
 
 QTEST_MAIN(TestStartUp)

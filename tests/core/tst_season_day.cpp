@@ -105,26 +105,22 @@ private slots:
     {
         QFETCH(QByteArray, fixed);
         QFETCH(QDate, shown);
-        const QByteArray before = qgetenv("HOOPDECK_TODAY");
-        qputenv("HOOPDECK_TODAY", fixed);
+        const StartDate start = startDateFrom(QString::fromLatin1(fixed));
         Viewer viewer;
         viewer.scheduleTable = bundledSchedule();
-        viewer.day.InitSelectedDate(today());
-        viewer.startInSeason(today());
-        qputenv("HOOPDECK_TODAY", before);
+        viewer.day.InitSelectedDate(start.date);
+        viewer.startInSeason(start);
         QCOMPARE(dateOfDayNumber(viewer.day.SelectedDate), shown);
         QVERIFY(viewer.dayNote.isEmpty());
     }
 
     void machineDateOutsideMoves()
     {
-        const QByteArray before = qgetenv("HOOPDECK_TODAY");
-        qunsetenv("HOOPDECK_TODAY");
-        QVERIFY(!todayIsFixed());
+        const StartDate machine = startDateFrom(QString(), QDate(2026, 12, 8));
+        QVERIFY(!machine.fixed);
         Viewer viewer;
         viewer.scheduleTable = bundledSchedule();
-        const QDate machine(2026, 12, 8);
-        viewer.day.InitSelectedDate(machine);
+        viewer.day.InitSelectedDate(machine.date);
         viewer.startInSeason(machine);
         QCOMPARE(viewer.day.DateCaption, "12/08/2003");
         QCOMPARE(viewer.dayNote, "this day in the 2003-04 season");
@@ -132,10 +128,9 @@ private slots:
         // A day the user has chosen already is left alone.
         Viewer stepped;
         stepped.scheduleTable = bundledSchedule();
-        stepped.day.InitSelectedDate(machine);
+        stepped.day.InitSelectedDate(machine.date);
         stepped.day.stepDays(1);
         stepped.startInSeason(machine);
-        qputenv("HOOPDECK_TODAY", before);
         QCOMPARE(stepped.day.DateCaption, "12/09/2026");
         QVERIFY(stepped.dayNote.isEmpty());
     }

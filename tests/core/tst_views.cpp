@@ -214,14 +214,9 @@ private slots:
 
     void todayClock()
     {
-        const QByteArray saved = qgetenv("HOOPDECK_TODAY");
-        qputenv("HOOPDECK_TODAY", "2/29/2004");
-        QCOMPARE(today(), QDate(2004, 2, 29));
-        qputenv("HOOPDECK_TODAY", "not a date");
-        QCOMPARE(today(), QDate::currentDate());
-        qunsetenv("HOOPDECK_TODAY");
-        QCOMPARE(today(), QDate::currentDate());
-        qputenv("HOOPDECK_TODAY", saved);
+        QCOMPARE(startDateFrom(QStringLiteral("2/29/2004")).date, QDate(2004, 2, 29));
+        QCOMPARE(startDateFrom(QStringLiteral("not a date")).date, QDate::currentDate());
+        QCOMPARE(startDateFrom(QString()).date, QDate::currentDate());
     }
 
     void userDate_data()

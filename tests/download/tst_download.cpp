@@ -22,10 +22,12 @@ class DownloadTest : public QObject {
     QString localPath;
     const QByteArray oldContent = "the user's old file\n";
 
-    DownloadResult download(DownloadKind kind, const QString &server, int timeoutMs = 5000)
+    DownloadResult download(DownloadKind kind, const QString &server, int timeoutMs = 5000,
+                            int deadlineMs = DownloadLimits().deadlineMs)
     {
         Downloader downloader;
         downloader.setTimeout(timeoutMs);
+        downloader.setDeadline(deadlineMs);
         QSignalSpy finished(&downloader, &Downloader::finished);
         downloader.start(kind, server, localPath);
         if (!finished.wait(20000))
@@ -208,9 +210,7 @@ private slots:
         server.mode = TestHttpServer::Mode::Trickle;
         server.reply = head;
         server.trickled = trickled;
-        qputenv("HOOPDECK_NET_DEADLINE_MS", "1500");
-        const DownloadResult result = download(DownloadKind::Rosters, server.address(), 1000);
-        qunsetenv("HOOPDECK_NET_DEADLINE_MS");
+        const DownloadResult result = download(DownloadKind::Rosters, server.address(), 1000, 1500);
         QCOMPARE(result.errorText, expected);
         QVERIFY(server.bytesSent < trickled.size());
         verifyOldFileKept();

@@ -1,7 +1,5 @@
 #include "text_fields.h"
 
-#include "utf16_text.h"
-
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -55,28 +53,41 @@ QString firstQuotedPiece(const QString &text)
     return splitFields(text, QLatin1Char('"'), 1).value(0);
 }
 
-int decimalToInt(QAnyStringView anyText)
+namespace {
+// The reading of decimalToInt on either kind of text a table holds.
+template <typename View>
+int decimalOf(View text)
 {
-    const Utf16Text wide(anyText);
-    const QStringView text = wide;
     const qsizetype n = text.size();
+    const auto at = [&text](qsizetype i) { return char16_t(text[i].unicode()); };
     qsizetype i = 0;
-    while (i < n && (text.at(i) == QLatin1Char(' ') || (text.at(i) >= QLatin1Char('\t') && text.at(i) <= QLatin1Char('\r'))))
+    while (i < n && (at(i) == u' ' || (at(i) >= u'\t' && at(i) <= u'\r')))
         ++i;
     bool negative = false;
-    if (i < n && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-'))) {
-        negative = text.at(i) == QLatin1Char('-');
+    if (i < n && (at(i) == u'+' || at(i) == u'-')) {
+        negative = at(i) == u'-';
         ++i;
     }
     constexpr qint64 limit = qint64(std::numeric_limits<int>::max()) + 1;
     qint64 value = 0;
-    while (i < n && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9')) {
-        value = std::min(limit, value * 10 + (text.at(i).unicode() - '0'));
+    while (i < n && at(i) >= u'0' && at(i) <= u'9') {
+        value = std::min(limit, value * 10 + (at(i) - u'0'));
         ++i;
     }
     if (negative)
         value = -value;
     return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+} // namespace
+
+int decimalToInt(QAnyStringView text)
+{
+    return text.visit([](auto view) {
+        if constexpr (std::is_same_v<decltype(view), QUtf8StringView>)
+            return decimalOf(QLatin1StringView(view.data(), view.size()));  // digits and signs are ASCII
+        else
+            return decimalOf(view);
+    });
 }
 
 int hexDigitValue(char16_t c)

@@ -1,12 +1,12 @@
 // hoopdeck-cli run as a user or a script would: install the bundled season
 // into a fresh home, then read the printed rows and the exit codes.
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "data_files.h"
+#include "process_runner.h"
 
 namespace {
 struct Run {
@@ -22,44 +22,26 @@ struct Home {
     QString path(const QString &name) const { return dir.filePath(name); }
 };
 
-// How a run differs from the usual one: variables set (an empty value
-// removes one) and standard output sent to a file.
-struct RunSetup {
-    QHash<QString, QString> environment;
-    QString outputFile;
-};
-
-Run run(const Home &home, const QStringList &arguments, const RunSetup &setup)
+// In the home's folders on the test day, unless the setup says otherwise.
+Run run(const Home &home, const QStringList &arguments, ProcessSetup setup)
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", home.path("config"));
-    env.insert("XDG_DATA_HOME", home.path("data"));
-    env.insert("HOOPDECK_TODAY", "02/15/2004");
-    env.insert("LC_ALL", "C.UTF-8");
-    for (auto it = setup.environment.cbegin(); it != setup.environment.cend(); ++it) {
-        if (it.value().isEmpty())
-            env.remove(it.key());
-        else
-            env.insert(it.key(), it.value());
-    }
-    process.setProcessEnvironment(env);
-    if (!setup.outputFile.isEmpty())
-        process.setStandardOutputFile(setup.outputFile);
-    process.start(QStringLiteral(HOOPDECK_BIN_DIR "/hoopdeck-cli"), arguments);
+    QHash<QString, QString> environment{{"XDG_CONFIG_HOME", home.path("config")},
+                                        {"XDG_DATA_HOME", home.path("data")},
+                                        {"HOOPDECK_TODAY", "02/15/2004"},
+                                        {"LC_ALL", "C.UTF-8"}};
+    environment.insert(setup.environment);
+    setup.environment = environment;
+    const ProcessRun process = runProcess(builtProgram("hoopdeck-cli"), arguments, setup);
     Run result;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
-        result.exitCode = process.exitCode();
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-    }
+    if (process.ended())
+        result = {process.exitCode, QString::fromUtf8(process.out), QString::fromUtf8(process.err)};
     return result;
 }
 
 // With fixedToday false, the day is the machine's own date.
 Run run(const Home &home, const QStringList &arguments, bool fixedToday = true)
 {
-    RunSetup setup;
+    ProcessSetup setup;
     if (!fixedToday)
         setup.environment.insert("HOOPDECK_TODAY", QString());
     return run(home, arguments, setup);
@@ -467,7 +449,7 @@ private slots:
 
         if (!QFileInfo::exists("/dev/full"))
             QSKIP("this machine has no /dev/full");
-        RunSetup full;
+        ProcessSetup full;
         full.outputFile = "/dev/full";
         for (const QStringList &arguments : {QStringList{"--tsv", "season"}, QStringList{"standings"},
                                              QStringList{"--help"}, QStringList{"settings"}}) {
@@ -482,7 +464,7 @@ private slots:
 
     void unreadableToday()
     {
-        RunSetup setup;
+        ProcessSetup setup;
         setup.environment.insert("HOOPDECK_TODAY", "31/12/2003");
         const Run r = ::run(installed, {"--tsv", "today"}, setup);
         QCOMPARE(r.exitCode, 0);

@@ -1,7 +1,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,6 +9,7 @@
 #include <unistd.h>
 
 #include "downloader.h"
+#include "process_runner.h"
 #include "season_file.h"
 #include "test_http_server.h"
 
@@ -320,21 +320,17 @@ private slots:
     {
         TestHttpServer server;
         QTemporaryDir home;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+        ProcessSetup setup;
+        setup.environment = {{QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config"))},
+                             {QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data"))}};
+        setup.timeoutMs = 20000;
         auto run = [&](const QStringList &args, QByteArray *out = nullptr, QByteArray *err = nullptr) {
-            QProcess p;
-            p.setProcessEnvironment(env);
-            p.start(QStringLiteral(HOOPDECK_BIN_DIR "/hoopdeck-cli"), args);
-            // The server lives in this process, so keep its events flowing.
-            if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 20000))
-                return -1;
+            const ProcessRun r = runProcess(builtProgram("hoopdeck-cli"), args, setup);
             if (out)
-                *out = p.readAllStandardOutput();
+                *out = r.out;
             if (err)
-                *err = p.readAllStandardError();
-            return p.exitCode();
+                *err = r.err;
+            return r.exitCode;
         };
         QCOMPARE(run({QStringLiteral("install")}), 0);
         QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("--server"), server.address()}), 0);

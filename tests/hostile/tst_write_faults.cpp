@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -16,6 +15,7 @@
 
 #include "data_files.h"
 #include "file_size_limit.h"
+#include "process_runner.h"
 #include "season_file.h"
 #include "test_http_server.h"
 #include "file_write.h"
@@ -41,15 +41,16 @@ public:
     {
         if (!dir_.isValid())
             return;
-        mounted_ = QProcess::execute(QStringLiteral("mount"),
-                                     {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                      QStringLiteral("size=") + sizeText, QStringLiteral("tmpfs"), dir_.path()})
+        const QStringList options{QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                  QStringLiteral("size=") + sizeText};
+        mounted_ = runProcess(QStringLiteral("mount"), options + QStringList{QStringLiteral("tmpfs"), dir_.path()})
+                       .exitCode
                    == 0;
     }
     ~SmallDisk()
     {
         if (mounted_)
-            QProcess::execute(QStringLiteral("umount"), {dir_.path()});
+            runProcess(QStringLiteral("umount"), {dir_.path()});
     }
     bool mounted() const { return mounted_; }
     QString path(const QString &name = QString()) const { return name.isEmpty() ? dir_.path() : dir_.filePath(name); }
@@ -77,34 +78,17 @@ private:
     bool mounted_ = false;
 };
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
 } // namespace
 
 class WriteFaultsTest : public QObject {
     Q_OBJECT
 
-    Run cli(const QStringList &arguments, const QString &configHome)
+    static ProcessRun cli(const QStringList &arguments, const QString &configHome)
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(HOOPDECK_BIN_DIR "/hoopdeck-cli"), arguments);
-        Run run;
-        // A test server may live in this process: keep its events flowing.
-        if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 30000)) {
-            p.kill();
-            p.waitForFinished();
-            return run;
-        }
-        run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        run.out = p.readAllStandardOutput();
-        run.err = p.readAllStandardError();
-        return run;
+        ProcessSetup setup;
+        setup.environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+        setup.timeoutMs = 30000;
+        return runProcess(builtProgram("hoopdeck-cli"), arguments, setup);
     }
 
 private slots:
@@ -175,7 +159,7 @@ private slots:
         server.reply = TestHttpServer::ok(seasonFile("Standings.dat"));
         const QStringList install = {QStringLiteral("--install-dir"), disk.path()};
 
-        Run run = cli(install + QStringList{"download", "standings", "--server", server.address()}, config);
+        ProcessRun run = cli(install + QStringList{"download", "standings", "--server", server.address()}, config);
         QCOMPARE(run.exitCode, 3);
         QCOMPARE(run.out, QByteArray());
         QVERIFY2(run.err.startsWith("File Error " + QByteArray::number(ENOSPC) + "\n"), run.err.constData());
@@ -193,7 +177,7 @@ private slots:
         if (!disk.mounted())
             QSKIP("this machine does not let the test mount a small filesystem (needs root)");
         const QString config = disk.path();
-        Run run = cli({QStringLiteral("install")}, config);
+        ProcessRun run = cli({QStringLiteral("install")}, config);
         QCOMPARE(run.exitCode, 0);
         const QString settingsFile = disk.path(QStringLiteral("Morvane/Hoopdeck.conf"));
         const QByteArray old = contentOf(settingsFile);

@@ -24,10 +24,14 @@ class DownloadTest : public QObject {
 
     DownloadResult download(DownloadKind kind, const QString &server, int timeoutMs = 5000)
     {
+        return downloadTo(localPath, kind, server, timeoutMs);
+    }
+    static DownloadResult downloadTo(const QString &path, DownloadKind kind, const QString &server, int timeoutMs = 5000)
+    {
         Downloader downloader;
         downloader.setTimeout(timeoutMs);
         QSignalSpy finished(&downloader, &Downloader::finished);
-        downloader.start(kind, server, localPath);
+        downloader.start(kind, server, path);
         if (!finished.wait(20000))
             return {};
         return finished.first().first().value<DownloadResult>();
@@ -235,10 +239,7 @@ private slots:
         QTemporaryDir other;
         const QString folder = other.filePath(QStringLiteral("Roster.dat"));
         QVERIFY(QDir().mkdir(folder));
-        const QString kept = localPath;
-        localPath = folder;
-        const DownloadResult result = download(DownloadKind::Rosters, server.address());
-        localPath = kept;
+        const DownloadResult result = downloadTo(folder, DownloadKind::Rosters, server.address());
         QCOMPARE(result.outcome, DownloadResult::Failed);
         QCOMPARE(result.caption, QStringLiteral("File Error"));
         QCOMPARE(result.code, EISDIR);
@@ -261,6 +262,13 @@ private slots:
         QTest::newRow("bad port") << "127.0.0.1:99999" << "Connect Error 12005\nThe URL is invalid.";
         QTest::newRow("name not resolved") << "nosuchhost.invalid"
                                            << "Send Request Error 12007\nThe server name could not be resolved.";
+        quint16 closedPort = 0;
+        {
+            TestHttpServer closed;
+            closedPort = closed.port();
+        }
+        QTest::newRow("connection refused") << QStringLiteral("127.0.0.1:%1").arg(closedPort)
+                                            << "Send Request Error 12029\nThe attempt to connect to the server failed.";
     }
 
     void serverProblems()
@@ -271,26 +279,12 @@ private slots:
         verifyOldFileKept();
     }
 
-    void connectionRefused()
-    {
-        quint16 port = 0;
-        {
-            TestHttpServer closed;
-            port = closed.port();
-        }
-        const DownloadResult result = download(DownloadKind::Rosters, QStringLiteral("127.0.0.1:%1").arg(port));
-        QCOMPARE(result.errorText, QStringLiteral("Send Request Error 12029\nThe attempt to connect to the server failed."));
-        verifyOldFileKept();
-    }
-
     void unwritableFileIsAFileError()
     {
         TestHttpServer server;
         server.reply = TestHttpServer::ok(seasonFile("Roster.dat"));
-        const QString notAFolder = dir.filePath(QStringLiteral("Roster.dat"));
-        localPath = notAFolder + QStringLiteral("/Roster.dat");
-        const DownloadResult result = download(DownloadKind::Rosters, server.address());
-        localPath = notAFolder;
+        const DownloadResult result = downloadTo(localPath + QStringLiteral("/Roster.dat"), DownloadKind::Rosters,
+                                                 server.address());
         QCOMPARE(result.caption, QStringLiteral("File Error"));
         QCOMPARE(result.code, ENOTDIR);
         QCOMPARE(result.errorText, QStringLiteral("File Error %1\nError").arg(ENOTDIR));

@@ -7,6 +7,7 @@
 
 #include "data_files.h"
 #include "process_runner.h"
+#include "season_file.h"
 
 namespace {
 struct Run {
@@ -92,9 +93,7 @@ private slots:
         Home pacific;
         QCOMPARE(::run(pacific, {"install"}).exitCode, 0);
         const QStringList eastern = ::run(pacific, {"--tsv", "season"}).lines();
-        QFile file(QStringLiteral(HOOPDECK_SEASON_DIR "/Season.dat"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(eastern.size(), int(file.readAll().count('\n')));
+        QCOMPARE(eastern.size(), int(seasonFile("Season.dat").count('\n')));
         QCOMPARE(eastern.first(), "10/28\tMiami @ Philadelphia\t7:00p\t74-89");
 
         QCOMPARE(::run(pacific, {"settings", "--zone", "4"}).exitCode, 0);

@@ -14,6 +14,8 @@
 #include <QTimer>
 
 #include "about_dialog.h"
+#include "data_files.h"
+#include "file_content.h"
 #include "download_dialog.h"
 #include "help_window.h"
 #include "options_dialog.h"
@@ -326,9 +328,7 @@ private slots:
     void downloadShowsItsStepsAndReportsSuccess()
     {
         TestHttpServer server;
-        QFile standings(QStringLiteral(HOOPDECK_SEASON_DIR "/Standings.dat"));
-        QVERIFY(standings.open(QIODevice::ReadOnly));
-        server.reply = TestHttpServer::ok(standings.readAll());
+        server.reply = TestHttpServer::ok(seasonFile("Standings.dat"));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Standings.dat"));
         QWidget mainForm;
@@ -377,12 +377,8 @@ private slots:
         const QByteArray fresh = seasonFile("Roster.dat");
         server.reply = TestHttpServer::ok(fresh);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Roster.dat"));
         const QByteArray old = "0,1,Old Player,G,6-0,180\n";
-        {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
-        }
+        const QString path = writeFileAt(dir.filePath(QStringLiteral("Roster.dat")), old);
         QWidget mainForm;
         auto *dialog = new DownloadDialog(DownloadKind::Rosters, server.address(), path, &mainForm);
         QPointer<DownloadDialog> alive(dialog);
@@ -398,9 +394,7 @@ private slots:
         QVERIFY2(message.text.startsWith(QStringLiteral("File Error %1\nError\nRoster.dat was left as it was").arg(EFBIG)),
                  qPrintable(message.text));
         QCOMPARE(downloaded.count(), 0);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), old);
+        QCOMPARE(fileContent(path), old);
     }
 
     void aRefusedSettingsSaveIsToldAndKeepsTheFile()
@@ -411,10 +405,7 @@ private slots:
         Settings settings;
         settings.server = QStringLiteral("a-data-server-with-a-long-name.example.org:8080");
         QVERIFY(SaveSettings(*store, settings));
-        QFile file(store->fileName());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray old = file.readAll();
-        file.close();
+        const QByteArray old = fileContent(store->fileName());
         QVERIFY(old.size() > 120);
 
         ShownOptions options(settings);
@@ -430,8 +421,7 @@ private slots:
         QTRY_VERIFY(!options.alive);
         QVERIFY2(message.text.startsWith(QStringLiteral("Hoopdeck could not save the settings in ")), qPrintable(message.text));
         QCOMPARE(settings.favoriteTeam, 5);  // it holds until the program ends
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), old);
+        QCOMPARE(fileContent(store->fileName()), old);
     }
 
     void cancelEndsTheTransferSilently()

@@ -8,7 +8,9 @@
 #include <cerrno>
 #include <unistd.h>
 
+#include "data_files.h"
 #include "downloader.h"
+#include "file_content.h"
 #include "process_runner.h"
 #include "season_file.h"
 #include "test_http_server.h"
@@ -45,28 +47,15 @@ class DownloadTest : public QObject {
         return status.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
     }
 
-    QByteArray localContent() const
-    {
-        QFile f(localPath);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
-
     // After a failure the old file is untouched and nothing else is left beside it.
     void verifyOldFileKept()
     {
-        QCOMPARE(localContent(), oldContent);
+        QCOMPARE(fileContent(localPath), oldContent);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Roster.dat")});
     }
 
 private slots:
-    void init()
-    {
-        localPath = dir.filePath(QStringLiteral("Roster.dat"));
-        QFile f(localPath);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(oldContent);
-    }
+    void init() { localPath = writeFileAt(dir.filePath(QStringLiteral("Roster.dat")), oldContent); }
 
     void sendsTheRequestAndReplacesTheFile()
     {
@@ -76,7 +65,7 @@ private slots:
         const DownloadResult result = download(DownloadKind::Rosters, server.address());
         QCOMPARE(result.outcome, DownloadResult::Succeeded);
         QCOMPARE(result.bytes, roster.size());
-        QCOMPARE(localContent(), roster);
+        QCOMPARE(fileContent(localPath), roster);
         QCOMPARE(server.requests.size(), 1);
         const QByteArray request = server.requests.first();
         QVERIFY(request.startsWith("GET /sports/basketball/2004/Roster.dat HTTP/1.1\r\n"));
@@ -85,7 +74,7 @@ private slots:
         // A second download in a row works the same way.
         server.reply = TestHttpServer::ok(roster + "0,99,N. Player,G,6-0,180\n");
         QCOMPARE(download(DownloadKind::Rosters, server.address()).outcome, DownloadResult::Succeeded);
-        QVERIFY(localContent().endsWith("N. Player,G,6-0,180\n"));
+        QVERIFY(fileContent(localPath).endsWith("N. Player,G,6-0,180\n"));
     }
 
     // The other two ways a server may end a body: in chunks, or by closing.
@@ -100,12 +89,12 @@ private slots:
         }
         server.reply = chunked + "0\r\n\r\n";
         QCOMPARE(download(DownloadKind::Rosters, server.address()).outcome, DownloadResult::Succeeded);
-        QCOMPARE(localContent(), roster);
+        QCOMPARE(fileContent(localPath), roster);
 
         server.mode = TestHttpServer::Mode::CutOff;
         server.reply = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n" + roster + "0,99,N. Player,G,6-0,180\n";
         QCOMPARE(download(DownloadKind::Rosters, server.address()).outcome, DownloadResult::Succeeded);
-        QCOMPARE(localContent(), roster + "0,99,N. Player,G,6-0,180\n");
+        QCOMPARE(fileContent(localPath), roster + "0,99,N. Player,G,6-0,180\n");
     }
 
     void standingsNeedAHeadingAndTwentyNineTeams()
@@ -115,14 +104,14 @@ private slots:
         const QByteArray standings = seasonFile("Standings.dat");
         server.reply = TestHttpServer::ok(standings);
         QCOMPARE(download(DownloadKind::Standings, server.address()).outcome, DownloadResult::Succeeded);
-        QCOMPARE(localContent(), standings);
+        QCOMPARE(fileContent(localPath), standings);
         QVERIFY(server.requests.first().startsWith("GET /sports/basketball/2004/Standings.dat "));
 
         QList<QByteArray> lines = standings.split('\n');
         server.reply = TestHttpServer::ok(lines.mid(0, 20).join('\n'));
         const DownloadResult cut = download(DownloadKind::Standings, server.address());
         QCOMPARE(cut.errorText, QStringLiteral("Read Error 12152\nThe server response could not be parsed."));
-        QCOMPARE(localContent(), standings);
+        QCOMPARE(fileContent(localPath), standings);
         QFile::remove(localPath);
     }
 

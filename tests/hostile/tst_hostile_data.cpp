@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "data_files.h"
 #include "process_runner.h"
 
 namespace {
@@ -292,12 +293,7 @@ void HostileDataTest::hostileSettings()
     const QString data = QStringLiteral(HOOPDECK_SEASON_DIR);
     QTemporaryDir home;
     const QString config = home.filePath(QStringLiteral("config"));
-    QVERIFY(QDir().mkpath(config + QStringLiteral("/Morvane")));
-    {
-        QFile out(config + QStringLiteral("/Morvane/Hoopdeck.conf"));
-        const QByteArray settings = "[General]\nInstall=" + data.toUtf8() + '\n' + values;
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(settings) == settings.size());
-    }
+    writeFileAt(config + QStringLiteral("/Morvane/Hoopdeck.conf"), "[General]\nInstall=" + data.toUtf8() + '\n' + values);
     const QStringList dataBefore = snapshot(data);
     const QStringList settingsBefore = snapshot(config);
     for (const QStringList &arguments : kSettingsCommands) {

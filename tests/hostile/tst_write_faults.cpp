@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "data_files.h"
+#include "file_content.h"
 #include "file_size_limit.h"
 #include "process_runner.h"
 #include "season_file.h"
@@ -26,12 +27,6 @@
 using namespace hoopdeck;
 
 namespace {
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 // A small filesystem of its own, mounted over a temporary folder when the
 // machine allows it (root, and mounts permitted).
@@ -107,11 +102,11 @@ private slots:
         QVERIFY(!result.ok);
         QCOMPARE(result.errorCode, EFBIG);
         QVERIFY(result.reason.contains(QLatin1String("Roster.dat")));
-        QCOMPARE(contentOf(path), old);
+        QCOMPARE(fileContent(path), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Roster.dat")});
 
         QVERIFY(writeFileWhole(path, fresh).ok);
-        QCOMPARE(contentOf(path), fresh);
+        QCOMPARE(fileContent(path), fresh);
     }
 
     void aFolderIsNoFileToWrite()
@@ -134,7 +129,7 @@ private slots:
         store.setValue(QStringLiteral("Install"), dir.filePath(QStringLiteral("a/folder/long/enough/to/matter")));
         Settings settings;
         QVERIFY(saveChoice(store, settings, {3, 4, QStringLiteral("127.0.0.1:8080")}));
-        const QByteArray old = contentOf(path);
+        const QByteArray old = fileContent(path);
         QVERIFY(old.size() > 150);
         {
             // Room for the store's lock file, not for the settings.
@@ -142,7 +137,7 @@ private slots:
             QVERIFY(!saveChoice(store, settings, {5, 7, QStringLiteral("127.0.0.1:9090")}));
         }
         QCOMPARE(settings.favoriteTeam, 5);  // the choice holds for the rest of the run
-        QCOMPARE(contentOf(path), old);
+        QCOMPARE(fileContent(path), old);
     }
 
     void fullDiskFailsTheDownloadAndKeepsTheFile()
@@ -163,12 +158,12 @@ private slots:
         QCOMPARE(run.exitCode, 3);
         QCOMPARE(run.out, QByteArray());
         QVERIFY2(run.err.startsWith("File Error " + QByteArray::number(ENOSPC) + "\n"), run.err.constData());
-        QCOMPARE(contentOf(disk.path(QStringLiteral("Standings.dat"))), seasonFile("Standings.dat"));
+        QCOMPARE(fileContent(disk.path(QStringLiteral("Standings.dat"))), seasonFile("Standings.dat"));
 
         server.reply = TestHttpServer::ok(seasonFile("Roster.dat") + seasonFile("Roster.dat"));
         run = cli(install + QStringList{"download", "rosters", "--server", server.address()}, config);
         QCOMPARE(run.exitCode, 3);
-        QCOMPARE(contentOf(disk.path(QStringLiteral("Roster.dat"))), seasonFile("Roster.dat"));
+        QCOMPARE(fileContent(disk.path(QStringLiteral("Roster.dat"))), seasonFile("Roster.dat"));
     }
 
     void fullDiskFailsTheSettingsSaveAndKeepsTheFile()
@@ -180,7 +175,7 @@ private slots:
         ProcessRun run = cli({QStringLiteral("install")}, config);
         QCOMPARE(run.exitCode, 0);
         const QString settingsFile = disk.path(QStringLiteral("Morvane/Hoopdeck.conf"));
-        const QByteArray old = contentOf(settingsFile);
+        const QByteArray old = fileContent(settingsFile);
         QVERIFY(old.contains("Install="));
         disk.fill(true);
 
@@ -189,7 +184,7 @@ private slots:
                   config);
         QCOMPARE(run.exitCode, 5);
         QVERIFY2(run.err.startsWith("Cannot save the settings in "), run.err.constData());
-        QCOMPARE(contentOf(settingsFile), old);
+        QCOMPARE(fileContent(settingsFile), old);
         // The next start still finds the season.
         QCOMPARE(cli({QStringLiteral("--tsv"), QStringLiteral("settings")}, config).exitCode, 0);
     }

@@ -22,14 +22,6 @@ void loadBytes(const QByteArray &bytes, TextTable &scheduleTable, TextTable &sea
 {
     QVERIFY(loadSeasonFromBytes(bytes, {}, scheduleTable, seasonList));
 }
-
-QStringList column(const TextTable &table, int c)
-{
-    QStringList cells;
-    for (int row = 0; row < table.count(); ++row)
-        cells.append(table.cell(row, c).toString());
-    return cells;
-}
 } // namespace
 
 class ResultsTest : public QObject {

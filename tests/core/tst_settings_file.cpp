@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "file_content.h"
 #include "settings_format.h"
 #include "settings_store.h"
 #include "table_text.h"
@@ -19,11 +20,6 @@ class SettingsFileTest : public QObject {
     int files = 0;
 
     QString newPath() { return dir.filePath(QStringLiteral("Hoopdeck%1.conf").arg(++files)); }
-    static QByteArray contentOf(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     static QSettings::SettingsMap parse(const QByteArray &bytes)
     {
         QBuffer buffer;
@@ -57,7 +53,7 @@ private slots:
             store.sync();
             QCOMPARE(store.status(), QSettings::NoError);
         }
-        QVERIFY2(contentOf(path).contains("\nOffSet=" + value.toUtf8() + "\n"), contentOf(path).constData());
+        QVERIFY2(fileContent(path).contains("\nOffSet=" + value.toUtf8() + "\n"), fileContent(path).constData());
         QSettings reread(path, settingsFileFormat());
         QCOMPARE(reread.value(QStringLiteral("OffSet")).typeId(), QMetaType::QString);
         QCOMPARE(reread.value(QStringLiteral("OffSet")).toString(), value);
@@ -92,7 +88,7 @@ private slots:
         Settings settings;
         LoadSettings(store, settings);
         QCOMPARE((QList<int>{settings.zoneOffsetHours, settings.favoriteTeam, settings.zoneIndex}), values);
-        QCOMPARE(contentOf(path), file);  // reading never rewrites
+        QCOMPARE(fileContent(path), file);  // reading never rewrites
     }
 
     // What an earlier release stored through Qt's INI format reads the same.
@@ -122,8 +118,8 @@ private slots:
 
         // Saved once, the file is in the plain form and still reads the same.
         QVERIFY(SaveSettings(store, settings));
-        QVERIFY(contentOf(path).startsWith("; Hoopdeck settings"));
-        QVERIFY(contentOf(path).contains("\nText0=/home/a,b/Hoopdeck data\n"));
+        QVERIFY(fileContent(path).startsWith("; Hoopdeck settings"));
+        QVERIFY(fileContent(path).contains("\nText0=/home/a,b/Hoopdeck data\n"));
         QSettings again(path, settingsFileFormat());
         for (int i = 0; i < texts.size(); ++i)
             QCOMPARE(again.value(QStringLiteral("Text%1").arg(i)).toString(), texts.at(i));
@@ -140,9 +136,9 @@ private slots:
             store.setValue(QStringLiteral("Team"), 4);
             store.setValue(QStringLiteral("Results"), true);
         }
-        QCOMPARE(contentOf(path), QByteArray("; Hoopdeck settings: plain key=value text\n[General]\nResults=true\nTeam=4\n"
+        QCOMPARE(fileContent(path), QByteArray("; Hoopdeck settings: plain key=value text\n[General]\nResults=true\nTeam=4\n"
                                              "\n[Aaa]\nfirst=x\n\n[Window]\ngeometry=AdnQywADAAA=\ntab=3\n"));
-        const QSettings::SettingsMap map = parse(contentOf(path));
+        const QSettings::SettingsMap map = parse(fileContent(path));
         QCOMPARE(map.value(QStringLiteral("Window/geometry")).toString(), QStringLiteral("AdnQywADAAA="));
         QCOMPARE(map.value(QStringLiteral("Window/tab")).toString(), QStringLiteral("3"));
         QCOMPARE(map.value(QStringLiteral("Team")).toString(), QStringLiteral("4"));
@@ -167,12 +163,12 @@ private slots:
             QSettings store(path, settingsFileFormat());
             store.setValue(QStringLiteral("Team"), 4);
         }
-        const QByteArray before = contentOf(path);
+        const QByteArray before = fileContent(path);
         QSettings store(path, settingsFileFormat());
         store.setValue(QStringLiteral("Install"), value);
         store.sync();
         QCOMPARE(store.status(), QSettings::AccessError);
-        QCOMPARE(contentOf(path), before);
+        QCOMPARE(fileContent(path), before);
     }
 
     void anOversizedFileIsNotRead()

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #endif
 
+#include "data_files.h"
 #include "line_reader.h"
 #include "text_fields.h"
 
@@ -154,10 +155,7 @@ private slots:
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), device));
         const QString folder = dir.filePath(QStringLiteral("folder"));
         QVERIFY(QDir().mkpath(folder));
-        const QString regular = dir.filePath(QStringLiteral("regular"));
-        QFile file(regular);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("a\nb\n") == 4);
-        file.close();
+        const QString regular = writeFileAt(dir.filePath(QStringLiteral("regular")), "a\nb\n");
         const QString link = dir.filePath(QStringLiteral("link"));
         QVERIFY(QFile::link(regular, link));
 

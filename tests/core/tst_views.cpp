@@ -33,14 +33,6 @@ const QByteArray kRoster = "0,1,A,G,6-1,180\n"
 const QByteArray kSortRoster = "0,10,Smith,G,6-3,190\n0,4,adams,F,6-9,230\n0,0,Brown,C,7-0,250\n"
                                "0,21,Cole,G,6-3,190\n0,7,Davis\n";
 
-QStringList column(const TextTable &table, int c)
-{
-    QStringList cells;
-    for (int row = 0; row < table.count(); ++row)
-        cells.append(table.cell(row, c).toString());
-    return cells;
-}
-
 QStringList reversed(QStringList list)
 {
     std::reverse(list.begin(), list.end());

@@ -14,6 +14,8 @@
 #include <QTimer>
 
 #include "about_dialog.h"
+#include "data_files.h"
+#include "file_content.h"
 #include "download_dialog.h"
 #include "help_window.h"
 #include "options_dialog.h"
@@ -52,6 +54,23 @@ struct MessageCatcher {
             }
             arm();
         });
+    }
+};
+
+// The Options dialog as the menu opens it: shown, and deleting itself once closed.
+struct ShownOptions {
+    OptionsDialog *dialog;
+    QPointer<OptionsDialog> alive;
+    explicit ShownOptions(Settings &settings) : dialog(new OptionsDialog(teamChoices(), settings)), alive(dialog)
+    {
+        dialog->show();
+    }
+    OptionsDialog *operator->() const { return dialog; }
+    // Clicks the button; true once the dialog has gone.
+    bool closeWith(const QString &text)
+    {
+        button(dialog, text)->click();
+        return QTest::qWaitFor([this] { return !alive; });
     }
 };
 } // namespace
@@ -105,13 +124,10 @@ private slots:
         QFETCH(int, offset);
         auto store = freshStore();
         Settings settings;
-        auto *dialog = new OptionsDialog(teamChoices(), settings);
-        QPointer<OptionsDialog> alive(dialog);
-        dialog->show();
-        dialog->teamList()->setCurrentIndex(team);
-        dialog->zoneList()->setCurrentIndex(zone);
-        button(dialog, QStringLiteral("Save"))->click();
-        QTRY_VERIFY(!alive);
+        ShownOptions options(settings);
+        options->teamList()->setCurrentIndex(team);
+        options->zoneList()->setCurrentIndex(zone);
+        QVERIFY(options.closeWith(QStringLiteral("Save")));
         QCOMPARE(settings.favoriteTeam, team);
         QCOMPARE(settings.zoneIndex, zone);
         QCOMPARE(settings.zoneOffsetHours, offset);
@@ -125,13 +141,10 @@ private slots:
     {
         auto store = freshStore();
         Settings settings;
-        auto *dialog = new OptionsDialog(teamChoices(), settings);
-        QPointer<OptionsDialog> alive(dialog);
-        dialog->show();
-        dialog->teamList()->setCurrentIndex(5);
-        dialog->zoneList()->setCurrentIndex(4);
-        button(dialog, QStringLiteral("Cancel"))->click();
-        QTRY_VERIFY(!alive);
+        ShownOptions options(settings);
+        options->teamList()->setCurrentIndex(5);
+        options->zoneList()->setCurrentIndex(4);
+        QVERIFY(options.closeWith(QStringLiteral("Cancel")));
         QCOMPARE(settings.favoriteTeam, 0);
         QCOMPARE(settings.zoneIndex, 11);
         QCOMPARE(settings.zoneOffsetHours, 0);
@@ -146,14 +159,11 @@ private slots:
         settings.favoriteTeam = 40;
         settings.zoneIndex = 1000;
         settings.zoneOffsetHours = 3;
-        auto *dialog = new OptionsDialog(teamChoices(), settings);
-        QPointer<OptionsDialog> alive(dialog);
-        QCOMPARE(dialog->teamList()->currentIndex(), -1);
-        QCOMPARE(dialog->zoneList()->currentIndex(), -1);
-        dialog->show();
-        dialog->teamList()->setCurrentIndex(2);
-        button(dialog, QStringLiteral("Save"))->click();
-        QTRY_VERIFY(!alive);
+        ShownOptions options(settings);
+        QCOMPARE(options->teamList()->currentIndex(), -1);
+        QCOMPARE(options->zoneList()->currentIndex(), -1);
+        options->teamList()->setCurrentIndex(2);
+        QVERIFY(options.closeWith(QStringLiteral("Save")));
         QCOMPARE(settings.favoriteTeam, 2);
         QCOMPARE(settings.zoneIndex, 1000);
         QCOMPARE(settings.zoneOffsetHours, 3);
@@ -185,16 +195,13 @@ private slots:
         store->setValue(QStringLiteral("Server"), QStringLiteral("127.0.0.1:8765"));
         store->sync();
         Settings settings;
-        auto *dialog = new OptionsDialog(teamChoices(), settings);
-        QPointer<OptionsDialog> alive(dialog);
-        dialog->show();
+        ShownOptions options(settings);
         // hoopdeck-cli settings --server, while the dialog is open.
         auto other = openSettingsStore();
         other->setValue(QStringLiteral("Server"), QStringLiteral("10.1.2.3:9000"));
         other->sync();
-        dialog->zoneList()->setCurrentIndex(4);
-        button(dialog, QStringLiteral("Save"))->click();
-        QTRY_VERIFY(!alive);
+        options->zoneList()->setCurrentIndex(4);
+        QVERIFY(options.closeWith(QStringLiteral("Save")));
         auto reread = openSettingsStore();
         QCOMPARE(reread->value(QStringLiteral("Server")).toString(), QStringLiteral("10.1.2.3:9000"));
         QCOMPARE(reread->value(QStringLiteral("OffSet")).toString(), QStringLiteral("-3"));
@@ -205,24 +212,21 @@ private slots:
     {
         auto store = freshStore();
         Settings settings;
-        auto *dialog = new OptionsDialog(teamChoices(), settings);
-        QPointer<OptionsDialog> alive(dialog);
-        dialog->show();
-        QLineEdit *field = dialog->serverField();
+        ShownOptions options(settings);
+        QLineEdit *field = options->serverField();
         field->clear();
         // Characters no address holds are refused as they are typed.
         QTest::keyClicks(field, QStringLiteral("data host"));
         QCOMPARE(field->text(), QStringLiteral("datahost"));
         field->clear();
         QTest::keyClicks(field, QStringLiteral("10.0.0."));
-        QVERIFY(!dialog->saveButton()->isEnabled());
+        QVERIFY(!options->saveButton()->isEnabled());
         QTest::keyClicks(field, QStringLiteral("7:"));
-        QVERIFY(!dialog->saveButton()->isEnabled());
+        QVERIFY(!options->saveButton()->isEnabled());
         QTest::keyClicks(field, QStringLiteral("99999"));  // the last 9 would pass 65535
         QCOMPARE(field->text(), QStringLiteral("10.0.0.7:9999"));
-        QVERIFY(dialog->saveButton()->isEnabled());
-        button(dialog, QStringLiteral("Save"))->click();
-        QTRY_VERIFY(!alive);
+        QVERIFY(options->saveButton()->isEnabled());
+        QVERIFY(options.closeWith(QStringLiteral("Save")));
         QCOMPARE(settings.server, QStringLiteral("10.0.0.7:9999"));
         store->sync();
         QCOMPARE(store->value(QStringLiteral("Server")).toString(), QStringLiteral("10.0.0.7:9999"));
@@ -324,9 +328,7 @@ private slots:
     void downloadShowsItsStepsAndReportsSuccess()
     {
         TestHttpServer server;
-        QFile standings(QStringLiteral(HOOPDECK_SEASON_DIR "/Standings.dat"));
-        QVERIFY(standings.open(QIODevice::ReadOnly));
-        server.reply = TestHttpServer::ok(standings.readAll());
+        server.reply = TestHttpServer::ok(seasonFile("Standings.dat"));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Standings.dat"));
         QWidget mainForm;
@@ -375,12 +377,8 @@ private slots:
         const QByteArray fresh = seasonFile("Roster.dat");
         server.reply = TestHttpServer::ok(fresh);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Roster.dat"));
         const QByteArray old = "0,1,Old Player,G,6-0,180\n";
-        {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
-        }
+        const QString path = writeFileAt(dir.filePath(QStringLiteral("Roster.dat")), old);
         QWidget mainForm;
         auto *dialog = new DownloadDialog(DownloadKind::Rosters, server.address(), path, &mainForm);
         QPointer<DownloadDialog> alive(dialog);
@@ -396,9 +394,7 @@ private slots:
         QVERIFY2(message.text.startsWith(QStringLiteral("File Error %1\nError\nRoster.dat was left as it was").arg(EFBIG)),
                  qPrintable(message.text));
         QCOMPARE(downloaded.count(), 0);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), old);
+        QCOMPARE(fileContent(path), old);
     }
 
     void aRefusedSettingsSaveIsToldAndKeepsTheFile()
@@ -409,29 +405,23 @@ private slots:
         Settings settings;
         settings.server = QStringLiteral("a-data-server-with-a-long-name.example.org:8080");
         QVERIFY(SaveSettings(*store, settings));
-        QFile file(store->fileName());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray old = file.readAll();
-        file.close();
+        const QByteArray old = fileContent(store->fileName());
         QVERIFY(old.size() > 120);
 
-        auto *dialog = new OptionsDialog(teamChoices(), settings);
-        QPointer<OptionsDialog> alive(dialog);
-        dialog->show();
-        dialog->teamList()->setCurrentIndex(5);
+        ShownOptions options(settings);
+        options->teamList()->setCurrentIndex(5);
         MessageCatcher message;
         message.arm();
         {
             // Room for the store's lock file, not for the settings.
             FileSizeLimit limit(100);
-            button(dialog, QStringLiteral("Save"))->click();
+            button(options.dialog, QStringLiteral("Save"))->click();
             QTRY_VERIFY_WITH_TIMEOUT(!message.text.isEmpty(), 5000);
         }
-        QTRY_VERIFY(!alive);
+        QTRY_VERIFY(!options.alive);
         QVERIFY2(message.text.startsWith(QStringLiteral("Hoopdeck could not save the settings in ")), qPrintable(message.text));
         QCOMPARE(settings.favoriteTeam, 5);  // it holds until the program ends
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), old);
+        QCOMPARE(fileContent(store->fileName()), old);
     }
 
     void cancelEndsTheTransferSilently()

@@ -1,7 +1,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,7 +8,10 @@
 #include <cerrno>
 #include <unistd.h>
 
+#include "data_files.h"
 #include "downloader.h"
+#include "file_content.h"
+#include "process_runner.h"
 #include "season_file.h"
 #include "test_http_server.h"
 
@@ -25,11 +27,16 @@ class DownloadTest : public QObject {
     DownloadResult download(DownloadKind kind, const QString &server, int timeoutMs = 5000,
                             int deadlineMs = DownloadLimits().deadlineMs)
     {
+        return downloadTo(localPath, kind, server, timeoutMs, deadlineMs);
+    }
+    static DownloadResult downloadTo(const QString &path, DownloadKind kind, const QString &server, int timeoutMs = 5000,
+                                     int deadlineMs = DownloadLimits().deadlineMs)
+    {
         Downloader downloader;
         downloader.setTimeout(timeoutMs);
         downloader.setDeadline(deadlineMs);
         QSignalSpy finished(&downloader, &Downloader::finished);
-        downloader.start(kind, server, localPath);
+        downloader.start(kind, server, path);
         if (!finished.wait(20000))
             return {};
         return finished.first().first().value<DownloadResult>();
@@ -43,28 +50,15 @@ class DownloadTest : public QObject {
         return status.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
     }
 
-    QByteArray localContent() const
-    {
-        QFile f(localPath);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
-
     // After a failure the old file is untouched and nothing else is left beside it.
     void verifyOldFileKept()
     {
-        QCOMPARE(localContent(), oldContent);
+        QCOMPARE(fileContent(localPath), oldContent);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Roster.dat")});
     }
 
 private slots:
-    void init()
-    {
-        localPath = dir.filePath(QStringLiteral("Roster.dat"));
-        QFile f(localPath);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(oldContent);
-    }
+    void init() { localPath = writeFileAt(dir.filePath(QStringLiteral("Roster.dat")), oldContent); }
 
     void sendsTheRequestAndReplacesTheFile()
     {
@@ -74,7 +68,7 @@ private slots:
         const DownloadResult result = download(DownloadKind::Rosters, server.address());
         QCOMPARE(result.outcome, DownloadResult::Succeeded);
         QCOMPARE(result.bytes, roster.size());
-        QCOMPARE(localContent(), roster);
+        QCOMPARE(fileContent(localPath), roster);
         QCOMPARE(server.requests.size(), 1);
         const QByteArray request = server.requests.first();
         QVERIFY(request.startsWith("GET /sports/basketball/2004/Roster.dat HTTP/1.1\r\n"));
@@ -83,7 +77,7 @@ private slots:
         // A second download in a row works the same way.
         server.reply = TestHttpServer::ok(roster + "0,99,N. Player,G,6-0,180\n");
         QCOMPARE(download(DownloadKind::Rosters, server.address()).outcome, DownloadResult::Succeeded);
-        QVERIFY(localContent().endsWith("N. Player,G,6-0,180\n"));
+        QVERIFY(fileContent(localPath).endsWith("N. Player,G,6-0,180\n"));
     }
 
     // The other two ways a server may end a body: in chunks, or by closing.
@@ -98,12 +92,12 @@ private slots:
         }
         server.reply = chunked + "0\r\n\r\n";
         QCOMPARE(download(DownloadKind::Rosters, server.address()).outcome, DownloadResult::Succeeded);
-        QCOMPARE(localContent(), roster);
+        QCOMPARE(fileContent(localPath), roster);
 
         server.mode = TestHttpServer::Mode::CutOff;
         server.reply = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n" + roster + "0,99,N. Player,G,6-0,180\n";
         QCOMPARE(download(DownloadKind::Rosters, server.address()).outcome, DownloadResult::Succeeded);
-        QCOMPARE(localContent(), roster + "0,99,N. Player,G,6-0,180\n");
+        QCOMPARE(fileContent(localPath), roster + "0,99,N. Player,G,6-0,180\n");
     }
 
     void standingsNeedAHeadingAndTwentyNineTeams()
@@ -113,14 +107,14 @@ private slots:
         const QByteArray standings = seasonFile("Standings.dat");
         server.reply = TestHttpServer::ok(standings);
         QCOMPARE(download(DownloadKind::Standings, server.address()).outcome, DownloadResult::Succeeded);
-        QCOMPARE(localContent(), standings);
+        QCOMPARE(fileContent(localPath), standings);
         QVERIFY(server.requests.first().startsWith("GET /sports/basketball/2004/Standings.dat "));
 
         QList<QByteArray> lines = standings.split('\n');
         server.reply = TestHttpServer::ok(lines.mid(0, 20).join('\n'));
         const DownloadResult cut = download(DownloadKind::Standings, server.address());
         QCOMPARE(cut.errorText, QStringLiteral("Read Error 12152\nThe server response could not be parsed."));
-        QCOMPARE(localContent(), standings);
+        QCOMPARE(fileContent(localPath), standings);
         QFile::remove(localPath);
     }
 
@@ -235,10 +229,7 @@ private slots:
         QTemporaryDir other;
         const QString folder = other.filePath(QStringLiteral("Roster.dat"));
         QVERIFY(QDir().mkdir(folder));
-        const QString kept = localPath;
-        localPath = folder;
-        const DownloadResult result = download(DownloadKind::Rosters, server.address());
-        localPath = kept;
+        const DownloadResult result = downloadTo(folder, DownloadKind::Rosters, server.address());
         QCOMPARE(result.outcome, DownloadResult::Failed);
         QCOMPARE(result.caption, QStringLiteral("File Error"));
         QCOMPARE(result.code, EISDIR);
@@ -261,6 +252,13 @@ private slots:
         QTest::newRow("bad port") << "127.0.0.1:99999" << "Connect Error 12005\nThe URL is invalid.";
         QTest::newRow("name not resolved") << "nosuchhost.invalid"
                                            << "Send Request Error 12007\nThe server name could not be resolved.";
+        quint16 closedPort = 0;
+        {
+            TestHttpServer closed;
+            closedPort = closed.port();
+        }
+        QTest::newRow("connection refused") << QStringLiteral("127.0.0.1:%1").arg(closedPort)
+                                            << "Send Request Error 12029\nThe attempt to connect to the server failed.";
     }
 
     void serverProblems()
@@ -271,26 +269,12 @@ private slots:
         verifyOldFileKept();
     }
 
-    void connectionRefused()
-    {
-        quint16 port = 0;
-        {
-            TestHttpServer closed;
-            port = closed.port();
-        }
-        const DownloadResult result = download(DownloadKind::Rosters, QStringLiteral("127.0.0.1:%1").arg(port));
-        QCOMPARE(result.errorText, QStringLiteral("Send Request Error 12029\nThe attempt to connect to the server failed."));
-        verifyOldFileKept();
-    }
-
     void unwritableFileIsAFileError()
     {
         TestHttpServer server;
         server.reply = TestHttpServer::ok(seasonFile("Roster.dat"));
-        const QString notAFolder = dir.filePath(QStringLiteral("Roster.dat"));
-        localPath = notAFolder + QStringLiteral("/Roster.dat");
-        const DownloadResult result = download(DownloadKind::Rosters, server.address());
-        localPath = notAFolder;
+        const DownloadResult result = downloadTo(localPath + QStringLiteral("/Roster.dat"), DownloadKind::Rosters,
+                                                 server.address());
         QCOMPARE(result.caption, QStringLiteral("File Error"));
         QCOMPARE(result.code, ENOTDIR);
         QCOMPARE(result.errorText, QStringLiteral("File Error %1\nError").arg(ENOTDIR));
@@ -320,21 +304,17 @@ private slots:
     {
         TestHttpServer server;
         QTemporaryDir home;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+        ProcessSetup setup;
+        setup.environment = {{QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config"))},
+                             {QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data"))}};
+        setup.timeoutMs = 20000;
         auto run = [&](const QStringList &args, QByteArray *out = nullptr, QByteArray *err = nullptr) {
-            QProcess p;
-            p.setProcessEnvironment(env);
-            p.start(QStringLiteral(HOOPDECK_BIN_DIR "/hoopdeck-cli"), args);
-            // The server lives in this process, so keep its events flowing.
-            if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 20000))
-                return -1;
+            const ProcessRun r = runProcess(builtProgram("hoopdeck-cli"), args, setup);
             if (out)
-                *out = p.readAllStandardOutput();
+                *out = r.out;
             if (err)
-                *err = p.readAllStandardError();
-            return p.exitCode();
+                *err = r.err;
+            return r.exitCode;
         };
         QCOMPARE(run({QStringLiteral("install")}), 0);
         QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("--server"), server.address()}), 0);

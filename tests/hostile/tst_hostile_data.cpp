@@ -12,17 +12,18 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QHash>
-#include <QProcess>
 #include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "data_files.h"
+#include "process_runner.h"
+
 namespace {
 
 const QString kWrongSeason = QStringLiteral(
     "Hoopdeck version does not match schedule.\n\nPlease install the most current version.\n");
-constexpr int kRunTimeoutMs = 60000;
 
 // Folders whose Season.dat does not start with a game of a year ending in 03.
 const QSet<QString> kRefused = {"garbage-season", "garbage-all",  "blank-season",
@@ -96,43 +97,6 @@ const QList<QStringList> kLongLineCommands = {
     {"--tsv", "roster", "10", "--sort", "Player"},
 };
 
-struct Run {
-    bool finished = false;
-    QProcess::ExitStatus status = QProcess::CrashExit;
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-
-    QString describe() const
-    {
-        if (!finished)
-            return QStringLiteral("no end within %1 s").arg(kRunTimeoutMs / 1000);
-        return QStringLiteral("%1, exit code %2, stderr: %3")
-            .arg(status == QProcess::NormalExit ? "ended" : "crashed")
-            .arg(exitCode)
-            .arg(QString::fromUtf8(err.left(2000)));
-    }
-};
-
-Run runProgram(const QString &program, const QStringList &arguments, const QProcessEnvironment &env)
-{
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    Run run;
-    run.finished = process.waitForFinished(kRunTimeoutMs);
-    if (!run.finished) {
-        process.kill();
-        process.waitForFinished(5000);
-        return run;
-    }
-    run.status = process.exitStatus();
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
-
 // What a folder holds: names, sizes, times and contents. Big files are
 // compared by their identity and times, which any write changes.
 QStringList snapshot(const QString &folder)
@@ -174,9 +138,9 @@ private slots:
     void program();
 
 private:
-    QProcessEnvironment environment(const QString &configHome) const;
-    QProcessEnvironment programEnvironment(const QTemporaryDir &home, const QString &configHome) const;
-    Run cli(const QString &folder, const QStringList &arguments, const QString &configHome);
+    ProcessSetup setup(const QString &configHome) const;
+    ProcessSetup programSetup(const QTemporaryDir &home, const QString &configHome) const;
+    ProcessRun cli(const QString &folder, const QStringList &arguments, const QString &configHome);
     // The output of a command on the bundled season, worked out once.
     QByteArray bundledOutput(const QStringList &arguments);
     QString folder(const QString &name) const { return fixtures_.filePath(name); }
@@ -189,54 +153,54 @@ private:
 void HostileDataTest::initTestCase()
 {
     QVERIFY(fixtures_.isValid() && home_.isValid());
-    QProcess maker;
-    maker.start(QStringLiteral(HOOPDECK_PYTHON),
-                {QStringLiteral(HOOPDECK_MAKE_HOSTILE_DATA), fixtures_.path(), QStringLiteral("--from"),
-                 QStringLiteral(HOOPDECK_SEASON_DIR)});
-    QVERIFY2(maker.waitForFinished(120000), "tools/make-hostile-data did not finish");
-    QVERIFY2(maker.exitStatus() == QProcess::NormalExit && maker.exitCode() == 0,
-             maker.readAllStandardError().constData());
-    const QStringList made = QString::fromUtf8(maker.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(QSet<QString>(made.cbegin(), made.cend()),
+    ProcessSetup maker;
+    maker.timeoutMs = 120000;
+    const ProcessRun made = runProcess(QStringLiteral(HOOPDECK_PYTHON),
+                                      {QStringLiteral(HOOPDECK_MAKE_HOSTILE_DATA), fixtures_.path(),
+                                       QStringLiteral("--from"), QStringLiteral(HOOPDECK_SEASON_DIR)},
+                                      maker);
+    QVERIFY2(made.ended() && made.exitCode == 0, qPrintable("tools/make-hostile-data: " + made.describe()));
+    const QStringList names = QString::fromUtf8(made.out).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(QSet<QString>(names.cbegin(), names.cend()),
              QSet<QString>(kRefused) + QSet<QString>(kBundledViews.keyBegin(), kBundledViews.keyEnd()));
 }
 
 // The program offscreen, alone under its own runtime folder (so that no
 // other copy answers for it), ending once its staged loading is done.
-QProcessEnvironment HostileDataTest::programEnvironment(const QTemporaryDir &home, const QString &configHome) const
+ProcessSetup HostileDataTest::programSetup(const QTemporaryDir &home, const QString &configHome) const
 {
     const QString runtime = home.filePath(QStringLiteral("run"));
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QProcessEnvironment env = environment(configHome);
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("HOOPDECK_EXIT_WHEN_READY"), QStringLiteral("1"));
-    return env;
+    ProcessSetup program = setup(configHome);
+    program.environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    program.environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.environment.insert(QStringLiteral("HOOPDECK_EXIT_WHEN_READY"), QStringLiteral("1"));
+    return program;
 }
 
-QProcessEnvironment HostileDataTest::environment(const QString &configHome) const
+ProcessSetup HostileDataTest::setup(const QString &configHome) const
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home_.filePath(QStringLiteral("data")));
-    env.insert(QStringLiteral("HOOPDECK_TODAY"), QStringLiteral("02/15/2004"));
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    return env;
+    ProcessSetup setup;
+    setup.environment = {{QStringLiteral("XDG_CONFIG_HOME"), configHome},
+                         {QStringLiteral("XDG_DATA_HOME"), home_.filePath(QStringLiteral("data"))},
+                         {QStringLiteral("HOOPDECK_TODAY"), QStringLiteral("02/15/2004")},
+                         {QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8")}};
+    return setup;
 }
 
-Run HostileDataTest::cli(const QString &dataFolder, const QStringList &arguments, const QString &configHome)
+ProcessRun HostileDataTest::cli(const QString &dataFolder, const QStringList &arguments, const QString &configHome)
 {
-    return runProgram(QStringLiteral(HOOPDECK_BIN_DIR "/hoopdeck-cli"),
-                      QStringList{QStringLiteral("--install-dir"), dataFolder} + arguments, environment(configHome));
+    return runProcess(builtProgram("hoopdeck-cli"), QStringList{QStringLiteral("--install-dir"), dataFolder} + arguments,
+                      setup(configHome));
 }
 
 QByteArray HostileDataTest::bundledOutput(const QStringList &arguments)
 {
     const QString key = arguments.join(QLatin1Char('\x1f'));
     if (!bundled_.contains(key)) {
-        const Run run = cli(QStringLiteral(HOOPDECK_SEASON_DIR), arguments, home_.filePath(QStringLiteral("config")));
-        bundled_.insert(key, run.finished && run.exitCode == 0 ? run.out : QByteArray("<failed on the bundled season>"));
+        const ProcessRun run = cli(QStringLiteral(HOOPDECK_SEASON_DIR), arguments, home_.filePath(QStringLiteral("config")));
+        bundled_.insert(key, run.ended() && run.exitCode == 0 ? run.out : QByteArray("<failed on the bundled season>"));
     }
     return bundled_.value(key);
 }
@@ -283,8 +247,8 @@ void HostileDataTest::cli()
 
     const QString data = folder(name);
     const QStringList before = snapshot(data);
-    const Run run = cli(data, arguments, home_.filePath(QStringLiteral("config")));
-    QVERIFY2(run.finished && run.status == QProcess::NormalExit, qPrintable(run.describe()));
+    const ProcessRun run = cli(data, arguments, home_.filePath(QStringLiteral("config")));
+    QVERIFY2(run.ended(), qPrintable(run.describe()));
     QCOMPARE(snapshot(data), before);
 
     if (kRefused.contains(name)) {
@@ -329,24 +293,19 @@ void HostileDataTest::hostileSettings()
     const QString data = QStringLiteral(HOOPDECK_SEASON_DIR);
     QTemporaryDir home;
     const QString config = home.filePath(QStringLiteral("config"));
-    QVERIFY(QDir().mkpath(config + QStringLiteral("/Morvane")));
-    {
-        QFile out(config + QStringLiteral("/Morvane/Hoopdeck.conf"));
-        const QByteArray settings = "[General]\nInstall=" + data.toUtf8() + '\n' + values;
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(settings) == settings.size());
-    }
+    writeFileAt(config + QStringLiteral("/Morvane/Hoopdeck.conf"), "[General]\nInstall=" + data.toUtf8() + '\n' + values);
     const QStringList dataBefore = snapshot(data);
     const QStringList settingsBefore = snapshot(config);
     for (const QStringList &arguments : kSettingsCommands) {
-        const Run run = cli(data, arguments, config);
-        QVERIFY2(run.finished && run.status == QProcess::NormalExit && run.exitCode == 0,
+        const ProcessRun run = cli(data, arguments, config);
+        QVERIFY2(run.ended() && run.exitCode == 0,
                  qPrintable(arguments.join(' ') + ": " + run.describe()));
         QVERIFY2(!run.out.isEmpty(), qPrintable(arguments.join(' ')));
     }
-    const QString program = QStringLiteral(HOOPDECK_BIN_DIR "/hoopdeck");
+    const QString program = builtProgram("hoopdeck");
     if (QFileInfo(program).isExecutable()) {
-        const Run run = runProgram(program, {}, programEnvironment(home, config));
-        QVERIFY2(run.finished && run.status == QProcess::NormalExit && run.exitCode == 0,
+        const ProcessRun run = runProcess(program, {}, programSetup(home, config));
+        QVERIFY2(run.ended() && run.exitCode == 0,
                  qPrintable("the program: " + run.describe()));
     }
     QCOMPARE(snapshot(data), dataBefore);
@@ -366,7 +325,7 @@ void HostileDataTest::program_data()
 void HostileDataTest::program()
 {
     QFETCH(QString, name);
-    const QString program = QStringLiteral(HOOPDECK_BIN_DIR "/hoopdeck");
+    const QString program = builtProgram("hoopdeck");
     if (!QFileInfo(program).isExecutable())
         QSKIP("the program is not built");
 
@@ -377,8 +336,8 @@ void HostileDataTest::program()
         store.setValue(QStringLiteral("Install"), folder(name));
     }
     const QStringList before = snapshot(folder(name));
-    const Run run = runProgram(program, {}, programEnvironment(home, configHome));
-    QVERIFY2(run.finished && run.status == QProcess::NormalExit && run.exitCode == 0, qPrintable(run.describe()));
+    const ProcessRun run = runProcess(program, {}, programSetup(home, configHome));
+    QVERIFY2(run.ended() && run.exitCode == 0, qPrintable(run.describe()));
     QCOMPARE(snapshot(folder(name)), before);
 }
 

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,7 +14,9 @@
 #include <optional>
 
 #include "data_files.h"
+#include "file_content.h"
 #include "file_size_limit.h"
+#include "process_runner.h"
 #include "season_file.h"
 #include "test_http_server.h"
 #include "file_write.h"
@@ -27,12 +28,6 @@ using namespace hoopdeck;
 
 namespace {
 
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 // A small filesystem of its own, mounted over a temporary folder when the
 // machine allows it (root, and mounts permitted).
 class SmallDisk {
@@ -41,15 +36,16 @@ public:
     {
         if (!dir_.isValid())
             return;
-        mounted_ = QProcess::execute(QStringLiteral("mount"),
-                                     {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                      QStringLiteral("size=") + sizeText, QStringLiteral("tmpfs"), dir_.path()})
+        const QStringList options{QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                  QStringLiteral("size=") + sizeText};
+        mounted_ = runProcess(QStringLiteral("mount"), options + QStringList{QStringLiteral("tmpfs"), dir_.path()})
+                       .exitCode
                    == 0;
     }
     ~SmallDisk()
     {
         if (mounted_)
-            QProcess::execute(QStringLiteral("umount"), {dir_.path()});
+            runProcess(QStringLiteral("umount"), {dir_.path()});
     }
     bool mounted() const { return mounted_; }
     QString path(const QString &name = QString()) const { return name.isEmpty() ? dir_.path() : dir_.filePath(name); }
@@ -77,34 +73,17 @@ private:
     bool mounted_ = false;
 };
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
 } // namespace
 
 class WriteFaultsTest : public QObject {
     Q_OBJECT
 
-    Run cli(const QStringList &arguments, const QString &configHome)
+    static ProcessRun cli(const QStringList &arguments, const QString &configHome)
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(HOOPDECK_BIN_DIR "/hoopdeck-cli"), arguments);
-        Run run;
-        // A test server may live in this process: keep its events flowing.
-        if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 30000)) {
-            p.kill();
-            p.waitForFinished();
-            return run;
-        }
-        run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        run.out = p.readAllStandardOutput();
-        run.err = p.readAllStandardError();
-        return run;
+        ProcessSetup setup;
+        setup.environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+        setup.timeoutMs = 30000;
+        return runProcess(builtProgram("hoopdeck-cli"), arguments, setup);
     }
 
 private slots:
@@ -123,11 +102,11 @@ private slots:
         QVERIFY(!result.ok);
         QCOMPARE(result.errorCode, EFBIG);
         QVERIFY(result.reason.contains(QLatin1String("Roster.dat")));
-        QCOMPARE(contentOf(path), old);
+        QCOMPARE(fileContent(path), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Roster.dat")});
 
         QVERIFY(writeFileWhole(path, fresh).ok);
-        QCOMPARE(contentOf(path), fresh);
+        QCOMPARE(fileContent(path), fresh);
     }
 
     void aFolderIsNoFileToWrite()
@@ -150,7 +129,7 @@ private slots:
         store.setValue(QStringLiteral("Install"), dir.filePath(QStringLiteral("a/folder/long/enough/to/matter")));
         Settings settings;
         QVERIFY(saveChoice(store, settings, {3, 4, QStringLiteral("127.0.0.1:8080")}));
-        const QByteArray old = contentOf(path);
+        const QByteArray old = fileContent(path);
         QVERIFY(old.size() > 150);
         {
             // Room for the store's lock file, not for the settings.
@@ -158,7 +137,7 @@ private slots:
             QVERIFY(!saveChoice(store, settings, {5, 7, QStringLiteral("127.0.0.1:9090")}));
         }
         QCOMPARE(settings.favoriteTeam, 5);  // the choice holds for the rest of the run
-        QCOMPARE(contentOf(path), old);
+        QCOMPARE(fileContent(path), old);
     }
 
     void fullDiskFailsTheDownloadAndKeepsTheFile()
@@ -175,16 +154,16 @@ private slots:
         server.reply = TestHttpServer::ok(seasonFile("Standings.dat"));
         const QStringList install = {QStringLiteral("--install-dir"), disk.path()};
 
-        Run run = cli(install + QStringList{"download", "standings", "--server", server.address()}, config);
+        ProcessRun run = cli(install + QStringList{"download", "standings", "--server", server.address()}, config);
         QCOMPARE(run.exitCode, 3);
         QCOMPARE(run.out, QByteArray());
         QVERIFY2(run.err.startsWith("File Error " + QByteArray::number(ENOSPC) + "\n"), run.err.constData());
-        QCOMPARE(contentOf(disk.path(QStringLiteral("Standings.dat"))), seasonFile("Standings.dat"));
+        QCOMPARE(fileContent(disk.path(QStringLiteral("Standings.dat"))), seasonFile("Standings.dat"));
 
         server.reply = TestHttpServer::ok(seasonFile("Roster.dat") + seasonFile("Roster.dat"));
         run = cli(install + QStringList{"download", "rosters", "--server", server.address()}, config);
         QCOMPARE(run.exitCode, 3);
-        QCOMPARE(contentOf(disk.path(QStringLiteral("Roster.dat"))), seasonFile("Roster.dat"));
+        QCOMPARE(fileContent(disk.path(QStringLiteral("Roster.dat"))), seasonFile("Roster.dat"));
     }
 
     void fullDiskFailsTheSettingsSaveAndKeepsTheFile()
@@ -193,10 +172,10 @@ private slots:
         if (!disk.mounted())
             QSKIP("this machine does not let the test mount a small filesystem (needs root)");
         const QString config = disk.path();
-        Run run = cli({QStringLiteral("install")}, config);
+        ProcessRun run = cli({QStringLiteral("install")}, config);
         QCOMPARE(run.exitCode, 0);
         const QString settingsFile = disk.path(QStringLiteral("Morvane/Hoopdeck.conf"));
-        const QByteArray old = contentOf(settingsFile);
+        const QByteArray old = fileContent(settingsFile);
         QVERIFY(old.contains("Install="));
         disk.fill(true);
 
@@ -205,7 +184,7 @@ private slots:
                   config);
         QCOMPARE(run.exitCode, 5);
         QVERIFY2(run.err.startsWith("Cannot save the settings in "), run.err.constData());
-        QCOMPARE(contentOf(settingsFile), old);
+        QCOMPARE(fileContent(settingsFile), old);
         // The next start still finds the season.
         QCOMPARE(cli({QStringLiteral("--tsv"), QStringLiteral("settings")}, config).exitCode, 0);
     }

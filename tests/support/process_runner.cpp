@@ -1,0 +1,69 @@
+#include "process_runner.h"
+
+#include <QEventLoop>
+#include <QProcess>
+#include <QTimer>
+
+ProcessRun runProcess(const QString &program, const QStringList &arguments, const ProcessSetup &setup)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (auto it = setup.environment.cbegin(); it != setup.environment.cend(); ++it) {
+        if (it.value().isNull())
+            environment.remove(it.key());
+        else
+            environment.insert(it.key(), it.value());
+    }
+    process.setProcessEnvironment(environment);
+    if (!setup.outputFile.isEmpty())
+        process.setStandardOutputFile(setup.outputFile);
+
+    ProcessRun run;
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            loop.quit();
+    });
+    process.start(program, arguments);
+    if (!process.waitForStarted(setup.timeoutMs))
+        return run;
+    run.started = true;
+    process.write(setup.input);
+    process.closeWriteChannel();
+    timeout.start(setup.timeoutMs);
+    if (process.state() != QProcess::NotRunning)
+        loop.exec();
+    if (process.state() != QProcess::NotRunning) {
+        run.timedOut = true;
+        process.kill();
+        process.waitForFinished(5000);
+        return run;
+    }
+    run.crashed = process.exitStatus() == QProcess::CrashExit;
+    if (!run.crashed)
+        run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QString ProcessRun::describe() const
+{
+    if (!started)
+        return QStringLiteral("did not start");
+    if (timedOut)
+        return QStringLiteral("no end within the timeout");
+    return QStringLiteral("%1, exit code %2, stderr: %3")
+        .arg(crashed ? QStringLiteral("crashed") : QStringLiteral("ended"))
+        .arg(exitCode)
+        .arg(QString::fromUtf8(err.left(2000)));
+}
+
+QString builtProgram(const char *name)
+{
+    return QStringLiteral(HOOPDECK_BIN_DIR "/") + QLatin1String(name);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+// The one way tests start a program and wait for it: the caller's
+// environment with some variables changed, standard input given whole,
+// and an end within a timeout or a kill. The wait runs this process's
+// events, so a test server living here keeps answering the program.
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+struct ProcessSetup {
+    QHash<QString, QString> environment;  // set; a null value removes the variable
+    QByteArray input;                     // standard input, closed after it
+    QString outputFile;                   // standard output goes there instead of to out
+    int timeoutMs = 60000;
+};
+
+struct ProcessRun {
+    bool started = false;
+    bool timedOut = false;  // then killed
+    bool crashed = false;
+    int exitCode = -1;      // the program's own only when it ended by itself
+    QByteArray out;
+    QByteArray err;
+
+    bool ended() const { return started && !timedOut && !crashed; }
+    // How the run went, for a failure message.
+    QString describe() const;
+};
+
+ProcessRun runProcess(const QString &program, const QStringList &arguments, const ProcessSetup &setup = {});
+
+// A program of this build, such as "hoopdeck-cli".
+QString builtProgram(const char *name);

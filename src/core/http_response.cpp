@@ -64,12 +64,7 @@ void HttpResponse::feed(QByteArrayView bytes)
             more = takeLine(line, kMaxChunkLineBytes, false) && readChunkSize(line);
             break;
         case Stage::ChunkEnd:
-            if ((more = takeLine(line, kMaxChunkLineBytes, false))) {
-                if (line.isEmpty())
-                    stage_ = Stage::ChunkSize;
-                else
-                    fail(Failure::Malformed);
-            }
+            more = takeLine(line, kMaxChunkLineBytes, false) && readChunkEnd(line);
             break;
         case Stage::Trailers:
             // Trailer fields carry nothing the download uses; the blank line ends them.
@@ -223,6 +218,17 @@ void HttpResponse::endHead()
         return fail(Failure::BodyTooLarge);
     remaining_ = length;
     stage_ = length == 0 ? Stage::Complete : Stage::SizedBody;
+}
+
+// The line end that closes a chunk's data, with nothing before it.
+bool HttpResponse::readChunkEnd(const QByteArray &line)
+{
+    if (!line.isEmpty()) {
+        fail(Failure::Malformed);
+        return false;
+    }
+    stage_ = Stage::ChunkSize;
+    return true;
 }
 
 bool HttpResponse::readChunkSize(const QByteArray &line)

@@ -51,6 +51,7 @@ private:
     bool readHeaderLine(const QByteArray &line);
     void endHead();
     bool readChunkSize(const QByteArray &line);
+    bool readChunkEnd(const QByteArray &line);
     void appendBody(QByteArrayView bytes);
     void fail(Failure failure);
 

@@ -21,14 +21,8 @@ const char *const kReadError = "Read Error";
 const char *const kFileError = "File Error";
 
 // The network library's codes for what went wrong (see FormatNetError).
-enum NetCode {
-    kTimeout = 12002,
-    kInvalidUrl = 12005,
-    kNameNotResolved = 12007,
-    kCannotConnect = 12029,
-    kConnectionAborted = 12030,
-    kInvalidServerResponse = 12152,
-};
+constexpr int kTimeout = 12002, kInvalidUrl = 12005, kNameNotResolved = 12007, kCannotConnect = 12029,
+              kConnectionAborted = 12030, kInvalidServerResponse = 12152;
 
 // Bytes taken from the socket at a time; Qt's own buffer holds no more than this either.
 constexpr qint64 kReadChunkBytes = 64 * 1024;

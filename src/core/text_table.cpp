@@ -178,16 +178,6 @@ int TextTable::insertSorted(const QStringList &cells)
     return low;
 }
 
-QAnyStringView TextTable::cell(int row, int column) const
-{
-    if (row < 0 || row >= count() || column < 0 || column >= widths_[size_t(row)])
-        return QLatin1StringView();
-    const size_t at = size_t(row) * size_t(columns_) + size_t(column);
-    if (wide_)
-        return QStringView(utf16_.constData() + starts_[at], lengths_[at]);
-    return QLatin1StringView(latin1_.constData() + starts_[at], lengths_[at]);
-}
-
 int TextTable::cellCount(int row) const
 {
     return row >= 0 && row < count() ? widths_[size_t(row)] : 0;

@@ -47,7 +47,15 @@ public:
 
     // The cell's text cut to kCellReadLimit characters, as every reader sees
     // it; empty outside the table. Valid until the table next changes.
-    QAnyStringView cell(int row, int column) const;
+    QAnyStringView cell(int row, int column) const
+    {
+        if (row < 0 || row >= count() || column < 0 || column >= widths_[size_t(row)])
+            return QLatin1StringView();
+        const size_t at = size_t(row) * size_t(columns_) + size_t(column);
+        if (wide_)
+            return QStringView(utf16_.constData() + starts_[at], lengths_[at]);
+        return QLatin1StringView(latin1_.constData() + starts_[at], lengths_[at]);
+    }
 
     // How many cells the row was given (at most the column count).
     int cellCount(int row) const;

@@ -87,7 +87,7 @@ int runToday(Session &session, Viewer &viewer, const Request &request)
     const bool fromClock = !request.date.isValid();
     const StartDate start = fromClock ? readStartDate(session) : StartDate{request.date, true};
     viewer.day.InitSelectedDate(start.date);
-    viewer.loadSeason();
+    viewer.loadSchedule();
     viewer.startInSeason(start);
     if (!viewer.dayNote.isEmpty())
         session.report(viewer.day.DateCaption + QStringLiteral(": ") + viewer.dayNote);
@@ -102,7 +102,7 @@ int runToday(Session &session, Viewer &viewer, const Request &request)
 
 int runTeam(Session &session, Viewer &viewer, const Request &request)
 {
-    viewer.loadSeason();
+    viewer.loadSchedule();
     viewer.fillTeamSchedule(*request.team);
     printTeamName(session, *request.team);
     session.printList(viewer.teamScheduleList, teamScheduleColumns(), viewer.showResults);

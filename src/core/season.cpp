@@ -21,12 +21,14 @@ constexpr qint64 kBytesPerGame = 28;
 // this the tables grow as rows come.
 constexpr qint64 kMostBytesReserved = 64 * 1024 * 1024;
 
-bool readSeason(LineReader &reader, ZoneShift zone, TextTable &scheduleTable, TextTable &seasonList)
+// seasonList is null for a reader that wants the schedule alone.
+bool readSeason(LineReader &reader, ZoneShift zone, TextTable &scheduleTable, TextTable *seasonList)
 {
     if (const qint64 size = std::min(reader.sizeHint(), kMostBytesReserved); size > 0) {
         const qint64 games = size / kBytesPerGame + 1;
         scheduleTable.reserve(games, size);
-        seasonList.reserve(games, games * 36);
+        if (seasonList)
+            seasonList->reserve(games, games * 36);
     }
     QString line;
     QString game;  // reused, so that a row costs no allocation
@@ -44,16 +46,16 @@ bool readSeason(LineReader &reader, ZoneShift zone, TextTable &scheduleTable, Te
         const QAnyStringView cells[ScheduleColumnCount] = {fields[0], fields[1], fields[2],
                                                            fields[3], fields[4], fields[5]};
         scheduleTable.appendRow(cells, std::max(count, int(ScheduleCellCount)));
-        if (!hasSeasonListRow(date))
+        if (!seasonList || !hasSeasonListRow(date))
             continue;
         const GameClockTexts texts = gameClockTexts(date, zone);
         game.resize(0);
         appendGameText(game, decimalToInt(fields[ScheduleVisitor]), decimalToInt(fields[ScheduleHome]));
         if (result) {
             const ScoreChars score = scoreChars(*result);
-            seasonList.appendRow({texts.dateText(), game, texts.timeText(), score.view()});
+            seasonList->appendRow({texts.dateText(), game, texts.timeText(), score.view()});
         } else {
-            seasonList.appendRow({texts.dateText(), game, texts.timeText()});
+            seasonList->appendRow({texts.dateText(), game, texts.timeText()});
         }
     }
     return !reader.error();
@@ -104,7 +106,13 @@ bool loadSeason(const QString &path, ZoneShift zone, TextTable &scheduleTable, T
 {
     scheduleTable.clear();
     seasonList.clear();
-    return readDataFile(path, [&](LineReader &reader) { return readSeason(reader, zone, scheduleTable, seasonList); });
+    return readDataFile(path, [&](LineReader &reader) { return readSeason(reader, zone, scheduleTable, &seasonList); });
+}
+
+bool loadSchedule(const QString &path, TextTable &scheduleTable)
+{
+    scheduleTable.clear();
+    return readDataFile(path, [&](LineReader &reader) { return readSeason(reader, {}, scheduleTable, nullptr); });
 }
 
 bool loadSeasonFromBytes(const QByteArray &bytes, ZoneShift zone, TextTable &scheduleTable,
@@ -113,7 +121,7 @@ bool loadSeasonFromBytes(const QByteArray &bytes, ZoneShift zone, TextTable &sch
     scheduleTable.clear();
     seasonList.clear();
     LineReader reader(bytes);
-    return readSeason(reader, zone, scheduleTable, seasonList);
+    return readSeason(reader, zone, scheduleTable, &seasonList);
 }
 
 } // namespace hoopdeck

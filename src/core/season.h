@@ -38,6 +38,8 @@ void appendGameText(QString &out, int visitor, int home);
 // then the Score of a game that has one).
 // True when the whole file was read.
 bool loadSeason(const QString &path, ZoneShift zone, TextTable &scheduleTable, TextTable &seasonList);
+// The ScheduleTable alone, for a front-end that shows no Season list.
+bool loadSchedule(const QString &path, TextTable &scheduleTable);
 bool loadSeasonFromBytes(const QByteArray &bytes, ZoneShift zone, TextTable &scheduleTable,
                          TextTable &seasonList);
 

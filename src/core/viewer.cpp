@@ -23,6 +23,11 @@ void Viewer::loadSeason()
     hoopdeck::loadSeason(paths.season, settings.zone(), scheduleTable, seasonList);
 }
 
+void Viewer::loadSchedule()
+{
+    hoopdeck::loadSchedule(paths.season, scheduleTable);
+}
+
 void Viewer::fillTeamSchedule(int team)
 {
     FillTeamSchedule(scheduleTable, team, settings.zone(), teamScheduleList);

@@ -39,6 +39,7 @@ struct Viewer {
     void loadStandings();
     void loadRoster();
     void loadSeason();
+    void loadSchedule();  // the ScheduleTable without the Season list
 
     void fillTeamSchedule(int team);
     void fillRosterList(int team);

@@ -87,6 +87,11 @@ private slots:
                  !bytes.isNull());
         QCOMPARE(tableLines(scheduleTable), schedule);
         QCOMPARE(tableLines(seasonList), season);
+
+        // A command that shows no Season list reads the same schedule without building one.
+        TextTable scheduleAlone;
+        QCOMPARE(loadSchedule(dataFile("Season.dat", bytes), scheduleAlone), !bytes.isNull());
+        QCOMPARE(tableLines(scheduleAlone), schedule);
     }
 };
 

@@ -92,8 +92,11 @@ void TextTable::pushUtf16(QStringView text)
     if (wide_) {
         utf16_.append(text);
     } else {
-        for (const QChar c : text)
-            latin1_.append(char(c.unicode()));
+        const qsizetype at = latin1_.size();
+        latin1_.resize(at + text.size());
+        char *out = latin1_.data() + at;
+        for (qsizetype i = 0; i < text.size(); ++i)
+            out[i] = char(text[i].unicode());
     }
     lengths_.push_back(Length(text.size()));
 }

@@ -37,6 +37,8 @@ bool readSeason(LineReader &reader, ZoneShift zone, TextTable &scheduleTable, Te
         int count = splitFieldViews(line, QLatin1Char(','), kFieldsRead, fields);
         if (count == 0)
             continue;
+        // The fields a short line lacks are empty, not the last line's.
+        std::fill(fields + count, fields + kFieldsRead, QStringView());
         const std::optional<GameResult> result =
             count > ScheduleCellCount ? parseGameResult(fields + ScheduleCellCount, count - ScheduleCellCount)
                                       : std::nullopt;

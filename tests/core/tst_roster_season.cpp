@@ -74,6 +74,10 @@ private slots:
                                          << QStringList{"13/45/2003 19:00|1|2"} << QStringList{"|Boston @ Chicago|"};
         QTest::newRow("blank lines add no row") << QByteArray("\n10/28/2003 19:30,9,5\n\n") << 0 << game
                                                 << QStringList{"10/28|Indiana @ Denver|7:30p"};
+        QTest::newRow("short line after a full one") << QByteArray("10/28/2003 19:30,9,5,90,80\n10/29/2003 19:00\n") << 0
+                                                     << QStringList{"10/28/2003 19:30|9|5|90|80", "10/29/2003 19:00||"}
+                                                     << QStringList{"10/28|Indiana @ Denver|7:30p|90-80",
+                                                                    "10/29|Atlanta @ Atlanta|7:00p"};
         QTest::newRow("missing file") << QByteArray() << 0 << QStringList() << QStringList();
     }
     void season()

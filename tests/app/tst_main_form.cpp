@@ -131,6 +131,8 @@ private slots:
 
 private:
     std::unique_ptr<MainForm> startForm();
+    // Starts the form into form_ at this size, laid out; false when it did not start.
+    bool startFormAt(const QSize &size);
     Viewer referenceViewer() const;
 
     std::unique_ptr<test::SeasonCopy> season_;
@@ -171,6 +173,16 @@ std::unique_ptr<MainForm> TestMainForm::startForm()
     if (form)
         QApplication::setActiveWindow(form.get());
     return form;
+}
+
+bool TestMainForm::startFormAt(const QSize &size)
+{
+    form_ = startForm();
+    if (!form_)
+        return false;
+    form_->resize(size);
+    QCoreApplication::processEvents();
+    return true;
 }
 
 // What the core builds for the same settings, the reference the window must show.
@@ -560,10 +572,7 @@ void TestMainForm::windowComesBackAsItWasLeft()
 
 void TestMainForm::columnsTakeTheirContentsWidth()
 {
-    form_ = startForm();
-    QVERIFY(form_);
-    form_->resize(1900, 1000);
-    QCoreApplication::processEvents();
+    QVERIFY(startFormAt({1900, 1000}));
     QTableView *standings = list(form_.get(), "standingsList");
     const QFontMetrics metrics(standings->font());
     int widestName = 0;
@@ -618,10 +627,7 @@ static void clickRow(QTableView *view, int row, Qt::KeyboardModifiers modifiers)
 
 void TestMainForm::copyGivesTheSelectedRowsAsTsv()
 {
-    form_ = startForm();
-    QVERIFY(form_);
-    form_->resize(640, 900);
-    QCoreApplication::processEvents();
+    QVERIFY(startFormAt({640, 900}));
     const Viewer reference = referenceViewer();
 
     // A range across two divisions: each division's rows under its name.
@@ -660,10 +666,7 @@ void TestMainForm::copyGivesTheSelectedRowsAsTsv()
 
 void TestMainForm::arrowKeysSkipTheBannersRows()
 {
-    form_ = startForm();
-    QVERIFY(form_);
-    form_->resize(640, 900);
-    QCoreApplication::processEvents();
+    QVERIFY(startFormAt({640, 900}));
     QTableView *view = list(form_.get(), "standingsList");
     view->setFocus();
     auto currentRow = [view] { return view->currentIndex().row(); };

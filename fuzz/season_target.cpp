@@ -52,7 +52,7 @@ void expectSeasonList(const TextTable &scheduleTable, const TextTable &seasonLis
 {
     int listed = 0;
     for (int row = 0; row < scheduleTable.count(); ++row) {
-        const QString date = scheduleTable.rowCells(row).at(ScheduleDate);  // whole, as the loader sees it
+        const QString date = scheduleTable.rowCells(row).at(ScheduleDate);  // as stored, which is what the loader read
         const std::optional<GameResult> result = scheduleResult(scheduleTable, row);
         const qsizetype written = scheduleTable.rowCells(row).size();
         FUZZ_EXPECT(!result || written == ScheduleCellCount + 2 || written == ScheduleCellCount + 3,

@@ -37,8 +37,12 @@ bool readSeason(LineReader &reader, ZoneShift zone, TextTable &scheduleTable, Te
         int count = splitFieldViews(line, QLatin1Char(','), kFieldsRead, fields);
         if (count == 0)
             continue;
-        // The fields a short line lacks are empty, not the last line's.
+        // The fields a short line lacks are empty, not the last line's; the
+        // Season list is made from what the table keeps, so that it reads the
+        // date and score exactly as Today and Team do.
         std::fill(fields + count, fields + kFieldsRead, QStringView());
+        for (int i = 0; i < count; ++i)
+            fields[i] = fields[i].first(std::min<qsizetype>(fields[i].size(), TextTable::kCellReadLimit));
         const std::optional<GameResult> result =
             count > ScheduleCellCount ? parseGameResult(fields + ScheduleCellCount, count - ScheduleCellCount)
                                       : std::nullopt;

@@ -78,6 +78,11 @@ private slots:
                                                      << QStringList{"10/28/2003 19:30|9|5|90|80", "10/29/2003 19:00||"}
                                                      << QStringList{"10/28|Indiana @ Denver|7:30p|90-80",
                                                                     "10/29|Atlanta @ Atlanta|7:00p"};
+        // Points beyond what a reader sees: the Season list scores what Today and Team read.
+        const QByteArray zeros(260, '0');
+        QTest::newRow("points field past the cut") << QByteArray("10/28/2003 19:30,9,5,74," + zeros + "89\n") << 0
+                                                   << QStringList{"10/28/2003 19:30|9|5|74|" + QString(254, QLatin1Char('0'))}
+                                                   << QStringList{"10/28|Indiana @ Denver|7:30p|74-0"};
         QTest::newRow("missing file") << QByteArray() << 0 << QStringList() << QStringList();
     }
     void season()

@@ -45,8 +45,12 @@ void add(ScoreChars &out, int value)
     out.length = quint8(end.ptr - out.text);
 }
 
-void addOvertime(ScoreChars &out, int overtimes)
+// "first-second", then the overtime mark.
+void addScore(ScoreChars &out, int first, int second, int overtimes)
 {
+    add(out, first);
+    add(out, '-');
+    add(out, second);
     if (overtimes <= 0)
         return;
     add(out, ' ');
@@ -74,23 +78,10 @@ std::optional<GameResult> parseGameResult(const QStringView *fields, int count)
     return result;
 }
 
-std::optional<GameResult> parseGameResult(const QStringList &fields)
-{
-    QStringView views[3];
-    const int count = int(std::min<qsizetype>(fields.size(), 4));
-    if (count > 3)
-        return std::nullopt;
-    std::copy(fields.cbegin(), fields.cbegin() + count, views);
-    return parseGameResult(views, count);
-}
-
 ScoreChars scoreChars(const GameResult &result)
 {
     ScoreChars out;
-    add(out, result.visitorPoints);
-    add(out, '-');
-    add(out, result.homePoints);
-    addOvertime(out, result.overtimes);
+    addScore(out, result.visitorPoints, result.homePoints, result.overtimes);
     return out;
 }
 
@@ -106,10 +97,7 @@ QString resultText(const GameResult &result, bool forHome)
     ScoreChars out;
     add(out, own > other ? 'W' : 'L');
     add(out, ' ');
-    add(out, own);
-    add(out, '-');
-    add(out, other);
-    addOvertime(out, result.overtimes);
+    addScore(out, own, other, result.overtimes);
     return QString(out.view());
 }
 

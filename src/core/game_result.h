@@ -3,7 +3,6 @@
 #include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
-#include <QStringList>
 
 #include <optional>
 
@@ -24,7 +23,6 @@ struct GameResult {
 // The fields of a season line after its third. Anything but two whole
 // numbers, optionally followed by an overtime mark, is no result; so is a
 // tie, which has no winner to show.
-std::optional<GameResult> parseGameResult(const QStringList &fieldsAfterSchedule);
 std::optional<GameResult> parseGameResult(const QStringView *fieldsAfterSchedule, int count);
 
 // A score's text held in place, for a loader that writes it straight into

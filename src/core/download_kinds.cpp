@@ -21,7 +21,13 @@ QString downloadLocalPath(DownloadKind kind, const DataPaths &paths)
 
 bool isUsableDownload(DownloadKind kind, const QByteArray &body)
 {
-    return kind == DownloadKind::Standings ? isUsableStandings(body) : isUsableRoster(body);
+    return downloadRefusal(kind, body).isEmpty();
+}
+
+QString downloadRefusal(DownloadKind kind, const QByteArray &body)
+{
+    const bool usable = kind == DownloadKind::Standings ? isUsableStandings(body) : isUsableRoster(body);
+    return usable ? QString() : downloadFileName(kind) + QStringLiteral(" is not a file of its kind.");
 }
 
 } // namespace hoopdeck

@@ -16,4 +16,8 @@ QString downloadServerPath(DownloadKind kind);  // "/sports/basketball/2004/..."
 QString downloadLocalPath(DownloadKind kind, const DataPaths &paths);  // the file it replaces
 bool isUsableDownload(DownloadKind kind, const QByteArray &body);    // may it replace that file
 
+// Why a downloaded body may not replace the local file, in words for the
+// user ("Standings.dat: Boston is listed twice."); empty when it may.
+QString downloadRefusal(DownloadKind kind, const QByteArray &body);
+
 } // namespace hoopdeck

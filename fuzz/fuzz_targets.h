@@ -15,6 +15,7 @@ int seasonTarget(const uint8_t *data, size_t size);
 int lineReaderTarget(const uint8_t *data, size_t size);
 int gameTimeTarget(const uint8_t *data, size_t size);
 int settingsTarget(const uint8_t *data, size_t size);
+int downloadCheckTarget(const uint8_t *data, size_t size);
 int httpResponseTarget(const uint8_t *data, size_t size);
 
 struct Target {
@@ -30,6 +31,7 @@ constexpr Target kTargets[] = {
     {"line_reader", lineReaderTarget, "Roster.dat"},
     {"game_time", gameTimeTarget, nullptr},
     {"settings", settingsTarget, nullptr},
+    {"download_check", downloadCheckTarget, "Standings.dat"},
     {"http_response", httpResponseTarget, nullptr},
 };
 

@@ -1,6 +1,7 @@
 # The target logic, without the libFuzzer entry point or the way a broken
 # expectation is reported: the fuzzers and the corpus replay test share it.
 set(HOOPDECK_FUZZ_TARGET_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/download_check_target.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fuzz_check.cpp
   ${CMAKE_CURRENT_LIST_DIR}/game_time_target.cpp
   ${CMAKE_CURRENT_LIST_DIR}/http_response_target.cpp

@@ -26,8 +26,7 @@ bool isUsableDownload(DownloadKind kind, const QByteArray &body)
 
 QString downloadRefusal(DownloadKind kind, const QByteArray &body)
 {
-    const bool usable = kind == DownloadKind::Standings ? isUsableStandings(body) : isUsableRoster(body);
-    return usable ? QString() : downloadFileName(kind) + QStringLiteral(" is not a file of its kind.");
+    return kind == DownloadKind::Standings ? standingsRefusal(body) : rosterRefusal(body);
 }
 
 } // namespace hoopdeck

@@ -19,7 +19,45 @@ void copyRow(const TextTable &from, int row, const int (&order)[RosterColumnCoun
         cells[c] = from.cell(row, order[c]);
     to.appendRow(cells, RosterColumnCount);
 }
+
+// Each Latin-1 character's case fold, as Unicode folds it (µ to Greek mu,
+// Ä to ä): the fold of a UTF-16 text, so that a table's cells sort alike
+// whichever way its arena holds them.
+struct Latin1Folds {
+    char16_t fold[256];
+    Latin1Folds()
+    {
+        for (int c = 0; c < 256; ++c)
+            fold[c] = QChar(char16_t(c)).toCaseFolded().unicode();
+    }
+};
+
+int compareFolded(QLatin1StringView a, QLatin1StringView b)
+{
+    static const Latin1Folds folds;
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        const char16_t x = folds.fold[uchar(a.at(i).toLatin1())];
+        const char16_t y = folds.fold[uchar(b.at(i).toLatin1())];
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+template <typename A, typename B>
+int compareFolded(A a, B b)
+{
+    return QAnyStringView::compare(a, b, Qt::CaseInsensitive);
+}
 } // namespace
+
+int compareRosterKeys(QAnyStringView a, QAnyStringView b)
+{
+    // Qt folds two Latin-1 texts by a Latin-1 rule of its own and any other
+    // pair by Unicode's, which disagree (µ, ÿ): one rule for every pair.
+    return a.visit([b](auto x) { return b.visit([x](auto y) { return compareFolded(x, y); }); });
+}
 
 void FillRosterList(const TextTable &rosterTable, int team, TextTable &rosterList)
 {
@@ -57,7 +95,7 @@ void SortRosterList(int column, bool descending, TextTable &rosterList, TextTabl
     std::vector<int> order(static_cast<size_t>(rows));
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return QAnyStringView::compare(rosterList.cell(a, column), rosterList.cell(b, column), Qt::CaseInsensitive) < 0;
+        return compareRosterKeys(rosterList.cell(a, column), rosterList.cell(b, column)) < 0;
     });
     int keyFirst[RosterColumnCount];
     int keyBack[RosterColumnCount];

@@ -22,6 +22,11 @@ void FillRosterList(const TextTable &rosterTable, int team, TextTable &rosterLis
 // another column sorts ascending. Then sorts the list.
 void OnRosterColumnClick(int column, RosterSort &sort, TextTable &rosterList, TextTable &rosterSortList);
 
+// The order of two roster cells: by their text without regard to case, each
+// character folded as Unicode folds it, whether the cells are held as
+// Latin-1 or UTF-16; a total order over any text.
+int compareRosterKeys(QAnyStringView a, QAnyStringView b);
+
 // Re-orders rosterList by the column's text, compared without regard to
 // case; rows with equal keys keep their order, and descending is the exact
 // reverse of ascending. No row is ever lost.

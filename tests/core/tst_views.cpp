@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "roster.h"
+#include "roster_view.h"
 #include "season.h"
 #include "table_text.h"
 #include "team_schedule_view.h"
@@ -138,6 +139,34 @@ private slots:
         RosterSort sort;
         OnRosterColumnClick(ColumnWeight, sort, empty, scratch);
         QCOMPARE(empty.count(), 0);
+    }
+
+    // One order whether a table holds its cells as Latin-1 or, after one
+    // text beyond Latin-1, as UTF-16: the sort a user sees never depends on
+    // another player's name.
+    void rosterKeysCompareAlikeInEitherForm_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("order");
+        QTest::newRow("digits before a micro sign") << "180" << QString::fromLatin1("\xb5" "80") << -1;
+        QTest::newRow("A-umlaut before a micro sign") << QString::fromLatin1("\xc4" "180") << QString::fromLatin1("\xb5" "80") << -1;
+        QTest::newRow("case is not looked at") << QString::fromLatin1("\xc4" "x") << QString::fromLatin1("\xe4" "X") << 0;
+        QTest::newRow("y-diaeresis after z") << QString::fromLatin1("\xff") << "z" << 1;
+        QTest::newRow("a prefix first") << "18" << "180" << -1;
+        QTest::newRow("10 before 4, as text") << "10" << "4" << -1;
+    }
+    void rosterKeysCompareAlikeInEitherForm()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, order);
+        const QByteArray la = a.toLatin1(), lb = b.toLatin1();
+        const auto sign = [](int v) { return (v > 0) - (v < 0); };
+        QCOMPARE(sign(compareRosterKeys(QLatin1StringView(la), QLatin1StringView(lb))), order);
+        QCOMPARE(sign(compareRosterKeys(a, b)), order);
+        QCOMPARE(sign(compareRosterKeys(QLatin1StringView(la), b)), order);
+        QCOMPARE(sign(compareRosterKeys(b, QLatin1StringView(la))), -order);
     }
 
     void gamesByDate_data()

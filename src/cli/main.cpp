@@ -6,17 +6,19 @@
 #include "command_table.h"
 #include "exit_codes.h"
 #include "session.h"
+#include "standard_streams.h"
 
 using namespace hoopdeck::cli;
 
 int main(int argc, char *argv[])
 {
+    const hoopdeck::ClosedStreams closed = hoopdeck::keepStandardStreamsOpen();
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Hoopdeck"));
 
     const CommandLine line = readCommandLine(QCoreApplication::arguments().mid(1));
-    Session session(line.request);
+    Session session(line.request, closed.output);
     if (!line.problem.isEmpty()) {
         session.report(usageErrorText(line));
         return ExitUsage;

@@ -13,8 +13,8 @@
 
 namespace hoopdeck::cli {
 
-Session::Session(const Request &request)
-    : tsv_(request.tsv), installDir_(request.installDir)
+Session::Session(const Request &request, bool outputClosed)
+    : tsv_(request.tsv), outputClosed_(outputClosed), installDir_(request.installDir)
 {
     // Unbuffered, so that a failed write is seen by the stream itself.
     outFile_.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
@@ -90,9 +90,10 @@ void Session::report(const QString &text)
 int Session::finish(int exitCode)
 {
     out_.flush();
-    if (out_.status() == QTextStream::Ok)
+    if (out_.status() == QTextStream::Ok && !outputClosed_)
         return exitCode;
-    report(QStringLiteral("hoopdeck-cli: cannot write to standard output: %1").arg(outFile_.errorString()));
+    const QString why = outputClosed_ ? QStringLiteral("it is closed.") : outFile_.errorString();
+    report(QStringLiteral("hoopdeck-cli: cannot write to standard output: %1").arg(why));
     return exitCode == ExitOk ? ExitOutputFailed : exitCode;
 }
 

@@ -20,7 +20,8 @@ namespace hoopdeck::cli {
 // terminal goes through here, so none carries a control character.
 class Session {
 public:
-    explicit Session(const Request &request);
+    // outputClosed: the program was started without a standard output.
+    Session(const Request &request, bool outputClosed = false);
 
     bool tsv() const { return tsv_; }
     QSettings &store();  // opened when first needed
@@ -49,6 +50,7 @@ public:
 
 private:
     bool tsv_;
+    bool outputClosed_;
     QString installDir_;
     QFile outFile_;
     QFile errFile_;

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "data_files.h"
+#include "file_content.h"
 #include "process_runner.h"
 #include "season_file.h"
 
@@ -443,6 +444,18 @@ private slots:
         // A failure of its own keeps the command's code.
         r = ::run(installed, {"--install-dir", home.path("nowhere"), "season"}, full);
         QCOMPARE(r.exitCode, 2);
+
+        // Started without a standard output: said so, and no file the
+        // program opens meanwhile (the settings) takes the output's place.
+        ProcessSetup closed;
+        closed.outputClosed = true;
+        for (const QStringList &arguments : {QStringList{"--tsv", "season"}, QStringList{"settings", "--team", "3"}}) {
+            r = ::run(installed, arguments, closed);
+            QCOMPARE(r.exitCode, 74);
+            QCOMPARE(r.err, "hoopdeck-cli: cannot write to standard output: it is closed.\n");
+        }
+        const QByteArray settings = fileContent(installed.path("config/Morvane/Hoopdeck.conf"));
+        QVERIFY2(settings.contains("Team=3") && !settings.contains("Favorite team"), settings.constData());
     }
 
     void unreadableToday()

@@ -4,6 +4,10 @@
 #include <QProcess>
 #include <QTimer>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 ProcessRun runProcess(const QString &program, const QStringList &arguments, const ProcessSetup &setup)
 {
     QProcess process;
@@ -17,6 +21,10 @@ ProcessRun runProcess(const QString &program, const QStringList &arguments, cons
     process.setProcessEnvironment(environment);
     if (!setup.outputFile.isEmpty())
         process.setStandardOutputFile(setup.outputFile);
+#ifdef Q_OS_UNIX
+    if (setup.outputClosed)
+        process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+#endif
 
     ProcessRun run;
     QEventLoop loop;

@@ -14,6 +14,7 @@ struct ProcessSetup {
     QHash<QString, QString> environment;  // set; a null value removes the variable
     QByteArray input;                     // standard input, closed after it
     QString outputFile;                   // standard output goes there instead of to out
+    bool outputClosed = false;            // the program starts without a standard output
     int timeoutMs = 60000;
 };
 

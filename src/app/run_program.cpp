@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QSettings>
 
+#include <cstdio>
+
 #include "child_windows.h"
 #include "install.h"
 #include "main_form.h"
@@ -27,10 +29,13 @@ MainFormStart readMainFormStart(QSettings &store, const DataPaths &paths)
 
 int RunHoopdeck()
 {
-    // A second start touches nothing: no settings, no data file, no message.
+    // A second start touches nothing: no settings, no data file, no
+    // window; it says on its terminal what became of it.
     SingleInstance instance(SingleInstance::defaultServerName());
-    if (instance.handOverOrListen())
-        return 0;
+    if (const HandOver handOver = instance.handOverOrListen()) {
+        std::fprintf(stderr, "%s\n", qPrintable(handOver.message()));
+        return handOver.answered ? 0 : 1;
+    }
     // Whatever this copy shows under its name comes forward: the main form,
     // or a start-up message that is still waiting for its OK.
     QObject::connect(&instance, &SingleInstance::comeForwardRequested,

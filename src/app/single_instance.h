@@ -8,16 +8,33 @@ namespace hoopdeck::app {
 
 // One running copy per user. The first copy listens on a local socket; a
 // later start finds it there, asks it to come forward and ends.
+// What a start found of a copy already running.
+struct HandOver {
+    bool found = false;     // a copy listens: this start ends
+    bool answered = false;  // it said its window came forward
+    qint64 process = 0;     // its process number, where the system tells it
+
+    operator bool() const { return found; }
+    // What the ending start tells its terminal.
+    QString message() const;
+};
+
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    explicit SingleInstance(const QString &serverName, QObject *parent = nullptr);
+    static constexpr int kAnswerWaitMs = 2000;
 
-    // The start-up test: true when a running copy answered and was asked to
-    // come forward (this copy then ends); otherwise this copy starts
-    // answering later starts. Two copies started at the same moment take
-    // turns through a lock file, so exactly one of them goes on.
-    bool handOverOrListen();
+    // answerWaitMs: how long a later start waits for the running copy to
+    // say that its window came forward.
+    explicit SingleInstance(const QString &serverName, int answerWaitMs = kAnswerWaitMs, QObject *parent = nullptr);
+
+    // The start-up test: found when a copy is running; it is asked to come
+    // forward and this copy then ends, whether it answers or not (a copy
+    // that does not answer is busy or hung, and a second window would only
+    // fight it over the same files). Otherwise this copy starts answering
+    // later starts. Two copies started at the same moment take turns
+    // through a lock file, so exactly one of them goes on.
+    HandOver handOverOrListen();
 
     // True when a running copy answered and was asked to come forward.
     bool FindRunningInstance();
@@ -39,7 +56,10 @@ signals:
 private:
     void acceptConnections();
 
+    HandOver handOver();
+
     QString name_;
+    int answerWaitMs_;
     QLocalServer server_;
 };
 

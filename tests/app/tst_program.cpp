@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 #include "app_test_support.h"
 #include "main_form_fixture.h"
 #include "settings_store.h"
@@ -51,6 +53,7 @@ private slots:
     void initTestCase();
     void opensOnTheSeasonAndEndsWhenAskedAfterLoading();
     void secondStartExitsWhileTheFirstRuns();
+    void secondStartNamesARunningCopyThatDoesNotAnswer();
     void startsAfterACrashedCopy();
     void twoSimultaneousStartsLeaveOneCopy();
     void aCopyKilledWhileStartingNeverStopsALaterStart();
@@ -99,9 +102,37 @@ void TestProgram::secondStartExitsWhileTheFirstRuns()
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 0);
     QVERIFY(QDir(otherConfig.path()).isEmpty());
+    QCOMPARE(second.readAllStandardError(),
+             QStringLiteral("Hoopdeck is already running (process %1): its window was brought forward.\n")
+                 .arg(first.processId()).toUtf8());
 
     QCOMPARE(first.state(), QProcess::Running);
     stop(first);
+}
+
+void TestProgram::secondStartNamesARunningCopyThatDoesNotAnswer()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("the process behind a local socket is told on Linux");
+#else
+    QProcess first;
+    first.start(kProgram, {});
+    QVERIFY(waitUntilListening(first, 30000));
+    const qint64 firstProcess = first.processId();
+    ::kill(pid_t(firstProcess), SIGSTOP);  // hung: the socket still takes connections
+    QProcess second;
+    second.start(kProgram, {});
+    const bool ended = second.waitForFinished(15000);
+    stop(second);
+    ::kill(pid_t(firstProcess), SIGCONT);
+    stop(first);
+    QVERIFY(ended);
+    QCOMPARE(second.exitCode(), 1);
+    QCOMPARE(second.readAllStandardError(),
+             QStringLiteral("Hoopdeck is already running (process %1) but does not answer: it may be busy or hung. "
+                            "Wait for it, or end it, then start Hoopdeck again.\n")
+                 .arg(firstProcess).toUtf8());
+#endif
 }
 
 void TestProgram::startsAfterACrashedCopy()

@@ -154,7 +154,8 @@ private slots:
     }
 
     // Small seasons made up for one rule each, in the Atlantic's first
-    // three places (New Jersey 17, Miami 13, New York 18 in the final list).
+    // three places (New Jersey 16, Miami 13, New York 18 in the final list;
+    // Chicago 2 plays their other games).
     void ties_data()
     {
         QTest::addColumn<QStringList>("games");  // "visitor home visitorPoints homePoints"

@@ -67,6 +67,7 @@ MainForm::MainForm(const MainFormStart &start, QWidget *parent)
     setWindowTitle(QLatin1String(kMainFormTitle));
 
     standingsModel_ = new TextTableModel(viewer_.standingsList, standingsColumns(), this);
+    standingsDayModel_ = new TextTableModel(viewer_.standingsDayList, standingsDayColumns(), this);
     gamesByDateModel_ = new TextTableModel(viewer_.gamesByDateList, gamesByDateColumns(), this);
     teamScheduleModel_ = new TextTableModel(viewer_.teamScheduleList, teamScheduleColumns(), this);
     rosterModel_ = new TextTableModel(viewer_.rosterList, rosterListColumns(), this);
@@ -84,7 +85,7 @@ MainForm::MainForm(const MainFormStart &start, QWidget *parent)
     todayPage_->PaintDateCaption();
 
     standingsModel_->refill([this] { viewer_.loadStandings(); });
-    standingsPage_->setTitle(standingsTitle(viewer_.seasonLabel));
+    showStandings();
 
     restoreWindowState(this, tabs_, *openSettingsStore(), kDefaultSize);
     QTimer::singleShot(kRosterStageDelayMs, this, [this] {
@@ -142,9 +143,11 @@ void MainForm::createTabs()
     tabs_->setDocumentMode(true);
     tabs_->tabBar()->setFocusPolicy(Qt::NoFocus);
 
-    standingsPage_ = new StandingsPage(standingsModel_);
+    standingsPage_ = new StandingsPage(standingsModel_, standingsDayModel_);
+    connect(standingsPage_, &StandingsPage::shownChanged, this, &MainForm::showStandings);
     tabs_->addTab(standingsPage_, QLatin1String(kTabCaptions[StandingsTab]));
     todayPage_ = new TodayPage(viewer_, gamesByDateModel_);
+    connect(todayPage_, &TodayPage::dayChanged, this, &MainForm::showStandings);
     tabs_->addTab(todayPage_, QLatin1String(kTabCaptions[TodayTab]));
     teamPage_ = new TeamListPage(teamScheduleModel_, {"teamLabel", "teamPicker", "teamScheduleList",
                                                       tr("Choose Team: the team whose schedule is shown"),
@@ -226,6 +229,7 @@ void MainForm::loadSeasonStage()
     seasonModel_->refill([this] { viewer_.loadSeason(); });
     viewer_.startInSeason(startDate_);
     todayPage_->PaintDateCaption();
+    showStandings();
     applyResultColumns();
     scrollSeason();
 }
@@ -242,6 +246,17 @@ void MainForm::buildViewsStage()
     rosterPage_->showTeam(team);
     loadingCursor_.reset();
     emit loadingFinished();
+}
+
+// The standings on the day follow the day shown in Today; the title says
+// which standings show.
+void MainForm::showStandings()
+{
+    standingsDayModel_->refill([this] { viewer_.fillStandingsOnDay(); });
+    standingsPage_->setDayCaption(dayCaption(viewer_.day.SelectedDate));
+    standingsPage_->setTitle(standingsPage_->shown() == StandingsPage::OnTheDay
+                                 ? standingsTitleOnDay(viewer_.seasonLabel, viewer_.day.SelectedDate)
+                                 : standingsTitle(viewer_.seasonLabel));
 }
 
 void MainForm::ShowTabControls(int tab)
@@ -327,7 +342,7 @@ void MainForm::reloadDownloaded(DownloadKind kind, qint64 bytes)
     if (kind == DownloadKind::Standings) {
         WaitCursor wait;
         standingsModel_->refill([this] { viewer_.loadStandings(); });
-        standingsPage_->setTitle(standingsTitle(viewer_.seasonLabel));
+        showStandings();
         return;
     }
     // The roster shows the same team again, unsorted, a moment after the
@@ -402,6 +417,8 @@ void MainForm::markFavoriteRows()
     const int &favorite = viewer_.settings.favoriteTeam;  // read at paint time: Options may change it
     standingsModel_->setBoldRows(
         [this, &favorite](int row) { return standingsRowIs(viewer_.standingsList.cell(row, 0), favorite); });
+    standingsDayModel_->setBoldRows(
+        [this, &favorite](int row) { return standingsRowIs(viewer_.standingsDayList.cell(row, 0), favorite); });
     gamesByDateModel_->setBoldRows(
         [this, &favorite](int row) { return gameHasTeam(viewer_.gamesByDateList.cell(row, 0), favorite); });
     seasonModel_->setBoldRows(

@@ -86,6 +86,7 @@ private:
     // What this program adds to the season's views: results, the favourite
     // team in bold, the lists scrolled to the selected day.
     void markFavoriteRows();
+    void showStandings();
     void showResults(bool shown);
     void applyResultColumns();
     void scrollTeamSchedule(int team);
@@ -101,6 +102,7 @@ private:
 
     // The visible lists' models, each over one of the viewer's lists.
     TextTableModel *standingsModel_ = nullptr;
+    TextTableModel *standingsDayModel_ = nullptr;
     TextTableModel *gamesByDateModel_ = nullptr;
     TextTableModel *teamScheduleModel_ = nullptr;
     TextTableModel *rosterModel_ = nullptr;

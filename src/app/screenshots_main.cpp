@@ -4,6 +4,7 @@
 // QT_SCALE_FACTOR=2 to show the window at a device pixel ratio of 2).
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QSettings>
 #include <QTextStream>
@@ -67,6 +68,15 @@ int main(int argc, char *argv[])
                 continue;
             form.selectTab(tab);
             save(form, names[tab]);
+            saved = true;
+        }
+        // The standings as they stood on the day Today opens on.
+        if (only.isEmpty() || only == QLatin1String("standings-on-day")) {
+            auto *choice = form.findChild<QComboBox *>(QStringLiteral("standingsChoice"));
+            form.selectTab(app::MainForm::StandingsTab);
+            choice->setCurrentIndex(1);
+            save(form, "standings-on-day");
+            choice->setCurrentIndex(0);
             saved = true;
         }
         if (!only.isEmpty()) {

@@ -1,9 +1,12 @@
 #include "standings_page.h"
 
+#include <QComboBox>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -22,30 +25,28 @@ namespace {
 const char *const kBannerColours[4] = {"#1c3cc8", "#1c3cc8", "#c8201c", "#c8201c"};
 }
 
-StandingsPage::StandingsPage(TextTableModel *model, QWidget *parent) : QWidget(parent), model_(model)
+StandingsPanel::StandingsPanel(TextTableModel *model, const QString &listName, const QString &bannerName,
+                               QWidget *parent)
+    : QWidget(parent), model_(model)
 {
     QMap<int, QString> divisions;
     for (int i = 0; i < int(std::size(kDivisionRows)); ++i)
         divisions.insert(kDivisionRows[i], QString::fromLatin1(kDivisionNames[i]));
     model_->setGroupRows(divisions);
 
-    title_ = new QLabel(this);
-    title_->setObjectName(QStringLiteral("titleCaption"));
-    makeCaption(title_, Qt::AlignHCenter);
-
     list_ = new TextTableView(model, this);
-    list_->setObjectName(QStringLiteral("standingsList"));
+    list_->setObjectName(listName);
     list_->horizontalHeader()->hide();
     list_->setShowGrid(true);
 
     captions_ = new ColumnCaptionStrip(list_, this);
-    captions_->setObjectName(QStringLiteral("standingsColumnCaptions"));
+    captions_->setObjectName(QString(listName).replace(QLatin1String("List"), QLatin1String("ColumnCaptions")));
 
     QFont bannerFont = font();
     bannerFont.setBold(true);
     for (int i = 0; i < int(banners_.size()); ++i) {
         auto *banner = new QLabel(QString::fromLatin1(kDivisionNames[i]), list_->viewport());
-        banner->setObjectName(QStringLiteral("divisionBanner%1").arg(i));
+        banner->setObjectName(bannerName + QString::number(i));
         banner->setFont(bannerFont);
         banner->setStyleSheet(QStringLiteral("QLabel { color: white; background-color: %1; padding-left: 4px; }")
                                   .arg(QLatin1String(kBannerColours[i])));
@@ -56,19 +57,62 @@ StandingsPage::StandingsPage(TextTableModel *model, QWidget *parent) : QWidget(p
     }
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(title_);
-    layout->addSpacing(4);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(captions_);
     layout->addWidget(list_, 1);
 
     list_->viewport()->installEventFilter(this);
     list_->installEventFilter(this);
-    connect(list_->verticalHeader(), &QHeaderView::sectionResized, this, &StandingsPage::followLayout);
-    connect(list_->horizontalHeader(), &QHeaderView::geometriesChanged, this, &StandingsPage::followLayout);
-    connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this, &StandingsPage::PlaceDivisionBanners);
-    connect(list_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &StandingsPage::PlaceDivisionBanners);
-    connect(list_->horizontalHeader(), &QHeaderView::sectionResized, this, &StandingsPage::PlaceDivisionBanners);
-    connect(model_, &QAbstractItemModel::modelReset, this, &StandingsPage::PlaceDivisionBanners);
+    connect(list_->verticalHeader(), &QHeaderView::sectionResized, this, &StandingsPanel::followLayout);
+    connect(list_->horizontalHeader(), &QHeaderView::geometriesChanged, this, &StandingsPanel::followLayout);
+    connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this, &StandingsPanel::PlaceDivisionBanners);
+    connect(list_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &StandingsPanel::PlaceDivisionBanners);
+    connect(list_->horizontalHeader(), &QHeaderView::sectionResized, this, &StandingsPanel::PlaceDivisionBanners);
+    connect(model_, &QAbstractItemModel::modelReset, this, &StandingsPanel::PlaceDivisionBanners);
+}
+
+StandingsPage::StandingsPage(TextTableModel *finalModel, TextTableModel *dayModel, QWidget *parent) : QWidget(parent)
+{
+    title_ = new QLabel(this);
+    title_->setObjectName(QStringLiteral("titleCaption"));
+    makeCaption(title_, Qt::AlignHCenter);
+
+    choice_ = new QComboBox(this);
+    choice_->setObjectName(QStringLiteral("standingsChoice"));
+    choice_->setAccessibleName(tr("Standings shown"));
+    choice_->addItems({tr("Final"), QString()});
+
+    panels_ = new QStackedWidget(this);
+    final_ = new StandingsPanel(finalModel, QStringLiteral("standingsList"), QStringLiteral("divisionBanner"), panels_);
+    onTheDay_ = new StandingsPanel(dayModel, QStringLiteral("standingsDayList"), QStringLiteral("dayDivisionBanner"),
+                                   panels_);
+    panels_->addWidget(final_);
+    panels_->addWidget(onTheDay_);
+
+    auto *choiceRow = new QHBoxLayout;
+    choiceRow->addStretch(1);
+    choiceRow->addWidget(choice_);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(title_);
+    layout->addLayout(choiceRow);
+    layout->addSpacing(4);
+    layout->addWidget(panels_, 1);
+
+    connect(choice_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        panels_->setCurrentIndex(index);
+        emit shownChanged(Shown(index));
+    });
+}
+
+void StandingsPage::setDayCaption(const QString &dayCaption)
+{
+    choice_->setItemText(OnTheDay, tr("On %1").arg(dayCaption));
+}
+
+StandingsPage::Shown StandingsPage::shown() const
+{
+    return Shown(choice_->currentIndex());
 }
 
 void StandingsPage::setTitle(const QString &title)
@@ -76,7 +120,17 @@ void StandingsPage::setTitle(const QString &title)
     title_->setText(title);
 }
 
+void StandingsPage::choose(Shown which)
+{
+    choice_->setCurrentIndex(which);
+}
+
 void StandingsPage::PlaceDivisionBanners()
+{
+    static_cast<StandingsPanel *>(panels_->currentWidget())->PlaceDivisionBanners();
+}
+
+void StandingsPanel::PlaceDivisionBanners()
 {
     const QRect band = list_->viewport()->rect();
     // The last column's stretch may not have caught up with a resize yet.
@@ -96,7 +150,7 @@ void StandingsPage::PlaceDivisionBanners()
     }
 }
 
-bool StandingsPage::eventFilter(QObject *watched, QEvent *event)
+bool StandingsPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == list_->viewport() && event->type() == QEvent::Resize) {
         PlaceDivisionBanners();
@@ -110,7 +164,7 @@ bool StandingsPage::eventFilter(QObject *watched, QEvent *event)
 // The list settles its scroll range, row offsets and column stretch only
 // after a resize or a new font has been delivered: the banners are placed
 // again once it has.
-void StandingsPage::followLayout()
+void StandingsPanel::followLayout()
 {
     if (placementQueued_)
         return;
@@ -121,7 +175,7 @@ void StandingsPage::followLayout()
     });
 }
 
-void StandingsPage::showEvent(QShowEvent *event)
+void StandingsPanel::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     PlaceDivisionBanners();

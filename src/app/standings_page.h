@@ -4,7 +4,9 @@
 
 #include <array>
 
+class QComboBox;
 class QLabel;
+class QStackedWidget;
 
 namespace hoopdeck::app {
 
@@ -12,15 +14,18 @@ class ColumnCaptionStrip;
 class TextTableModel;
 class TextTableView;
 
-// The Standings tab: the title, the column captions, the list without a
-// header, and a banner naming each division laid over the blank row that
-// opens the division's group.
-class StandingsPage : public QWidget {
+// One standings list: the column captions, the list without a header, and
+// a banner naming each division laid over the blank row that opens the
+// division's group.
+class StandingsPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit StandingsPage(TextTableModel *model, QWidget *parent = nullptr);
+    // names: the list's object name; the captions' and banners' names are
+    // made from it.
+    StandingsPanel(TextTableModel *model, const QString &listName, const QString &bannerName,
+                   QWidget *parent = nullptr);
 
-    void setTitle(const QString &title);
+    TextTableView *list() const { return list_; }
 
     // Lays each banner over its row and shows it while any of the row lies
     // in the list's visible band; the list clips the banner with the row.
@@ -34,11 +39,39 @@ private:
     void followLayout();
 
     TextTableModel *model_;
-    QLabel *title_;
     TextTableView *list_;
     ColumnCaptionStrip *captions_;
     std::array<QLabel *, 4> banners_{};
     bool placementQueued_ = false;
+};
+
+// The Standings tab: the title, a choice of the final standings or those
+// on the day shown in Today, and the chosen list.
+class StandingsPage : public QWidget {
+    Q_OBJECT
+public:
+    enum Shown { Final, OnTheDay };
+
+    StandingsPage(TextTableModel *finalModel, TextTableModel *dayModel, QWidget *parent = nullptr);
+
+    void setTitle(const QString &title);
+    // The day the second choice names ("On 12/08/2003").
+    void setDayCaption(const QString &dayCaption);
+
+    Shown shown() const;
+    void choose(Shown which);
+
+    void PlaceDivisionBanners();
+
+signals:
+    void shownChanged(hoopdeck::app::StandingsPage::Shown shown);
+
+private:
+    QLabel *title_;
+    QComboBox *choice_;
+    QStackedWidget *panels_;
+    StandingsPanel *final_;
+    StandingsPanel *onTheDay_;
 };
 
 } // namespace hoopdeck::app

@@ -88,6 +88,7 @@ void TodayPage::stepDay(int days)
     WaitCursor wait;
     model_->refill([this, days] { viewer_.stepDay(days); });
     PaintDateCaption();
+    emit dayChanged();
 }
 
 void TodayPage::chooseDay(const QDate &date)
@@ -96,6 +97,7 @@ void TodayPage::chooseDay(const QDate &date)
     WaitCursor wait;
     model_->refill([this, date] { viewer_.chooseDay(dayNumber(date)); });
     PaintDateCaption();
+    emit dayChanged();
 }
 
 void TodayPage::openPopupCalendar()

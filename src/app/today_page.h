@@ -31,6 +31,10 @@ public:
     // The popup calendar's window; null until it is first opened.
     QWidget *popup() const;
 
+signals:
+    // The user moved the day (a step or the calendar); the list is refilled.
+    void dayChanged();
+
 private:
     void stepDay(int days);
     void chooseDay(const QDate &date);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "game_time.h"
 #include "line_reader.h"
 #include "text_fields.h"
 
@@ -70,6 +71,12 @@ bool loadStandingsFromBytes(const QByteArray &bytes, TextTable &standingsList, Q
 QString standingsTitle(const QString &seasonLabel)
 {
     return QStringLiteral("   ") + seasonLabel + QStringLiteral(" NBA Standings   ");
+}
+
+QString standingsTitleOnDay(const QString &seasonLabel, int dayNumber)
+{
+    return QStringLiteral("   ") + seasonLabel + QStringLiteral(" NBA Standings on ") + dayCaption(dayNumber)
+           + QStringLiteral("   ");
 }
 
 } // namespace hoopdeck

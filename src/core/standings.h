@@ -29,5 +29,8 @@ bool loadStandingsFromBytes(const QByteArray &bytes, TextTable &standingsList, Q
 
 // The standings title as painted: "   <label> NBA Standings   ".
 QString standingsTitle(const QString &seasonLabel);
+// The title of the standings as they stood on a day: "   <label> NBA
+// Standings on 12/08/2003   ".
+QString standingsTitleOnDay(const QString &seasonLabel, int dayNumber);
 
 } // namespace hoopdeck

@@ -9,6 +9,15 @@ const QList<ColumnSpec> &standingsColumns()
     return columns;
 }
 
+const QList<ColumnSpec> &standingsDayColumns()
+{
+    // The records tell how games ended, as the scores do.
+    static const QList<ColumnSpec> columns = standingsColumns() + QList<ColumnSpec>{
+        {"Home", 40, true, true}, {"Road", 40, true, true}, {"Div", 40, true, true},
+        {"Conf", 40, true, true}, {"L10", 36, true, true}, {"Strk", 34, true, true}};
+    return columns;
+}
+
 const QList<ColumnSpec> &gamesByDateColumns()
 {
     static const QList<ColumnSpec> columns = {{"Game", 160, false}, {"Time", 50, true}, {"Score", 55, true, true}};

@@ -17,6 +17,8 @@ struct ColumnSpec {
 };
 
 const QList<ColumnSpec> &standingsColumns();    // Team, W, L, GB, Pct
+// The same, then Home, Road, Div, Conf, L10, Strk: the standings on a day.
+const QList<ColumnSpec> &standingsDayColumns();
 const QList<ColumnSpec> &gamesByDateColumns();  // Game, Time, Score
 const QList<ColumnSpec> &teamScheduleColumns(); // Date, Game, Time, Result, Record
 const QList<ColumnSpec> &rosterListColumns();   // #, Player, Pos, Ht, Wt

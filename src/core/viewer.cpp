@@ -21,11 +21,18 @@ void Viewer::loadRoster()
 void Viewer::loadSeason()
 {
     hoopdeck::loadSeason(paths.season, settings.zone(), scheduleTable, seasonList);
+    games = seasonGames(scheduleTable);
 }
 
 void Viewer::loadSchedule()
 {
     hoopdeck::loadSchedule(paths.season, scheduleTable);
+    games = seasonGames(scheduleTable);
+}
+
+void Viewer::fillStandingsOnDay()
+{
+    FillStandingsOnDay(standingsList, games, day.SelectedDate, standingsDayList);
 }
 
 void Viewer::fillTeamSchedule(int team)

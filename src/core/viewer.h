@@ -6,7 +6,9 @@
 #include "roster.h"
 #include "roster_view.h"
 #include "season.h"
+#include "season_games.h"
 #include "standings.h"
+#include "standings_on_day.h"
 #include "settings_store.h"
 #include "start_date.h"
 #include "text_table.h"
@@ -26,6 +28,8 @@ struct Viewer {
     QString seasonLabel;
     TextTable rosterTable{RosterCellCount};    // as Roster.dat
     TextTable scheduleTable{ScheduleColumnCount};  // as Season.dat
+    std::vector<SeasonGame> games;                 // the same games as numbers
+    TextTable standingsDayList{StandingsDayCellCount};  // the standings on the selected day
     TextTable seasonList{int(seasonColumns().size())};     // Date, Game, Time
     TextTable teamScheduleList{int(teamScheduleColumns().size())};
     TextTable rosterList{RosterColumnCount};
@@ -42,6 +46,7 @@ struct Viewer {
     void loadSchedule();  // the ScheduleTable without the Season list
 
     void fillTeamSchedule(int team);
+    void fillStandingsOnDay();  // for the selected day
     void fillRosterList(int team);
     // A team picked for the roster: the sort starts over, then the list is refilled.
     void chooseRosterTeam(int team);

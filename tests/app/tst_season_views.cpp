@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
@@ -28,6 +29,7 @@
 #include "team_rows.h"
 #include "teams.h"
 #include "view_columns.h"
+#include "viewer.h"
 
 using namespace hoopdeck;
 using hoopdeck::app::MainForm;
@@ -187,6 +189,42 @@ private slots:
             lakersGames += favorite;
         }
         QCOMPARE(lakersGames, 1);
+    }
+
+    // The standings as they stood on the day Today shows, following it.
+    void standingsOnTheDayFollowToday()
+    {
+        auto form = startForm();
+        QVERIFY(form);
+        auto *choice = form->findChild<QComboBox *>(QStringLiteral("standingsChoice"));
+        auto *title = form->findChild<QLabel *>(QStringLiteral("titleCaption"));
+        QVERIFY(choice && title);
+        QCOMPARE(choice->currentText(), "Final");
+        QCOMPARE(title->text(), "   2003-04 NBA Standings   ");
+        QCOMPARE(choice->itemText(1), "On 02/15/2004");
+
+        Viewer reference;
+        reference.paths = paths_;
+        reference.loadStandings();
+        reference.loadSeason();
+        for (const auto &[steps, caption] : {std::pair{0, "02/15/2004"}, std::pair{2, "02/17/2004"}}) {
+            for (int i = 0; i < steps; ++i)
+                QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("dayForward")), Qt::LeftButton);
+            choice->setCurrentIndex(1);
+            QCOMPARE(title->text(), QStringLiteral("   2003-04 NBA Standings on %1   ").arg(caption));
+            QCOMPARE(choice->currentText(), QStringLiteral("On %1").arg(caption));
+            reference.day.selectDay(dayNumber(QDate::fromString(caption, "MM/dd/yyyy")));
+            reference.fillStandingsOnDay();
+            QTableView *day = list(form.get(), "standingsDayList");
+            QVERIFY(day->isVisible() && !list(form.get(), "standingsList")->isVisible());
+            QCOMPARE(day->model()->columnCount(), 11);
+            QVERIFY(test::sameRows(test::modelRows(*day->model()), reference.standingsDayList));
+        }
+        // The games of 2/16 and 2/17 moved the records on.
+        QVERIFY(!test::sameRows(test::modelRows(*list(form.get(), "standingsDayList")->model()), reference.standingsList));
+        choice->setCurrentIndex(0);
+        QCOMPARE(title->text(), "   2003-04 NBA Standings   ");
+        QVERIFY(list(form.get(), "standingsList")->isVisible());
     }
 
     void listsOpenOnTheSelectedDay()

@@ -15,7 +15,6 @@ int seasonTarget(const uint8_t *data, size_t size);
 int lineReaderTarget(const uint8_t *data, size_t size);
 int gameTimeTarget(const uint8_t *data, size_t size);
 int settingsTarget(const uint8_t *data, size_t size);
-int httpResponseTarget(const uint8_t *data, size_t size);
 
 struct Target {
     const char *name;        // also the folder of its corpus, fuzz/corpus/<name>
@@ -30,7 +29,6 @@ constexpr Target kTargets[] = {
     {"line_reader", lineReaderTarget, "Roster.dat"},
     {"game_time", gameTimeTarget, nullptr},
     {"settings", settingsTarget, nullptr},
-    {"http_response", httpResponseTarget, nullptr},
 };
 
 } // namespace hoopdeck::fuzz

@@ -159,7 +159,7 @@ void DownloadDialog::onFinished(const DownloadResult &result)
 {
     hide();
     if (result.outcome == DownloadResult::Failed)
-        ShowHoopdeckMessage(mainForm_, result.errorText);
+        ShowHoopdeckMessage(mainForm_, result.message());
     else if (result.outcome == DownloadResult::Succeeded)
         emit downloaded(kind_, result.bytes);
     done(result.outcome == DownloadResult::Succeeded ? QDialog::Accepted : QDialog::Rejected);

@@ -48,7 +48,6 @@ const NetErrorMessage NetErrorMessages[] = {
     {12154, "The request made to HttpQueryInfo is invalid."},
     {12155, "The header could not be added because it already exists."},
     {12156, "The redirection failed because either the scheme changed or all attempts made to redirect failed."},
-    {12175, "One or more errors were found in the Secure Sockets Layer (SSL) certificate sent by the server."},
 };
 } // namespace
 

@@ -35,7 +35,8 @@ const char *const kSendRequestError = "Send Request Error";
 const char *const kReadError = "Read Error";
 const char *const kFileError = "File Error";
 
-// The network library's codes for what went wrong (see FormatNetError).
+// The network library's codes for what went wrong (see FormatNetError);
+// 12175, a secure connection that failed, is shown with the problem in words.
 constexpr int kTimeout = 12002, kInvalidUrl = 12005, kUnsupportedScheme = 12006, kNameNotResolved = 12007,
               kCannotConnect = 12029, kConnectionAborted = 12030, kInvalidServerResponse = 12152,
               kSecureFailure = 12175;

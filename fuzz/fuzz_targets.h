@@ -16,7 +16,6 @@ int lineReaderTarget(const uint8_t *data, size_t size);
 int gameTimeTarget(const uint8_t *data, size_t size);
 int settingsTarget(const uint8_t *data, size_t size);
 int downloadCheckTarget(const uint8_t *data, size_t size);
-int httpResponseTarget(const uint8_t *data, size_t size);
 
 struct Target {
     const char *name;        // also the folder of its corpus, fuzz/corpus/<name>
@@ -32,7 +31,6 @@ constexpr Target kTargets[] = {
     {"game_time", gameTimeTarget, nullptr},
     {"settings", settingsTarget, nullptr},
     {"download_check", downloadCheckTarget, "Standings.dat"},
-    {"http_response", httpResponseTarget, nullptr},
 };
 
 } // namespace hoopdeck::fuzz

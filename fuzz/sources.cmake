@@ -4,7 +4,6 @@ set(HOOPDECK_FUZZ_TARGET_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/download_check_target.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fuzz_check.cpp
   ${CMAKE_CURRENT_LIST_DIR}/game_time_target.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/http_response_target.cpp
   ${CMAKE_CURRENT_LIST_DIR}/line_reader_target.cpp
   ${CMAKE_CURRENT_LIST_DIR}/roster_target.cpp
   ${CMAKE_CURRENT_LIST_DIR}/season_target.cpp

@@ -158,8 +158,10 @@ void DownloadDialog::reject()
 void DownloadDialog::onFinished(const DownloadResult &result)
 {
     hide();
-    if (result.outcome == DownloadResult::Failed)
-        ShowHoopdeckMessage(mainForm_, result.errorText);
+    if (result.outcome == DownloadResult::Failed) {
+        emit notDownloaded(kind_, result);
+        ShowHoopdeckMessage(mainForm_, result.message());
+    }
     else if (result.outcome == DownloadResult::Succeeded)
         emit downloaded(kind_, result.bytes);
     done(result.outcome == DownloadResult::Succeeded ? QDialog::Accepted : QDialog::Rejected);

@@ -27,6 +27,8 @@ public:
 signals:
     // The new file is in place; the main form reloads what depends on it.
     void downloaded(hoopdeck::DownloadKind kind, qint64 bytes);
+    // The download failed and the old file stays; told before the message box.
+    void notDownloaded(hoopdeck::DownloadKind kind, const hoopdeck::DownloadResult &result);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -332,6 +332,9 @@ void MainForm::openDownload(DownloadKind kind)
     viewer_.settings.server = ReadStoredServer(*openSettingsStore(), viewer_.settings.server);
     auto *dialog = new DownloadDialog(kind, viewer_.settings.server, path, this, downloadLimits_);
     connect(dialog, &DownloadDialog::downloaded, this, &MainForm::reloadDownloaded);
+    connect(dialog, &DownloadDialog::notDownloaded, this, [this](DownloadKind failed, const DownloadResult &result) {
+        statusBar()->showMessage(notDownloadedStatusText(failed, result));
+    });
     placeOverMainWindow(dialog, this);
     dialog->show();
 }

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <QValidator>
 #include <QVBoxLayout>
 
 #include "child_windows.h"
@@ -34,22 +33,6 @@ void selectIfListed(QComboBox *list, int position)
 {
     list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
 }
-
-// Refuses a keystroke that no server address could hold; what could still
-// become one is let through, and Save waits for a whole address.
-class ServerValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        switch (checkServerAddress(input)) {
-        case ServerAddressState::Acceptable: return Acceptable;
-        case ServerAddressState::Incomplete: return Intermediate;
-        case ServerAddressState::Invalid: break;
-        }
-        return Invalid;
-    }
-};
 } // namespace
 
 OptionsDialog::OptionsDialog(const QStringList &teamNames, Settings &settings, QWidget *parent)
@@ -75,7 +58,6 @@ OptionsDialog::OptionsDialog(const QStringList &teamNames, Settings &settings, Q
 
     server_->setObjectName(QStringLiteral("serverField"));
     server_->setAccessibleName(tr("Data server"));
-    server_->setValidator(new ServerValidator(server_));
     server_->setText(shown_.server);
     server_->setPlaceholderText(QStringLiteral("127.0.0.1:8765"));
     serverHint_->setObjectName(QStringLiteral("serverHint"));
@@ -109,17 +91,20 @@ OptionsDialog::OptionsDialog(const QStringList &teamNames, Settings &settings, Q
     setTabOrder(saveButton_, cancelButton);
 }
 
+// The text stays as typed or pasted; what keeps it from being an address
+// is said beside it, and Save waits until there is nothing to say.
 void OptionsDialog::checkServer()
 {
-    const bool whole = server_->hasAcceptableInput();
-    saveButton_->setEnabled(whole);
-    serverHint_->setText(whole ? tr("A host or host:port; port 80 when none is given.")
-                               : tr("Not a whole address yet: a host or host:port, like 127.0.0.1:8765."));
+    const QString problem = serverAddressProblem(server_->text());
+    saveButton_->setEnabled(problem.isEmpty());
+    serverHint_->setText(problem.isEmpty() ? tr("A host or host:port, http:// or https:// before it if you like; "
+                                                "port 80 (443 for https) when none is given.")
+                                           : problem);
 }
 
 void OptionsDialog::save()
 {
-    if (!server_->hasAcceptableInput())
+    if (checkServerAddress(server_->text()) != ServerAddressState::Acceptable)
         return;
     settings_.favoriteTeam = shown_.favoriteTeam;
     settings_.zoneIndex = shown_.zoneIndex;

@@ -17,11 +17,23 @@ QString zoneStatusText(const Settings &settings)
                                            : QString::number(settings.zoneOffsetHours));
 }
 
+namespace {
+QString downloadWhat(DownloadKind kind)
+{
+    return kind == DownloadKind::Standings ? QCoreApplication::translate("MainForm", "Standings")
+                                           : QCoreApplication::translate("MainForm", "Rosters");
+}
+} // namespace
+
 QString downloadedStatusText(DownloadKind kind, qint64 bytes)
 {
-    const QString what = kind == DownloadKind::Standings ? QCoreApplication::translate("MainForm", "Standings")
-                                                         : QCoreApplication::translate("MainForm", "Rosters");
-    return QCoreApplication::translate("MainForm", "%1 downloaded, %2 bytes").arg(what).arg(bytes);
+    return QCoreApplication::translate("MainForm", "%1 downloaded, %2 bytes").arg(downloadWhat(kind)).arg(bytes);
+}
+
+QString notDownloadedStatusText(DownloadKind kind, const DownloadResult &result)
+{
+    return QCoreApplication::translate("MainForm", "%1 not downloaded: %2")
+        .arg(downloadWhat(kind), result.message().section(QLatin1Char('\n'), 0, 0));
 }
 
 } // namespace hoopdeck::app

@@ -151,7 +151,7 @@ int runDownload(Session &session, Viewer &viewer, const Request &request)
                                                  qEnvironmentVariableIntValue("HOOPDECK_NET_DEADLINE_MS"));
     const DownloadResult result = downloadNow(kind, request.server.value_or(viewer.settings.server), path, limits);
     if (result.outcome != DownloadResult::Succeeded) {
-        session.report(result.errorText);
+        session.report(result.message());
         return ExitDownloadFailed;
     }
     session.printLine(

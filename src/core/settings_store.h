@@ -15,7 +15,7 @@ struct Settings {
     int zoneOffsetHours = 0;            // OffSet
     int favoriteTeam = 0;               // Team
     int zoneIndex = kDefaultZoneIndex;  // Index
-    QString server = QStringLiteral("127.0.0.1");  // Server: the data server, host or host:port
+    QString server = QStringLiteral("127.0.0.1");  // Server: the data server, see serverRequestUrl
 
     ZoneShift zone() const { return {zoneOffsetHours, zoneIndex}; }
 };

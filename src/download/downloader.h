@@ -1,22 +1,19 @@
 #pragma once
 
-#include <QAbstractSocket>
 #include <QByteArray>
+#include <QNetworkAccessManager>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
 
-#include <memory>
-
 #include "download_kinds.h"
 
-class QTcpSocket;
+class QNetworkReply;
 
 namespace hoopdeck {
 
 struct FileWriteResult;
-class HttpResponse;
 
 // The outcome of one transfer. A failure carries the step's caption, the
 // code and the text the user is shown.
@@ -27,6 +24,12 @@ struct DownloadResult {
     QString caption;
     int code = 0;
     QString errorText;  // FormatNetError(code, caption), for a folder with a line naming it
+    // Why, in words, where the code does not say it: a refused body, a file
+    // that could not be made, a certificate problem. Empty otherwise.
+    QString reason;
+
+    // What the user is shown: errorText, then the reason on a line of its own.
+    QString message() const;
 };
 
 // How long a transfer may wait before it counts as a timeout.
@@ -39,12 +42,15 @@ struct DownloadLimits {
 // number) keeps its default.
 DownloadLimits downloadLimits(int timeoutMs, int deadlineMs);
 
-// Fetches one data file from the data server with a plain HTTP/1.1 GET and
-// replaces the local copy only when the whole body arrived and holds usable
-// data: on any failure the old file stays byte for byte and no partial file
-// is left. Every resource a server can make it spend is bounded: the time
-// between bytes, the time in all, the size of the headers and of the body.
-// Redirects are not followed (a 3xx answer is a failure like any non-2xx).
+// Fetches one data file from the data server with an HTTP/1.1 GET (over TLS
+// for an https:// server, checked against the system's certificates) and
+// replaces the local copy only when a 200 answer's whole body arrived and
+// holds usable data: on any failure the old file stays byte for byte and no
+// partial file is left. Every resource a server can make it spend is
+// bounded: the time between bytes, the time in all (which also bounds the
+// headers, see downloader.cpp) and the size of the body.
+// Redirects are not followed (a 3xx answer is a failure like any other
+// status but 200).
 class Downloader : public QObject {
     Q_OBJECT
 public:
@@ -56,7 +62,8 @@ public:
     void setTimeout(int milliseconds) { limits_.timeoutMs = milliseconds; }
     void setDeadline(int milliseconds) { limits_.deadlineMs = milliseconds; }
 
-    // server is a host or host:port (port 80 when none is named).
+    // server is a Server setting: host, host:port, http://host[:port] or
+    // https://host[:port] (see serverRequestUrl).
     void start(DownloadKind kind, const QString &server, const QString &localPath);
     bool isRunning() const { return running_; }
 
@@ -69,31 +76,32 @@ signals:
     void finished(const hoopdeck::DownloadResult &result);
 
 private:
-    void failLater(const QString &caption, int code, const QString &detail = QString());
+    void failLater(const QString &caption, int code, const QString &reason = QString());
+    void onHead();
     void onReadyRead();
-    bool drainSocket();
-    bool readResponse();
-    void onSocketError(QAbstractSocket::SocketError error);
-    void onFinished();
+    void onReplyFinished();
+    bool checkStatus();
+    void failNetwork();
+    void saveBody();
     void closeConnection();
     QString stepCaption() const;
     void failWrite(const FileWriteResult &written);
-    void fail(const QString &caption, int code, const QString &detail = QString());
+    void fail(const QString &caption, int code, const QString &detail = QString(), const QString &reason = QString());
     void finish(DownloadResult result);
 
-    QPointer<QTcpSocket> socket_;
-    std::unique_ptr<HttpResponse> response_;
-    QByteArray request_;
+    QNetworkAccessManager manager_;
+    QPointer<QNetworkReply> reply_;
     QTimer idle_;
     QTimer deadline_;
     DownloadLimits limits_;
     int attempt_ = 0;  // so that a failure posted for one start never ends a later one
     bool running_ = false;
-    bool connected_ = false;
+    bool requestSent_ = false;
+    bool began_ = false;
+    QString certificateProblems_;
     DownloadKind kind_ = DownloadKind::Standings;
     QString localPath_;
     QByteArray body_;
-    bool began_ = false;
 };
 
 // Runs one download to its end in a local event loop (for the terminal).

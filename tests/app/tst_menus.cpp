@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -15,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -203,6 +205,54 @@ private slots:
         QCOMPARE(model(form.get(), "standingsList")->rowCount(), kStandingsRowCount);
         QVERIFY(test::windowsTitled(QStringLiteral("HDK Download"), true).isEmpty());
         QTRY_VERIFY(!QApplication::overrideCursor());
+    }
+
+    // The status bar keeps the first line of the message after it is closed.
+    void aFailedDownloadIsToldInTheStatusBar_data()
+    {
+        QTest::addColumn<QByteArray>("menu");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("status");
+        using M = TestHttpServer::Mode;
+        QTest::newRow("standings, 404") << QByteArray("downloadStandings") << int(M::Reply) << TestHttpServer::status(404)
+                                        << "Standings not downloaded: Read Error 404";
+        QTest::newRow("rosters, an error page")
+            << QByteArray("downloadRosters") << int(M::Reply) << TestHttpServer::ok("<html>gone</html>")
+            << "Rosters not downloaded: Read Error 12152";
+        QTest::newRow("rosters, closed at once") << QByteArray("downloadRosters") << int(M::CutOff) << QByteArray()
+                                                 << "Rosters not downloaded: Send Request Error 12030";
+    }
+
+    void aFailedDownloadIsToldInTheStatusBar()
+    {
+        QFETCH(QByteArray, menu);
+        QFETCH(int, mode);
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, status);
+        server_.mode = TestHttpServer::Mode(mode);
+        server_.reply = reply;
+        auto form = startForm();
+        QVERIFY(form);
+        const QByteArray oldStandings = seasonFile("Standings.dat");
+        QString shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                    shown = box->text();
+                    box->accept();
+                }
+            }
+        });
+        closer.start(50);
+        test::menuAction(form.get(), menu.constData())->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), 10000);
+        QTRY_COMPARE(form->statusBar()->currentMessage(), status);
+        QVERIFY(shown.startsWith(status.section(QStringLiteral(": "), 1)));
+        QFile standings(paths_.standings);
+        QVERIFY(standings.open(QIODevice::ReadOnly));
+        QCOMPARE(standings.readAll(), oldStandings);
     }
 
     void childWindowsOpenCentredInsideTheScreen_data()

@@ -140,11 +140,102 @@ private slots:
         QTest::newRow("five numbers") << "1.2.3.4.5" << invalid;
         QTest::newRow("two colons") << "host:80:81" << invalid;
         QTest::newRow("blank") << "data example" << invalid;
-        QTest::newRow("scheme") << "http://data" << invalid;
+        QTest::newRow("another scheme") << "ftp://data" << invalid;
         QTest::newRow("path") << "data/x" << invalid;
         QTest::newRow("empty label") << "data..org" << invalid;
         QTest::newRow("leading hyphen") << "-data.org" << invalid;
         QTest::newRow("letters in port") << "data:8o" << invalid;
+        QTest::newRow("http") << "http://data" << acceptable;
+        QTest::newRow("http and port") << "http://data.example.org:8080" << acceptable;
+        QTest::newRow("https") << "https://data.example.org" << acceptable;
+        QTest::newRow("scheme in capitals") << "HTTPS://data" << acceptable;
+        QTest::newRow("https and IPv4 and port") << "https://10.0.0.7:8443" << acceptable;
+        QTest::newRow("scheme on its way") << "https:/" << incomplete;
+        QTest::newRow("scheme without host") << "http://" << incomplete;
+        QTest::newRow("host called http, port on its way") << "http:" << incomplete;
+        QTest::newRow("scheme and a path") << "http://data/x" << invalid;
+        QTest::newRow("scheme and a slash") << "http://data/" << invalid;
+        QTest::newRow("user name") << "user@data" << invalid;
+        QTest::newRow("IPv6") << "[::1]" << acceptable;
+        QTest::newRow("IPv6 and port") << "[::1]:8080" << acceptable;
+        QTest::newRow("https IPv6 and port") << "https://[2001:db8::7]:8443" << acceptable;
+        QTest::newRow("IPv6 with IPv4 end") << "[::ffff:10.0.0.1]" << acceptable;
+        QTest::newRow("IPv6 on its way") << "[::" << incomplete;
+        QTest::newRow("IPv6 port on its way") << "[::1]:" << incomplete;
+        QTest::newRow("IPv6 port too big") << "[::1]:99999" << invalid;
+        QTest::newRow("IPv6 without brackets") << "::1" << invalid;
+        QTest::newRow("IPv6 two gaps") << "[1::2::3]" << invalid;
+        QTest::newRow("host name in brackets") << "[localhost]" << invalid;
+        QTest::newRow("letters in IPv6") << "[::g]" << invalid;
+        QTest::newRow("text after brackets") << "[::1]x" << invalid;
+        QTest::newRow("bang") << "not a host!!" << invalid;
+        QTest::newRow("label of 64") << QString(64, QLatin1Char('a')) << invalid;
+        QTest::newRow("label of 63") << QString(63, QLatin1Char('a')) << acceptable;
+        QTest::newRow("host of 300") << QStringList(10, QString(29, QLatin1Char('a'))).join(QLatin1Char('.')) << invalid;
+        QTest::newRow("Arabic-Indic digits") << QString::fromUtf8("\u0661.2.3.4") << invalid;
+    }
+
+    // Every address the field does not take says why, and only those do.
+    void serverAddressProblemsInWords_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("acceptable") << "https://[::1]:8080" << "";
+        QTest::newRow("empty") << "" << "Type a host or host:port, like 127.0.0.1:8765.";
+        QTest::newRow("port too big") << "host:99999" << "The port must be a number from 1 to 65535.";
+        QTest::newRow("port 0") << "host:0" << "The port must be a number from 1 to 65535.";
+        QTest::newRow("port on its way") << "host:" << "Type the port after the colon, or no colon for the usual port.";
+        QTest::newRow("bang") << "not a host!!" << "An address holds no blanks.";
+        QTest::newRow("bang without blanks") << "host!!" << "A host name holds only letters, digits, hyphens and dots.";
+        QTest::newRow("long label") << QString(300, QLatin1Char('h')) << "A host name has at most 253 characters.";
+        QTest::newRow("label of 64") << QString(64, QLatin1Char('h'))
+                                     << "Each part of a host name between dots has at most 63 characters.";
+        QTest::newRow("IPv4 number") << "10.0.0.300" << "An IPv4 address is four numbers from 0 to 255, like 127.0.0.1.";
+        QTest::newRow("IPv6 without brackets") << "::1:8080" << "An IPv6 address goes in brackets, like [::1]:8080.";
+        QTest::newRow("IPv6 open") << "[::1" << "An IPv6 address ends with ].";
+        QTest::newRow("IPv6 wrong") << "[1::2::3]" << "Not an IPv6 address between the brackets.";
+        QTest::newRow("other scheme") << "ftp://host" << "Only http:// or https:// may stand before the host.";
+        QTest::newRow("path") << "host/x" << "Only the server goes here: a host and its port, no path or user name.";
+        QTest::newRow("trailing dot") << "10.0.0." << "A host name does not end with a dot.";
+    }
+
+    void serverAddressProblemsInWords()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, problem);
+        QCOMPARE(serverAddressProblem(text), problem);
+    }
+
+    // The URL a download fetches for each form of the Server setting.
+    void serverRequestUrls_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("url");  // empty: no URL
+        const QString path = QStringLiteral("/sports/basketball/2004/Roster.dat");
+        QTest::newRow("host") << "data.example.org" << "http://data.example.org" + path;
+        QTest::newRow("host and port") << "127.0.0.1:8080" << "http://127.0.0.1:8080" + path;
+        QTest::newRow("http") << "http://data" << "http://data" + path;
+        QTest::newRow("http and port") << "http://data:81" << "http://data:81" + path;
+        QTest::newRow("https") << "https://data" << "https://data" + path;
+        QTest::newRow("https and port") << "HTTPS://Data:8443" << "https://data:8443" + path;
+        QTest::newRow("IPv6") << "[::1]:8080" << "http://[::1]:8080" + path;
+        QTest::newRow("https IPv6") << "https://[2001:DB8::7]" << "https://[2001:db8::7]" + path;
+        QTest::newRow("blanks around") << "  127.0.0.1:8080 " << "http://127.0.0.1:8080" + path;
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("path") << "127.0.0.1/x" << "";
+        QTest::newRow("port too big") << "127.0.0.1:99999" << "";
+        QTest::newRow("incomplete") << "10.0.0." << "";
+        QTest::newRow("other scheme") << "file://data" << "";
+        QTest::newRow("user") << "http://u:p@data" << "";
+    }
+
+    void serverRequestUrls()
+    {
+        QFETCH(QString, server);
+        QFETCH(QString, url);
+        const QUrl made = serverRequestUrl(server, QStringLiteral("/sports/basketball/2004/Roster.dat"));
+        QCOMPARE(made.isValid(), !url.isEmpty());
+        QCOMPARE(made.toString(QUrl::FullyEncoded), url);
     }
 
     void serverAddressesAsTyped()

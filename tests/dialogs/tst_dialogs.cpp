@@ -1,8 +1,10 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -214,22 +216,77 @@ private slots:
         Settings settings;
         ShownOptions options(settings);
         QLineEdit *field = options->serverField();
+        auto *hint = options->findChild<QLabel *>(QStringLiteral("serverHint"));
         field->clear();
-        // Characters no address holds are refused as they are typed.
+        // What no address holds stays as typed, and is said to be wrong.
         QTest::keyClicks(field, QStringLiteral("data host"));
-        QCOMPARE(field->text(), QStringLiteral("datahost"));
+        QCOMPARE(field->text(), QStringLiteral("data host"));
+        QVERIFY(!options->saveButton()->isEnabled());
+        QCOMPARE(hint->text(), QStringLiteral("An address holds no blanks."));
         field->clear();
         QTest::keyClicks(field, QStringLiteral("10.0.0."));
         QVERIFY(!options->saveButton()->isEnabled());
         QTest::keyClicks(field, QStringLiteral("7:"));
         QVERIFY(!options->saveButton()->isEnabled());
-        QTest::keyClicks(field, QStringLiteral("99999"));  // the last 9 would pass 65535
+        QTest::keyClicks(field, QStringLiteral("99999"));  // the last 9 passes 65535
+        QCOMPARE(field->text(), QStringLiteral("10.0.0.7:99999"));
+        QVERIFY(!options->saveButton()->isEnabled());
+        QCOMPARE(hint->text(), QStringLiteral("The port must be a number from 1 to 65535."));
+        QTest::keyClick(field, Qt::Key_Backspace);
         QCOMPARE(field->text(), QStringLiteral("10.0.0.7:9999"));
         QVERIFY(options->saveButton()->isEnabled());
         QVERIFY(options.closeWith(QStringLiteral("Save")));
         QCOMPARE(settings.server, QStringLiteral("10.0.0.7:9999"));
         store->sync();
         QCOMPARE(store->value(QStringLiteral("Server")).toString(), QStringLiteral("10.0.0.7:9999"));
+    }
+
+    // Typed or pasted, the text stays as it is; Save waits for an address
+    // and the line under the field says what is wrong.
+    void serverFieldKeepsWhatIsTyped_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("saves");
+        QTest::addColumn<QString>("problem");  // empty: the usual hint
+        const QString port = QStringLiteral("The port must be a number from 1 to 65535.");
+        QTest::newRow("port too big") << "host:99999" << false << port;
+        QTest::newRow("port 0") << "host:0" << false << port;
+        QTest::newRow("not a host") << "not a host!!" << false << "An address holds no blanks.";
+        QTest::newRow("bangs") << "host!!" << false << "A host name holds only letters, digits, hyphens and dots.";
+        QTest::newRow("IPv6 and port") << "[::1]:8080" << true << "";
+        QTest::newRow("https IPv6") << "https://[2001:db8::7]:8443" << true << "";
+        QTest::newRow("http") << "http://data.example.org" << true << "";
+        QTest::newRow("https") << "https://data.example.org:8443" << true << "";
+        QTest::newRow("other scheme") << "ftp://data" << false << "Only http:// or https:// may stand before the host.";
+        QTest::newRow("IPv6 without brackets") << "::1" << false << "An IPv6 address goes in brackets, like [::1]:8080.";
+        QTest::newRow("host of 300") << QString(300, QLatin1Char('h')) << false
+                                     << "A host name has at most 253 characters.";
+        QTest::newRow("empty") << "" << false << "Type a host or host:port, like 127.0.0.1:8765.";
+    }
+
+    void serverFieldKeepsWhatIsTyped()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, saves);
+        QFETCH(QString, problem);
+        freshStore();
+        Settings settings;
+        OptionsDialog typed(teamChoices(), settings);
+        OptionsDialog pasted(teamChoices(), settings);
+        typed.serverField()->clear();
+        QTest::keyClicks(typed.serverField(), text);
+        pasted.serverField()->clear();
+        QApplication::clipboard()->setText(text);
+        pasted.serverField()->paste();
+        for (OptionsDialog *dialog : {&typed, &pasted}) {
+            QCOMPARE(dialog->serverField()->text(), text);
+            QCOMPARE(dialog->saveButton()->isEnabled(), saves);
+            const QString hint = dialog->findChild<QLabel *>(QStringLiteral("serverHint"))->text();
+            if (problem.isEmpty())
+                QVERIFY2(hint.contains(QLatin1String("https://")), qPrintable(hint));
+            else
+                QCOMPARE(hint, problem);
+        }
     }
 
     void helpClosesWithEscapeAndCtrlW_data()

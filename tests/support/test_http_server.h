@@ -2,12 +2,17 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSslConfiguration>
+#include <QSslServer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <memory>
+
 // A one-thread HTTP server on 127.0.0.1 that answers every request with a
-// scripted reply, including the broken ones a real network produces.
+// scripted reply, including the broken ones a real network produces; over
+// TLS when it is given a certificate and key.
 class TestHttpServer : public QObject {
 public:
     enum class Mode {
@@ -30,15 +35,24 @@ public:
     QByteArray trickled;
     QList<QByteArray> requests;  // the raw requests received
 
-    TestHttpServer()
+    TestHttpServer() : server_(std::make_unique<QTcpServer>()) { begin(); }
+
+    // An https server; clients that refuse its certificate never get a reply.
+    explicit TestHttpServer(const QSslConfiguration &tls)
     {
-        listen(QHostAddress::LocalHost, 0);
-        connect(&server_, &QTcpServer::newConnection, this, &TestHttpServer::onConnection);
+        auto server = std::make_unique<QSslServer>();
+        server->setSslConfiguration(tls);
+        server_ = std::move(server);
+        secure_ = true;
+        begin();
     }
 
-    bool listen(const QHostAddress &address, quint16 port) { return server_.listen(address, port); }
-    quint16 port() const { return server_.serverPort(); }
-    QString address() const { return QStringLiteral("127.0.0.1:%1").arg(port()); }
+    bool listen(const QHostAddress &address, quint16 port) { return server_->listen(address, port); }
+    quint16 port() const { return server_->serverPort(); }
+    QString address() const
+    {
+        return (secure_ ? QStringLiteral("https://") : QString()) + QStringLiteral("127.0.0.1:%1").arg(port());
+    }
 
     static QByteArray ok(const QByteArray &body)
     {
@@ -52,9 +66,16 @@ public:
     }
 
 private:
+    void begin()
+    {
+        listen(QHostAddress::LocalHost, 0);
+        // For TLS, once the handshake is through.
+        connect(server_.get(), &QTcpServer::pendingConnectionAvailable, this, &TestHttpServer::onConnection);
+    }
+
     void onConnection()
     {
-        while (QTcpSocket *socket = server_.nextPendingConnection()) {
+        while (QTcpSocket *socket = server_->nextPendingConnection()) {
             auto *buffer = new QByteArray;
             connect(socket, &QTcpSocket::disconnected, socket, [socket, buffer] {
                 delete buffer;
@@ -137,5 +158,6 @@ private:
         more();
     }
 
-    QTcpServer server_;
+    std::unique_ptr<QTcpServer> server_;
+    bool secure_ = false;
 };

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QSettings>
 #include <QTextStream>
 #include <QTimer>
 

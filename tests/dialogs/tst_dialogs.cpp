@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +19,7 @@
 #include "help_window.h"
 #include "options_dialog.h"
 #include "settings_store.h"
+#include "stored_settings.h"
 #include "teams.h"
 #include "test_http_server.h"
 #include "season_file.h"
@@ -80,20 +80,17 @@ class DialogsTest : public QObject {
 
     QTemporaryDir home;
 
-    std::unique_ptr<QSettings> freshStore()
+    std::unique_ptr<SettingsStore> freshStore()
     {
-        auto store = openSettingsStore();
-        store->clear();
-        store->sync();
-        return store;
+        test::clearStore();
+        return openSettingsStore();
     }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(home.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
     }
 
     void optionsOpenOnTheCurrentSettings()
@@ -131,8 +128,8 @@ private slots:
         QCOMPARE(settings.favoriteTeam, team);
         QCOMPARE(settings.zoneIndex, zone);
         QCOMPARE(settings.zoneOffsetHours, offset);
-        store->sync();
-        QCOMPARE(store->value(QStringLiteral("OffSet")).toString(), QString::number(offset));
+        store = openSettingsStore();
+        QCOMPARE(store->value(QStringLiteral("OffSet")), QString::number(offset));
         QCOMPARE(store->value(QStringLiteral("Index")).toInt(), zone);
         QCOMPARE(store->value(QStringLiteral("Team")).toInt(), team);
     }
@@ -148,8 +145,8 @@ private slots:
         QCOMPARE(settings.favoriteTeam, 0);
         QCOMPARE(settings.zoneIndex, 11);
         QCOMPARE(settings.zoneOffsetHours, 0);
-        store->sync();
-        QVERIFY(store->allKeys().isEmpty());
+        store = openSettingsStore();
+        QVERIFY(store->values().isEmpty());
     }
 
     void aStoredValueOutsideItsListIsKept()
@@ -167,20 +164,19 @@ private slots:
         QCOMPARE(settings.favoriteTeam, 2);
         QCOMPARE(settings.zoneIndex, 1000);
         QCOMPARE(settings.zoneOffsetHours, 3);
-        store->sync();
+        store = openSettingsStore();
         QCOMPARE(store->value(QStringLiteral("Index")).toInt(), 1000);
-        QCOMPARE(store->value(QStringLiteral("OffSet")).toString(), QStringLiteral("3"));
+        QCOMPARE(store->value(QStringLiteral("OffSet")), QStringLiteral("3"));
     }
 
     void optionsOpenOnTheStoredValues()
     {
         // Another program stored these after this one read its settings.
         auto store = freshStore();
-        store->setValue(QStringLiteral("OffSet"), QStringLiteral("-3"));
-        store->setValue(QStringLiteral("Team"), 5);
-        store->setValue(QStringLiteral("Index"), 4);
-        store->setValue(QStringLiteral("Server"), QStringLiteral("127.0.0.1:8765"));
-        store->sync();
+        QVERIFY(store->save({{QStringLiteral("OffSet"), QStringLiteral("-3")},
+                             {QStringLiteral("Team"), 5},
+                             {QStringLiteral("Index"), 4},
+                             {QStringLiteral("Server"), QStringLiteral("127.0.0.1:8765")}}));
         Settings settings;
         OptionsDialog dialog(teamChoices(), settings);
         QCOMPARE(dialog.teamList()->currentIndex(), 5);
@@ -192,19 +188,16 @@ private slots:
     void saveLeavesAStoredServerAlone()
     {
         auto store = freshStore();
-        store->setValue(QStringLiteral("Server"), QStringLiteral("127.0.0.1:8765"));
-        store->sync();
+        QVERIFY(store->save({{QStringLiteral("Server"), QStringLiteral("127.0.0.1:8765")}}));
         Settings settings;
         ShownOptions options(settings);
         // hoopdeck-cli settings --server, while the dialog is open.
-        auto other = openSettingsStore();
-        other->setValue(QStringLiteral("Server"), QStringLiteral("10.1.2.3:9000"));
-        other->sync();
+        QVERIFY(test::storeValues({{QStringLiteral("Server"), QStringLiteral("10.1.2.3:9000")}}));
         options->zoneList()->setCurrentIndex(4);
         QVERIFY(options.closeWith(QStringLiteral("Save")));
         auto reread = openSettingsStore();
-        QCOMPARE(reread->value(QStringLiteral("Server")).toString(), QStringLiteral("10.1.2.3:9000"));
-        QCOMPARE(reread->value(QStringLiteral("OffSet")).toString(), QStringLiteral("-3"));
+        QCOMPARE(reread->value(QStringLiteral("Server")), QStringLiteral("10.1.2.3:9000"));
+        QCOMPARE(reread->value(QStringLiteral("OffSet")), QStringLiteral("-3"));
         QCOMPARE(settings.server, QStringLiteral("10.1.2.3:9000"));
     }
 
@@ -228,8 +221,8 @@ private slots:
         QVERIFY(options->saveButton()->isEnabled());
         QVERIFY(options.closeWith(QStringLiteral("Save")));
         QCOMPARE(settings.server, QStringLiteral("10.0.0.7:9999"));
-        store->sync();
-        QCOMPARE(store->value(QStringLiteral("Server")).toString(), QStringLiteral("10.0.0.7:9999"));
+        store = openSettingsStore();
+        QCOMPARE(store->value(QStringLiteral("Server")), QStringLiteral("10.0.0.7:9999"));
     }
 
     void helpClosesWithEscapeAndCtrlW_data()
@@ -405,7 +398,7 @@ private slots:
         Settings settings;
         settings.server = QStringLiteral("a-data-server-with-a-long-name.example.org:8080");
         QVERIFY(SaveSettings(*store, settings));
-        const QByteArray old = fileContent(store->fileName());
+        const QByteArray old = fileContent(store->location());
         QVERIFY(old.size() > 120);
 
         ShownOptions options(settings);
@@ -421,7 +414,7 @@ private slots:
         QTRY_VERIFY(!options.alive);
         QVERIFY2(message.text.startsWith(QStringLiteral("Hoopdeck could not save the settings in ")), qPrintable(message.text));
         QCOMPARE(settings.favoriteTeam, 5);  // it holds until the program ends
-        QCOMPARE(fileContent(store->fileName()), old);
+        QCOMPARE(fileContent(store->location()), old);
     }
 
     void cancelEndsTheTransferSilently()

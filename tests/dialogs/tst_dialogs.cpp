@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -18,6 +19,7 @@
 #include "download_dialog.h"
 #include "help_window.h"
 #include "options_dialog.h"
+#include "process_runner.h"
 #include "settings_store.h"
 #include "stored_settings.h"
 #include "teams.h"
@@ -248,6 +250,73 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(help));
         QTest::keyClick(help->findChild<QTextBrowser *>(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QTRY_VERIFY(!help);
+    }
+
+    // hoopdeck-cli settings while Options is open: Save stores only what was
+    // changed in the dialog, and the command's change stays.
+    void optionsAndTheCommandLineKeepEachOthersChanges_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QString>("field");  // changed in the dialog: team or zone
+        QTest::addColumn<QStringList>("stored");  // key=value after Save
+        QTest::newRow("a team by the command, a zone in the dialog")
+            << QStringList{"settings", "--team", "7"} << "zone" << QStringList{"Team=7", "Index=4", "OffSet=-3"};
+        QTest::newRow("a zone by the command, a team in the dialog")
+            << QStringList{"settings", "--zone", "17"} << "team" << QStringList{"Team=5", "Index=17", "OffSet=2"};
+        QTest::newRow("the results by the command, a team in the dialog")
+            << QStringList{"settings", "--results", "off"} << "team" << QStringList{"Team=5", "Results=0", "Index=11"};
+        QTest::newRow("a server by the command, a zone in the dialog")
+            << QStringList{"settings", "--server", "10.1.2.3:9000"} << "zone"
+            << QStringList{"Server=10.1.2.3:9000", "Index=4", "Team=0"};
+    }
+    void optionsAndTheCommandLineKeepEachOthersChanges()
+    {
+        QFETCH(QStringList, command);
+        QFETCH(QString, field);
+        QFETCH(QStringList, stored);
+        auto store = freshStore();
+        Settings settings;
+        ShownOptions options(settings);
+        const ProcessRun cli = runProcess(builtProgram("hoopdeck-cli"), command);
+        QVERIFY2(cli.ended() && cli.exitCode == 0, qPrintable(cli.describe()));
+        if (field == QLatin1String("team"))
+            options->teamList()->setCurrentIndex(5);
+        else
+            options->zoneList()->setCurrentIndex(4);
+        QVERIFY(options.closeWith(QStringLiteral("Save")));
+        store = openSettingsStore();
+        for (const QString &value : stored)
+            QCOMPARE(value.section('=', 0, 0) + '=' + store->value(value.section('=', 0, 0)), value);
+        // The program goes on with what is stored now.
+        Settings now;
+        LoadSettings(*store, now);
+        QCOMPARE((QList<int>{settings.favoriteTeam, settings.zoneIndex, settings.zoneOffsetHours}),
+                 (QList<int>{now.favoriteTeam, now.zoneIndex, now.zoneOffsetHours}));
+        QCOMPARE(settings.server, now.server);
+    }
+
+    // Another program holding the settings' lock: Save says which one.
+    void aLockedSaveNamesTheHolder()
+    {
+        auto store = freshStore();
+        QVERIFY(QDir().mkpath(QFileInfo(store->location()).path()));
+        QLockFile holder(store->location() + QStringLiteral(".lock"));
+        QVERIFY(holder.tryLock(0));
+        Settings settings;
+        ShownOptions options(settings);
+        options->teamList()->setCurrentIndex(5);
+        MessageCatcher message;
+        message.arm();
+        button(options.dialog, QStringLiteral("Save"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!message.text.isEmpty(), 10000);
+        QTRY_VERIFY(!options.alive);
+        QVERIFY2(message.text.startsWith(QStringLiteral("Hoopdeck could not save the settings in %1: "
+                                                        "settings are locked by process %2")
+                                             .arg(store->location())
+                                             .arg(QCoreApplication::applicationPid())),
+                 qPrintable(message.text));
+        QCOMPARE(settings.favoriteTeam, 5);  // it holds until the program ends
+        QVERIFY(openSettingsStore()->values().isEmpty());
     }
 
     void optionsTabOrderFollowsTheDialog()

@@ -413,7 +413,7 @@ void MainForm::showResults(bool shown)
     applyResultColumns();
     // Only this setting is written: what another program saved stays.
     SettingsChoice choice;
-    choice.set(SettingId::Results, settingSpec(SettingId::Results).stored(viewer_.settings));
+    choice.set(SettingId::Results, settingRow(SettingId::Results).stored(viewer_.settings));
     saveChoice(*openSettingsStore(), viewer_.settings, choice);
 }
 

@@ -22,9 +22,9 @@ const QList<const Option *> &settingOptions()
 {
     static const QList<Option> options = [] {
         QList<Option> list;
-        for (const SettingSpec &spec : settingSpecs()) {
-            if (spec.option)
-                list.append({spec.option, spec.valueName, spec.help, nullptr, false, 0, &spec});
+        for (const SettingRow &setting : settingRows()) {
+            if (setting.option)
+                list.append({setting.option, setting.valueName, setting.help, nullptr, false, 0, &setting});
         }
         return list;
     }();

@@ -22,7 +22,7 @@ struct Option {
     bool repeatable = false;  // each one given counts; else the last one does
     char shortName = 0;       // as typed after "-", when it has one
     // A setting's option reads into the request's settings choice, as its row says.
-    const SettingSpec *setting = nullptr;
+    const SettingRow *setting = nullptr;
 };
 
 struct Argument {

@@ -37,13 +37,13 @@ StartDate readStartDate(Session &session)
 
 void printSettings(Session &session, const Settings &settings)
 {
-    for (const SettingSpec &spec : settingSpecs()) {
-        if (!spec.name)
+    for (const SettingRow &setting : settingRows()) {
+        if (!setting.name)
             continue;
         if (session.tsv())
-            session.printRow(QStringList{QLatin1String(spec.name)} + spec.cells(settings));
+            session.printRow(QStringList{QLatin1String(setting.name)} + setting.cells(settings));
         else
-            session.printLine(settingLine(spec, settings));
+            session.printLine(settingLine(setting, settings));
     }
 }
 } // namespace

@@ -8,7 +8,7 @@ namespace hoopdeck::cli {
 
 QString readTeam(const QString &text, Request &request)
 {
-    const SettingSpec &team = settingSpec(SettingId::Team);
+    const SettingRow &team = settingRow(SettingId::Team);
     QVariant stored;
     const QString problem = team.choose(team, text, stored);
     if (problem.isEmpty())

@@ -63,7 +63,7 @@ InstallResult installSeason(const QString &sourceDir, const QString &targetDir, 
         ++result.copied;
     }
     const QString install = QDir::toNativeSeparators(targetDir);
-    const SettingsSaveResult saved = store.save({{QLatin1String(settingSpec(SettingId::Install).key), install}});
+    const SettingsSaveResult saved = store.save({{QLatin1String(settingRow(SettingId::Install).key), install}});
     if (!saved) {
         result.message = QStringLiteral("Cannot save the settings in %1: %2.").arg(store.location(), saved.reason);
         return result;
@@ -74,7 +74,7 @@ InstallResult installSeason(const QString &sourceDir, const QString &targetDir, 
 
 bool installOnFirstRun(SettingsStore &store)
 {
-    if (store.contains(QLatin1String(settingSpec(SettingId::Install).key)))
+    if (store.contains(QLatin1String(settingRow(SettingId::Install).key)))
         return false;
     const QString season = bundledSeasonDir();
     const bool buildTree = QFileInfo::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/../CMakeCache.txt"));

@@ -10,12 +10,12 @@ void SettingsChoice::set(SettingId id, const QVariant &stored)
     chosen_.append({id, stored});
 }
 
-QString SettingsChoice::choose(const SettingSpec &spec, const QString &text)
+QString SettingsChoice::choose(const SettingRow &setting, const QString &text)
 {
     QVariant stored;
-    const QString problem = spec.choose(spec, text, stored);
+    const QString problem = setting.choose(setting, text, stored);
     if (problem.isEmpty())
-        set(spec.id, stored);
+        set(setting.id, stored);
     return problem;
 }
 
@@ -31,26 +31,26 @@ std::optional<QVariant> SettingsChoice::value(SettingId id) const
 void SettingsChoice::applyTo(Settings &settings) const
 {
     for (const auto &[id, stored] : chosen_) {
-        const SettingSpec &spec = settingSpec(id);
-        spec.load(settings, stored.toString());
-        if (spec.follow)
-            spec.follow(settings);
+        const SettingRow &setting = settingRow(id);
+        setting.load(settings, stored.toString());
+        if (setting.follow)
+            setting.follow(settings);
     }
 }
 
 SettingsChanges SettingsChoice::changes(const Settings &settings) const
 {
     SettingsChanges changes;
-    const auto add = [&](const SettingSpec &spec) {
-        const QString key = QLatin1String(spec.key);
+    const auto add = [&](const SettingRow &setting) {
+        const QString key = QLatin1String(setting.key);
         if (std::none_of(changes.cbegin(), changes.cend(), [&](const auto &change) { return change.first == key; }))
-            changes.append({key, spec.stored(settings)});
+            changes.append({key, setting.stored(settings)});
     };
     for (const auto &chosen : chosen_) {
-        const SettingSpec &spec = settingSpec(chosen.first);
-        add(spec);
-        if (spec.follow)
-            add(settingSpec(spec.follower));
+        const SettingRow &setting = settingRow(chosen.first);
+        add(setting);
+        if (setting.follow)
+            add(settingRow(setting.follower));
     }
     return changes;
 }
@@ -59,14 +59,14 @@ SettingsChanges SettingsChoice::chainFill(const Settings &settings) const
 {
     const SettingsChanges chosen = changes(settings);
     const bool chained = std::any_of(chosen.cbegin(), chosen.cend(), [](const auto &change) {
-        return std::any_of(settingSpecs().cbegin(), settingSpecs().cend(), [&](const SettingSpec &spec) {
-            return spec.chain > 0 && change.first == QLatin1String(spec.key);
+        return std::any_of(settingRows().cbegin(), settingRows().cend(), [&](const SettingRow &setting) {
+            return setting.chain > 0 && change.first == QLatin1String(setting.key);
         });
     });
     SettingsChanges fill;
-    for (const SettingSpec &spec : settingSpecs()) {
-        if (chained && spec.chain > 0)
-            fill.append({QLatin1String(spec.key), spec.stored(settings)});
+    for (const SettingRow &setting : settingRows()) {
+        if (chained && setting.chain > 0)
+            fill.append({QLatin1String(setting.key), setting.stored(settings)});
     }
     return fill;
 }

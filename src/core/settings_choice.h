@@ -18,7 +18,7 @@ class SettingsChoice {
 public:
     void set(SettingId id, const QVariant &stored);
     // Reads the text a user gave for the setting; the problem, or an empty text.
-    QString choose(const SettingSpec &spec, const QString &text);
+    QString choose(const SettingRow &setting, const QString &text);
 
     bool isEmpty() const { return chosen_.isEmpty(); }
     std::optional<QVariant> value(SettingId id) const;

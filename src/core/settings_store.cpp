@@ -28,20 +28,20 @@ std::unique_ptr<SettingsStore> openSettingsStore()
 
 bool LoadSettings(const SettingsStore &store, Settings &settings)
 {
-    QList<const SettingSpec *> chain;
-    for (const SettingSpec &spec : settingSpecs()) {
-        if (!spec.load)
+    QList<const SettingRow *> chain;
+    for (const SettingRow &setting : settingRows()) {
+        if (!setting.load)
             continue;
-        if (spec.chain > 0)
-            chain.append(&spec);
-        else if (store.contains(QLatin1String(spec.key)))
-            spec.load(settings, store.value(QLatin1String(spec.key)));
+        if (setting.chain > 0)
+            chain.append(&setting);
+        else if (store.contains(QLatin1String(setting.key)))
+            setting.load(settings, store.value(QLatin1String(setting.key)));
     }
-    std::sort(chain.begin(), chain.end(), [](const SettingSpec *a, const SettingSpec *b) { return a->chain < b->chain; });
-    for (const SettingSpec *spec : chain) {
-        if (!store.contains(QLatin1String(spec->key)))
+    std::sort(chain.begin(), chain.end(), [](const SettingRow *a, const SettingRow *b) { return a->chain < b->chain; });
+    for (const SettingRow *setting : chain) {
+        if (!store.contains(QLatin1String(setting->key)))
             return false;
-        spec->load(settings, store.value(QLatin1String(spec->key)));
+        setting->load(settings, store.value(QLatin1String(setting->key)));
     }
     return true;
 }
@@ -49,16 +49,16 @@ bool LoadSettings(const SettingsStore &store, Settings &settings)
 SettingsSaveResult SaveSettings(SettingsStore &store, const Settings &settings)
 {
     SettingsChanges changes;
-    for (const SettingSpec &spec : settingSpecs()) {
-        if (spec.stored)
-            changes.append({QLatin1String(spec.key), spec.stored(settings)});
+    for (const SettingRow &setting : settingRows()) {
+        if (setting.stored)
+            changes.append({QLatin1String(setting.key), setting.stored(settings)});
     }
     return store.save(changes);
 }
 
 QString ReadStoredServer(const SettingsStore &store, const QString &fallback)
 {
-    const QString key = QLatin1String(settingSpec(SettingId::Server).key);
+    const QString key = QLatin1String(settingRow(SettingId::Server).key);
     return store.contains(key) ? store.value(key) : fallback;
 }
 
@@ -71,7 +71,7 @@ DataPaths dataPathsFor(const QString &installDir)
 
 std::optional<DataPaths> ReadInstallDir(const SettingsStore &store)
 {
-    const QString key = QLatin1String(settingSpec(SettingId::Install).key);
+    const QString key = QLatin1String(settingRow(SettingId::Install).key);
     if (!store.contains(key))
         return std::nullopt;
     return dataPathsFor(store.value(key));

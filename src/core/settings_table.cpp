@@ -9,29 +9,29 @@
 namespace hoopdeck {
 
 namespace {
-QString chooseNumber(const SettingSpec &spec, const QString &text, QVariant &stored)
+QString chooseNumber(const SettingRow &setting, const QString &text, QVariant &stored)
 {
     bool ok = false;
     const int number = text.toInt(&ok);
-    if (!ok || number < spec.low || number > spec.high)
-        return QString::fromLatin1(spec.problem).arg(text, QString::number(spec.low), QString::number(spec.high));
+    if (!ok || number < setting.low || number > setting.high)
+        return QString::fromLatin1(setting.problem).arg(text, QString::number(setting.low), QString::number(setting.high));
     stored = number;
     return QString();
 }
 
-QString chooseTeam(const SettingSpec &spec, const QString &text, QVariant &stored)
+QString chooseTeam(const SettingRow &setting, const QString &text, QVariant &stored)
 {
     const std::optional<int> team = teamFromText(text);
     if (!team)
-        return QString::fromLatin1(spec.problem).arg(text);
+        return QString::fromLatin1(setting.problem).arg(text);
     stored = *team;
     return QString();
 }
 
-QString chooseWord(const SettingSpec &spec, const QString &text, QVariant &stored)
+QString chooseWord(const SettingRow &setting, const QString &text, QVariant &stored)
 {
     QStringList words;
-    for (const SettingWord &word : spec.words) {
+    for (const SettingWord &word : setting.words) {
         if (text == QLatin1String(word.word)) {
             stored = QString::fromLatin1(word.stored);
             return QString();
@@ -40,28 +40,28 @@ QString chooseWord(const SettingSpec &spec, const QString &text, QVariant &store
     }
     const QString last = words.takeLast();
     const QString listed = words.isEmpty() ? last : words.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
-    return QString::fromLatin1(spec.problem).arg(text, listed);
+    return QString::fromLatin1(setting.problem).arg(text, listed);
 }
 
-QString chooseText(const SettingSpec &, const QString &text, QVariant &stored)
+QString chooseText(const SettingRow &, const QString &text, QVariant &stored)
 {
     stored = text;
     return QString();
 }
 
 // The word of a Choice setting's stored text.
-QString wordOf(const SettingSpec &spec, const QString &stored)
+QString wordOf(const SettingRow &setting, const QString &stored)
 {
-    for (const SettingWord &word : spec.words) {
+    for (const SettingWord &word : setting.words) {
         if (stored == QLatin1String(word.stored))
             return QLatin1String(word.word);
     }
     return QString();
 }
 
-const QList<SettingSpec> &table()
+const QList<SettingRow> &table()
 {
-    static const QList<SettingSpec> rows{
+    static const QList<SettingRow> rows{
         {SettingId::Team, "Team", SettingType::Number, 0, kTeamCount - 1, {}, "0", 2, "unknown team \"%1\"",
          [](Settings &s, const QString &v) { s.favoriteTeam = decimalToInt(v); },
          [](const Settings &s) { return QVariant(s.favoriteTeam); }, SettingId::Team, nullptr,
@@ -98,7 +98,7 @@ const QList<SettingSpec> &table()
          SettingId::Results, nullptr,
          "results", "on|off", "show how games ended (on) or not (off)", chooseWord,
          "Results", [](const Settings &s) {
-             return QStringList{wordOf(settingSpec(SettingId::Results), settingSpec(SettingId::Results).stored(s).toString())};
+             return QStringList{wordOf(settingRow(SettingId::Results), settingRow(SettingId::Results).stored(s).toString())};
          },
          "Show results:", "%1"},
         // The folder the season is installed in; only the install writes it.
@@ -111,40 +111,40 @@ const QList<SettingSpec> &table()
 
 Settings::Settings()
 {
-    for (const SettingSpec &spec : table()) {
-        if (spec.load && spec.defaultText)
-            spec.load(*this, QString::fromLatin1(spec.defaultText));
+    for (const SettingRow &setting : table()) {
+        if (setting.load && setting.defaultText)
+            setting.load(*this, QString::fromLatin1(setting.defaultText));
     }
 }
 
-const QList<SettingSpec> &settingSpecs()
+const QList<SettingRow> &settingRows()
 {
     return table();
 }
 
-const SettingSpec &settingSpec(SettingId id)
+const SettingRow &settingRow(SettingId id)
 {
-    return *std::find_if(table().cbegin(), table().cend(), [id](const SettingSpec &spec) { return spec.id == id; });
+    return *std::find_if(table().cbegin(), table().cend(), [id](const SettingRow &setting) { return setting.id == id; });
 }
 
-const SettingSpec *settingSpecForOption(const QString &option)
+const SettingRow *settingRowForOption(const QString &option)
 {
-    for (const SettingSpec &spec : table()) {
-        if (spec.option && option == QLatin1String(spec.option))
-            return &spec;
+    for (const SettingRow &setting : table()) {
+        if (setting.option && option == QLatin1String(setting.option))
+            return &setting;
     }
     return nullptr;
 }
 
-QString settingLine(const SettingSpec &spec, const Settings &settings)
+QString settingLine(const SettingRow &setting, const Settings &settings)
 {
     int width = 0;
-    for (const SettingSpec &row : table())
+    for (const SettingRow &row : table())
         width = std::max(width, row.label ? int(qstrlen(row.label)) + 1 : 0);
-    const QStringList cells = spec.cells(settings);
-    const QString format = QString::fromLatin1(spec.shownAs);
+    const QStringList cells = setting.cells(settings);
+    const QString format = QString::fromLatin1(setting.shownAs);
     const QString text = cells.size() > 1 ? format.arg(cells.at(0), cells.at(1)) : format.arg(cells.value(0));
-    return QString::fromLatin1(spec.label).leftJustified(width) + text;
+    return QString::fromLatin1(setting.label).leftJustified(width) + text;
 }
 
 } // namespace hoopdeck

@@ -38,7 +38,7 @@ enum class SettingId { Team, Index, OffSet, Server, Results, Install };
 // its default, how it is held in memory, the command line's option for it
 // and how `hoopdeck-cli settings` prints it. Loading, saving, the settings
 // command and the Options dialog all go through these rows.
-struct SettingSpec {
+struct SettingRow {
     SettingId id;
     const char *key;
     SettingType type;
@@ -62,7 +62,7 @@ struct SettingSpec {
     const char *valueName;
     const char *help;
     // Reads a typed choice into its stored value; the problem, or an empty text.
-    QString (*choose)(const SettingSpec &spec, const QString &text, QVariant &stored);
+    QString (*choose)(const SettingRow &setting, const QString &text, QVariant &stored);
 
     // `hoopdeck-cli settings`: the --tsv row's name and its cells; the label
     // of the aligned line and the cells set in its text (%1, %2...).
@@ -72,11 +72,11 @@ struct SettingSpec {
     const char *shownAs;
 };
 
-const QList<SettingSpec> &settingSpecs();  // in the order the settings command prints them
-const SettingSpec &settingSpec(SettingId id);
-const SettingSpec *settingSpecForOption(const QString &option);
+const QList<SettingRow> &settingRows();  // in the order the settings command prints them
+const SettingRow &settingRow(SettingId id);
+const SettingRow *settingRowForOption(const QString &option);
 
 // The aligned line `hoopdeck-cli settings` prints for a row.
-QString settingLine(const SettingSpec &spec, const Settings &settings);
+QString settingLine(const SettingRow &setting, const Settings &settings);
 
 } // namespace hoopdeck

@@ -168,10 +168,10 @@ private slots:
         QVERIFY(shown(store));
         Settings settings;
         SettingsChoice choice;
-        QCOMPARE(choice.choose(settingSpec(SettingId::Results), "off"), QString());
+        QCOMPARE(choice.choose(settingRow(SettingId::Results), "off"), QString());
         QVERIFY(saveChoice(store, settings, choice));
         QVERIFY(!shown(SettingsFile(path)));
-        QCOMPARE(choice.choose(settingSpec(SettingId::Results), "on"), QString());
+        QCOMPARE(choice.choose(settingRow(SettingId::Results), "on"), QString());
         QVERIFY(saveChoice(store, settings, choice));
         QVERIFY(shown(SettingsFile(path)));
     }

@@ -1,8 +1,6 @@
 #include <QByteArray>
-#include <QDateTime>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include "fuzz_check.h"
@@ -11,7 +9,7 @@
 #include "roster.h"
 #include "roster_view.h"
 #include "season.h"
-#include "settings_format.h"
+#include "settings_file.h"
 #include "settings_store.h"
 #include "team_schedule_view.h"
 #include "teams.h"
@@ -44,18 +42,12 @@ QTemporaryDir &settingsDir()
     return dir;
 }
 
-// The settings store keeps every file it has read, parsed, for as long as the
-// process runs, and takes a file whose size and time have not changed for the
-// one it knows. Every input goes into the same file, under a time of its own,
-// so that it is always read afresh and only one of them is ever kept.
+// Every input goes into the same file, read afresh by each store.
 QString writeSettingsFile(const char *data, qint64 size)
 {
-    static qint64 serial = 0;
     const QString path = settingsDir().filePath(QStringLiteral("Hoopdeck.conf"));
     QFile file(path);
-    // Flushed first: a write after the time is set would set it again, to now.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data, size) != size || !file.flush()
-        || !file.setFileTime(QDateTime::fromSecsSinceEpoch(1000000000 + ++serial), QFileDevice::FileModificationTime))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data, size) != size || !file.flush())
         fail("the settings file can be written", path);
     return path;
 }
@@ -97,8 +89,21 @@ int settingsTarget(const uint8_t *data, size_t size)
 {
     Settings settings;
     {
-        QSettings store(writeSettingsFile(reinterpret_cast<const char *>(data), qint64(size)), settingsFileFormat());
+        const QString path = writeSettingsFile(reinterpret_cast<const char *>(data), qint64(size));
+        SettingsFile store(path);
         LoadSettings(store, settings);
+        // A save of one change keeps every other value as it was read, or
+        // is refused and leaves the file alone.
+        const SettingsValues before = store.values();
+        const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+        if (store.save({{QStringLiteral("Index"), 4}})) {
+            SettingsValues expected = before;
+            expected.insert(QStringLiteral("Index"), QStringLiteral("4"));
+            FUZZ_EXPECT(SettingsFile(path).values() == expected, QString::fromLatin1(bytes.left(300)));
+        } else {
+            QFile file(path);
+            FUZZ_EXPECT(file.open(QIODevice::ReadOnly) && file.readAll() == bytes, path);
+        }
     }
     useSettings(settings);
 
@@ -111,8 +116,8 @@ int settingsTarget(const uint8_t *data, size_t size)
     const bool savable = !settings.server.contains(QLatin1Char('\n')) && !settings.server.contains(QLatin1Char('\r'))
                          && !settings.server.contains(QChar(0));
     {
-        QSettings store(savedPath, settingsFileFormat());
-        FUZZ_EXPECT(SaveSettings(store, settings) == savable, savedPath);
+        SettingsFile store(savedPath);
+        FUZZ_EXPECT(SaveSettings(store, settings).ok == savable, savedPath);
     }
     if (!savable) {
         FUZZ_EXPECT(!QFile::exists(savedPath), savedPath);
@@ -124,7 +129,7 @@ int settingsTarget(const uint8_t *data, size_t size)
     Settings reread;
     reread.server.clear();
     {
-        QSettings store(writeSettingsFile(savedBytes.constData(), savedBytes.size()), settingsFileFormat());
+        SettingsFile store(writeSettingsFile(savedBytes.constData(), savedBytes.size()));
         FUZZ_EXPECT(LoadSettings(store, reread), QString::fromLatin1(savedBytes.left(300)));
     }
     FUZZ_EXPECT(reread.zoneOffsetHours == settings.zoneOffsetHours && reread.favoriteTeam == settings.favoriteTeam

@@ -23,7 +23,7 @@
 #include "help_window.h"
 #include "options_dialog.h"
 #include "result_columns.h"
-#include "results_setting.h"
+#include "settings_choice.h"
 #include "season.h"
 #include "standings.h"
 #include "standings_page.h"
@@ -63,7 +63,6 @@ MainForm::MainForm(const MainFormStart &start, QWidget *parent)
     loadingCursor_.emplace();
     viewer_.paths = start.paths;
     viewer_.settings = start.settings;
-    viewer_.showResults = start.showResults;
     setWindowTitle(QLatin1String(kMainFormTitle));
 
     standingsModel_ = new TextTableModel(viewer_.standingsList, standingsColumns(), this);
@@ -410,7 +409,7 @@ void MainForm::createViewMenu()
     QAction *results = view->addAction(tr("Show &Results"));
     results->setObjectName(QStringLiteral("showResults"));
     results->setCheckable(true);
-    results->setChecked(viewer_.showResults);
+    results->setChecked(viewer_.settings.showResults);
     connect(results, &QAction::toggled, this, &MainForm::showResults);
     menuBar()->insertMenu(toolsMenu_->menuAction(), view);
 }
@@ -430,16 +429,19 @@ void MainForm::markFavoriteRows()
 
 void MainForm::showResults(bool shown)
 {
-    viewer_.showResults = shown;
+    viewer_.settings.showResults = shown;
     applyResultColumns();
-    SaveShowResults(*openSettingsStore(), shown);
+    // Only this setting is written: what another program saved stays.
+    SettingsChoice choice;
+    choice.set(SettingId::Results, settingRow(SettingId::Results).stored(viewer_.settings));
+    saveChoice(*openSettingsStore(), viewer_.settings, choice);
 }
 
 void MainForm::applyResultColumns()
 {
     // A schedule without any result (fresh from a data server, or of a season
     // still to come) has nothing to show in these columns.
-    const bool shown = viewer_.showResults && hasResults(viewer_.scheduleTable);
+    const bool shown = viewer_.settings.showResults && hasResults(viewer_.scheduleTable);
     const std::pair<const char *, const QList<ColumnSpec> *> lists[] = {
         {"gamesByDateList", &gamesByDateColumns()}, {"teamScheduleList", &teamScheduleColumns()},
         {"seasonList", &seasonColumns()}};

@@ -26,7 +26,6 @@ class TodayPage;
 struct MainFormStart {
     DataPaths paths;
     Settings settings;
-    bool showResults = true;
     StartDate startDate;
     DownloadLimits downloadLimits;
 };

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QVBoxLayout>
 
 #include "child_windows.h"
@@ -106,28 +105,33 @@ void OptionsDialog::save()
 {
     if (checkServerAddress(server_->text()) != ServerAddressState::Acceptable)
         return;
-    settings_.favoriteTeam = shown_.favoriteTeam;
-    settings_.zoneIndex = shown_.zoneIndex;
-    settings_.zoneOffsetHours = shown_.zoneOffsetHours;
+    // Only what was changed here is saved: a field left as it opened keeps
+    // what is stored, even a value stored while the dialog was open.
     SettingsChoice choice;
-    if (teams_->currentIndex() >= 0)
-        choice.team = teams_->currentIndex();
-    if (zones_->currentIndex() >= 0)
-        choice.zoneIndex = zones_->currentIndex();
-    const std::unique_ptr<QSettings> store = openSettingsStore();
-    // An untouched field leaves the stored server alone, even one stored
-    // while the dialog was open; the running program then uses that one.
+    if (teams_->currentIndex() >= 0 && teams_->currentIndex() != shown_.favoriteTeam)
+        choice.set(SettingId::Team, teams_->currentIndex());
+    if (zones_->currentIndex() >= 0 && zones_->currentIndex() != shown_.zoneIndex)
+        choice.set(SettingId::Index, zones_->currentIndex());
     if (server_->text() != shown_.server)
-        choice.server = server_->text();
-    else
-        settings_.server = ReadStoredServer(*store, settings_.server);
-    const bool stored = saveOptionsChoice(*store, settings_, choice);
+        choice.set(SettingId::Server, server_->text());
+    const std::unique_ptr<SettingsStore> store = openSettingsStore();
+    Settings saving = shown_;
+    const SettingsSaveResult stored = saveChoice(*store, saving, choice);
+    // The running program takes what is stored now, another program's
+    // changes included; when nothing could be stored, what was shown.
+    if (stored)
+        LoadSettings(*store, saving);
+    settings_.favoriteTeam = saving.favoriteTeam;
+    settings_.zoneIndex = saving.zoneIndex;
+    settings_.zoneOffsetHours = saving.zoneOffsetHours;
+    settings_.server = saving.server;
     QWidget *owner = parentWidget();
     emit saved();
     accept();
     if (!stored) {
-        ShowHoopdeckMessage(owner, tr("Hoopdeck could not save the settings in %1.\n\n"
-                                               "They hold until the program ends.").arg(store->fileName()));
+        ShowHoopdeckMessage(owner, tr("Hoopdeck could not save the settings in %1: %2\n\n"
+                                      "They hold until the program ends.")
+                                       .arg(store->location(), stored.reason));
     }
 }
 

@@ -14,9 +14,9 @@ namespace hoopdeck::app {
 
 // "HDK Options": the favourite team, the time zone and the data server.
 // It opens on the values stored now, so that a choice made with
-// hoopdeck-cli meanwhile is shown and never undone. Save keeps the shown
-// values in memory and in the settings store, the server only when it was
-// edited; Cancel changes nothing.
+// hoopdeck-cli meanwhile is shown and never undone. Save stores only the
+// fields changed here, and the program then holds what is stored; Cancel
+// changes nothing.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:

@@ -1,7 +1,6 @@
 #include "run_program.h"
 
 #include <QApplication>
-#include <QSettings>
 
 #include <cstdio>
 
@@ -9,18 +8,16 @@
 #include "install.h"
 #include "main_form.h"
 #include "message_box.h"
-#include "results_setting.h"
 #include "single_instance.h"
 #include "start_up.h"
 
 namespace hoopdeck::app {
 
-MainFormStart readMainFormStart(QSettings &store, const DataPaths &paths)
+MainFormStart readMainFormStart(const SettingsStore &store, const DataPaths &paths)
 {
     MainFormStart start;
     start.paths = paths;
     LoadSettings(store, start.settings);
-    start.showResults = LoadShowResults(store);
     start.startDate = startDateFrom(qEnvironmentVariable("HOOPDECK_TODAY"));
     start.downloadLimits = downloadLimits(qEnvironmentVariableIntValue("HOOPDECK_NET_TIMEOUT_MS"),
                                           qEnvironmentVariableIntValue("HOOPDECK_NET_DEADLINE_MS"));
@@ -41,7 +38,7 @@ int RunHoopdeck()
     QObject::connect(&instance, &SingleInstance::comeForwardRequested,
                      [] { BringDialogForward(QLatin1String(kMainFormTitle)); });
 
-    const std::unique_ptr<QSettings> store = openSettingsStore();
+    const std::unique_ptr<SettingsStore> store = openSettingsStore();
     // An installed program sets the season up for a user who has none yet.
     installOnFirstRun(*store);
     const StartupCheck check = runStartupChecks(*store);

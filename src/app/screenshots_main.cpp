@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QSettings>
 #include <QTextStream>
 #include <QTimer>
 

@@ -3,16 +3,17 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
-#include <QSettings>
 #include <QTabWidget>
 #include <QWindow>
 
 #include <algorithm>
 
+#include "settings_store.h"
+
 namespace hoopdeck::app {
 
 namespace {
-const QString kGroup = QStringLiteral("Window");
+const QString kGroup = QStringLiteral("Window/");
 const QString kGeometry = QStringLiteral("Geometry");
 const QString kMaximized = QStringLiteral("Maximized");
 const QString kTab = QStringLiteral("Tab");
@@ -43,24 +44,19 @@ QRect fittedInto(const QRect &rect, const QRect &area)
     return fitted;
 }
 
-void keepWindowState(const QMainWindow *window, const QTabWidget *tabs, QSettings &store)
+void keepWindowState(const QMainWindow *window, const QTabWidget *tabs, SettingsStore &store)
 {
-    store.beginGroup(kGroup);
-    store.setValue(kGeometry, QString::fromLatin1(window->saveGeometry().toBase64()));
-    store.setValue(kMaximized, window->isMaximized() ? QStringLiteral("1") : QStringLiteral("0"));
-    store.setValue(kTab, QString::number(tabs->currentIndex()));
-    store.endGroup();
-    store.sync();
+    store.save({{kGroup + kGeometry, QString::fromLatin1(window->saveGeometry().toBase64())},
+                {kGroup + kMaximized, window->isMaximized() ? QStringLiteral("1") : QStringLiteral("0")},
+                {kGroup + kTab, QString::number(tabs->currentIndex())}});
 }
 
-void restoreWindowState(QMainWindow *window, QTabWidget *tabs, QSettings &store, QSize firstSize)
+void restoreWindowState(QMainWindow *window, QTabWidget *tabs, const SettingsStore &store, QSize firstSize)
 {
-    store.beginGroup(kGroup);
-    const QByteArray geometry = QByteArray::fromBase64(store.value(kGeometry).toString().toLatin1());
-    const bool maximized = store.value(kMaximized).toString() == QLatin1String("1");
+    const QByteArray geometry = QByteArray::fromBase64(store.value(kGroup + kGeometry).toLatin1());
+    const bool maximized = store.value(kGroup + kMaximized) == QLatin1String("1");
     bool tabRead = false;
-    const int tab = store.value(kTab).toString().toInt(&tabRead);
-    store.endGroup();
+    const int tab = store.value(kGroup + kTab).toInt(&tabRead);
 
     if (tabRead && tab >= 0 && tab < tabs->count())
         tabs->setCurrentIndex(tab);

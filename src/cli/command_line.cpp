@@ -184,8 +184,11 @@ CommandLine readCommandLine(const QStringList &arguments)
     for (int i = 0; line.problem.isEmpty() && i < commandArguments.size(); ++i)
         line.problem = command.arguments.at(i).read(commandArguments.at(i), request);
     for (int i = 0; line.problem.isEmpty() && i < given.size(); ++i) {
-        if (!globalOptions().contains(given.at(i).option))
-            line.problem = given.at(i).option->read(given.at(i).value, request);
+        const GivenOption &option = given.at(i);
+        if (option.option->setting)
+            line.problem = request.settings.choose(*option.option->setting, option.value);
+        else if (!globalOptions().contains(option.option))
+            line.problem = option.option->read(option.value, request);
     }
     return line;
 }

@@ -12,14 +12,39 @@ const Option kInstallDir{"install-dir", "DIR", "Use the season in DIR instead of
 const Option kTsv{"tsv", nullptr, "Tab-separated rows: no captions, no padding.", readTsv};
 const Option kHelp{"help", nullptr, "Show this help.", readHelp, false, 'h'};
 
-const Option kTeam{"team", "TEAM", "the favourite team", readTeam};
-const Option kZone{"zone", "N", "the time zone 0-69", readZone};
-const Option kServer{"server", "HOST[:PORT]", "the data server", readServer};
-const Option kResults{"results", "on|off", "show how games ended (on) or not (off)", readResults};
 const Option kSort{"sort", "COLUMN", "tap a column header", readSortColumn, true};
 const Option kFrom{"from", "DIR", "the folder to install from", readFrom};
 
 const Argument kTeamArgument{"TEAM", readTeam};
+
+// The options of the settings that have one, in the table's order.
+const QList<const Option *> &settingOptions()
+{
+    static const QList<Option> options = [] {
+        QList<Option> list;
+        for (const SettingRow &setting : settingRows()) {
+            if (setting.option)
+                list.append({setting.option, setting.valueName, setting.help, nullptr, false, 0, &setting});
+        }
+        return list;
+    }();
+    static const QList<const Option *> pointers = [] {
+        QList<const Option *> list;
+        for (const Option &option : options)
+            list.append(&option);
+        return list;
+    }();
+    return pointers;
+}
+
+const Option *settingOption(SettingId id)
+{
+    for (const Option *option : settingOptions()) {
+        if (option->setting->id == id)
+            return option;
+    }
+    return nullptr;
+}
 } // namespace
 
 const QList<const Option *> &globalOptions()
@@ -42,9 +67,9 @@ const QList<Command> &commands()
          "a team's players; each --sort is a tap on a header\n"
          "(#, Player, Pos, Ht, Wt): the same one twice reverses",
          SeasonUse::Needed, runRoster},
-        {"settings", {}, {&kTeam, &kZone, &kServer, &kResults},
+        {"settings", {}, settingOptions(),
          "change and save the settings, then print them", SeasonUse::WhenNamed, runSettings},
-        {"download", {{"standings|rosters", readDownloadKind}}, {&kServer},
+        {"download", {{"standings|rosters", readDownloadKind}}, {settingOption(SettingId::Server)},
          "fetch a fresh file from the data server", SeasonUse::Needed, runDownload},
         {"install", {}, {&kFrom}, "install the season for this user", SeasonUse::None, runInstall},
     };

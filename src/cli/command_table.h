@@ -21,6 +21,8 @@ struct Option {
     ValueReader read;
     bool repeatable = false;  // each one given counts; else the last one does
     char shortName = 0;       // as typed after "-", when it has one
+    // A setting's option reads into the request's settings choice, as its row says.
+    const SettingRow *setting = nullptr;
 };
 
 struct Argument {

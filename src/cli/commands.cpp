@@ -2,14 +2,12 @@
 
 #include "exit_codes.h"
 #include "install.h"
-#include "results_setting.h"
 #include "roster_view.h"
 #include "session.h"
 #include "settings_choice.h"
 #include "standings.h"
 #include "start_date.h"
 #include "teams.h"
-#include "time_zones.h"
 
 namespace hoopdeck::cli {
 
@@ -37,23 +35,16 @@ StartDate readStartDate(Session &session)
     return start;
 }
 
-void printSettings(Session &session, const Settings &s, bool showResults)
+void printSettings(Session &session, const Settings &settings)
 {
-    const QString results = showResults ? QStringLiteral("on") : QStringLiteral("off");
-    if (session.tsv()) {
-        session.printRow({QStringLiteral("Team"), QString::number(s.favoriteTeam), teamDisplayName(s.favoriteTeam)});
-        session.printRow({QStringLiteral("Index"), QString::number(s.zoneIndex), timeZoneCaption(s.zoneIndex)});
-        session.printRow({QStringLiteral("OffSet"), QString::number(s.zoneOffsetHours)});
-        session.printRow({QStringLiteral("Server"), s.server});
-        session.printRow({QStringLiteral("Results"), results});
-        return;
+    for (const SettingRow &setting : settingRows()) {
+        if (!setting.name)
+            continue;
+        if (session.tsv())
+            session.printRow(QStringList{QLatin1String(setting.name)} + setting.cells(settings));
+        else
+            session.printLine(settingLine(setting, settings));
     }
-    const QString team = teamDisplayName(s.favoriteTeam), zone = timeZoneCaption(s.zoneIndex);
-    session.printLine(QStringLiteral("Favorite team: %1 (%2)").arg(team, QString::number(s.favoriteTeam)));
-    session.printLine(QStringLiteral("Time zone:     %1 (%2)").arg(zone, QString::number(s.zoneIndex)));
-    session.printLine(QStringLiteral("Offset:        %1 hours from US Eastern time").arg(s.zoneOffsetHours));
-    session.printLine(QStringLiteral("Data server:   ") + s.server);
-    session.printLine(QStringLiteral("Show results:  ") + results);
 }
 } // namespace
 
@@ -78,7 +69,7 @@ int runStandings(Session &session, Viewer &viewer, const Request &)
 int runSeason(Session &session, Viewer &viewer, const Request &)
 {
     viewer.loadSeason();
-    session.printList(viewer.seasonList, seasonColumns(), viewer.showResults);
+    session.printList(viewer.seasonList, seasonColumns(), viewer.settings.showResults);
     return ExitOk;
 }
 
@@ -96,7 +87,7 @@ int runToday(Session &session, Viewer &viewer, const Request &request)
     session.printLine(viewer.day.DateCaption);
     if (!session.tsv())
         session.printLine(QString());
-    session.printList(viewer.gamesByDateList, gamesByDateColumns(), viewer.showResults);
+    session.printList(viewer.gamesByDateList, gamesByDateColumns(), viewer.settings.showResults);
     return ExitOk;
 }
 
@@ -105,7 +96,7 @@ int runTeam(Session &session, Viewer &viewer, const Request &request)
     viewer.loadSchedule();
     viewer.fillTeamSchedule(*request.team);
     printTeamName(session, *request.team);
-    session.printList(viewer.teamScheduleList, teamScheduleColumns(), viewer.showResults);
+    session.printList(viewer.teamScheduleList, teamScheduleColumns(), viewer.settings.showResults);
     return ExitOk;
 }
 
@@ -122,24 +113,22 @@ int runRoster(Session &session, Viewer &viewer, const Request &request)
 
 int runSettings(Session &session, Viewer &, const Request &request)
 {
-    QSettings &store = session.store();
+    SettingsStore &store = session.store();
     Settings settings;
     LoadSettings(store, settings);
-    bool showResults = LoadShowResults(store);
-    SettingsChoice choice;
-    choice.team = request.team;
-    choice.zoneIndex = request.zone;
-    choice.server = request.server;
-    bool saved = choice.isEmpty() || saveChoice(store, settings, choice);
-    if (saved && request.showResults) {
-        showResults = *request.showResults;
-        saved = SaveShowResults(store, showResults);
+    if (!request.settings.isEmpty()) {
+        const SettingsSaveResult saved = saveChoice(store, settings, request.settings);
+        if (!saved) {
+            QString reason = saved.reason;
+            if (reason.endsWith(QLatin1Char('.')))
+                reason.chop(1);
+            session.report(QStringLiteral("Cannot save the settings in %1: %2.").arg(store.location(), reason));
+            return ExitSettingsNotSaved;
+        }
+        // What is stored now: this choice, and what other programs saved meanwhile.
+        LoadSettings(store, settings);
     }
-    if (!saved) {
-        session.report(QStringLiteral("Cannot save the settings in %1.").arg(store.fileName()));
-        return ExitSettingsNotSaved;
-    }
-    printSettings(session, settings, showResults);
+    printSettings(session, settings);
     return ExitOk;
 }
 
@@ -149,7 +138,8 @@ int runDownload(Session &session, Viewer &viewer, const Request &request)
     const QString path = downloadLocalPath(kind, viewer.paths);
     const DownloadLimits limits = downloadLimits(qEnvironmentVariableIntValue("HOOPDECK_NET_TIMEOUT_MS"),
                                                  qEnvironmentVariableIntValue("HOOPDECK_NET_DEADLINE_MS"));
-    const DownloadResult result = downloadNow(kind, request.server.value_or(viewer.settings.server), path, limits);
+    const QString server = request.settings.value(SettingId::Server).value_or(viewer.settings.server).toString();
+    const DownloadResult result = downloadNow(kind, server, path, limits);
     if (result.outcome != DownloadResult::Succeeded) {
         session.report(result.message());
         return ExitDownloadFailed;

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "downloader.h"
+#include "settings_choice.h"
 
 namespace hoopdeck::cli {
 
@@ -20,13 +21,11 @@ struct Request {
     bool tsv = false;
     QString installDir;
 
-    std::optional<int> team;  // TEAM or --team
-    std::optional<int> zone;
+    std::optional<int> team;  // the TEAM argument
     QDate date;               // invalid: the day the clock gives
     QList<int> sortColumns;   // roster columns, in the order tapped
-    std::optional<bool> showResults;
     std::optional<DownloadKind> downloadKind;
-    std::optional<QString> server;
+    SettingsChoice settings;  // --team, --zone, --server, --results
     std::optional<QString> from;
 };
 

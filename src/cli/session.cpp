@@ -6,7 +6,6 @@
 
 #include "exit_codes.h"
 #include "install.h"
-#include "results_setting.h"
 #include "settings_store.h"
 #include "start_up.h"
 #include "table_printer.h"
@@ -25,7 +24,7 @@ Session::Session(const Request &request, bool outputClosed)
     err_.setEncoding(QStringConverter::Utf8);
 }
 
-QSettings &Session::store()
+SettingsStore &Session::store()
 {
     if (!store_)
         store_ = openSettingsStore();
@@ -49,7 +48,6 @@ int Session::start(Viewer &viewer)
     }
     viewer.paths = check.paths;
     LoadSettings(store(), viewer.settings);
-    viewer.showResults = LoadShowResults(store());
     return ExitOk;
 }
 

@@ -2,13 +2,13 @@
 
 #include <QFile>
 #include <QList>
-#include <QSettings>
 #include <QStringList>
 #include <QTextStream>
 
 #include <memory>
 
 #include "request.h"
+#include "settings_store.h"
 #include "text_table.h"
 #include "view_columns.h"
 #include "viewer.h"
@@ -24,7 +24,7 @@ public:
     Session(const Request &request, bool outputClosed = false);
 
     bool tsv() const { return tsv_; }
-    QSettings &store();  // opened when first needed
+    SettingsStore &store();  // opened when first needed
 
     // The checks the program runs at start, then the settings; on failure
     // the message is reported and its exit code returned, else ExitOk.
@@ -56,7 +56,7 @@ private:
     QFile errFile_;
     QTextStream out_;
     QTextStream err_;
-    std::unique_ptr<QSettings> store_;
+    std::unique_ptr<SettingsStore> store_;
 };
 
 } // namespace hoopdeck::cli

@@ -2,25 +2,18 @@
 
 #include "games_by_date_view.h"
 #include "roster_view.h"
-#include "teams.h"
-#include "time_zones.h"
+#include "settings_table.h"
 
 namespace hoopdeck::cli {
 
 QString readTeam(const QString &text, Request &request)
 {
-    request.team = teamFromText(text);
-    return request.team ? QString() : QStringLiteral("unknown team \"%1\"").arg(text);
-}
-
-QString readZone(const QString &text, Request &request)
-{
-    bool ok = false;
-    const int zone = text.toInt(&ok);
-    if (!ok || zone < 0 || zone >= kTimeZoneCount)
-        return QStringLiteral("\"%1\" is not a time zone 0-%2").arg(text, QString::number(kTimeZoneCount - 1));
-    request.zone = zone;
-    return QString();
+    const SettingRow &team = settingRow(SettingId::Team);
+    QVariant stored;
+    const QString problem = team.choose(team, text, stored);
+    if (problem.isEmpty())
+        request.team = stored.toInt();
+    return problem;
 }
 
 QString readDate(const QString &text, Request &request)
@@ -38,14 +31,6 @@ QString readSortColumn(const QString &text, Request &request)
     return QString();
 }
 
-QString readResults(const QString &text, Request &request)
-{
-    if (text != QLatin1String("on") && text != QLatin1String("off"))
-        return QStringLiteral("--results takes on or off, not \"%1\"").arg(text);
-    request.showResults = text == QLatin1String("on");
-    return QString();
-}
-
 QString readDownloadKind(const QString &text, Request &request)
 {
     if (text == QLatin1String("standings"))
@@ -54,12 +39,6 @@ QString readDownloadKind(const QString &text, Request &request)
         request.downloadKind = DownloadKind::Rosters;
     else
         return QStringLiteral("download takes standings or rosters, not \"%1\"").arg(text);
-    return QString();
-}
-
-QString readServer(const QString &text, Request &request)
-{
-    request.server = text;
     return QString();
 }
 

@@ -9,12 +9,9 @@ namespace hoopdeck::cli {
 // Each reader takes the text of one argument or option value into the
 // request, and returns what is wrong with it, or an empty text.
 QString readTeam(const QString &text, Request &request);
-QString readZone(const QString &text, Request &request);
 QString readDate(const QString &text, Request &request);
 QString readSortColumn(const QString &text, Request &request);
-QString readResults(const QString &text, Request &request);
 QString readDownloadKind(const QString &text, Request &request);
-QString readServer(const QString &text, Request &request);
 QString readFrom(const QString &text, Request &request);
 QString readInstallDir(const QString &text, Request &request);
 QString readTsv(const QString &text, Request &request);

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 #include "file_write.h"
@@ -34,7 +33,7 @@ QString userDataDir()
            + QStringLiteral("/Morvane/Hoopdeck");
 }
 
-InstallResult installSeason(const QString &sourceDir, const QString &targetDir, QSettings &store)
+InstallResult installSeason(const QString &sourceDir, const QString &targetDir, SettingsStore &store)
 {
     InstallResult result;
     if (sourceDir.isEmpty() || !QFileInfo::exists(sourceDir + QStringLiteral("/Season.dat"))) {
@@ -64,18 +63,18 @@ InstallResult installSeason(const QString &sourceDir, const QString &targetDir, 
         ++result.copied;
     }
     const QString install = QDir::toNativeSeparators(targetDir);
-    store.setValue(QStringLiteral("Install"), install);
-    if (!syncStore(store, {{QStringLiteral("Install"), install}})) {
-        result.message = QStringLiteral("Cannot save the settings in %1.").arg(store.fileName());
+    const SettingsSaveResult saved = store.save({{QLatin1String(settingRow(SettingId::Install).key), install}});
+    if (!saved) {
+        result.message = QStringLiteral("Cannot save the settings in %1: %2.").arg(store.location(), saved.reason);
         return result;
     }
     result.ok = true;
     return result;
 }
 
-bool installOnFirstRun(QSettings &store)
+bool installOnFirstRun(SettingsStore &store)
 {
-    if (store.contains(QStringLiteral("Install")))
+    if (store.contains(QLatin1String(settingRow(SettingId::Install).key)))
         return false;
     const QString season = bundledSeasonDir();
     const bool buildTree = QFileInfo::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/../CMakeCache.txt"));

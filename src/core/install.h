@@ -2,9 +2,10 @@
 
 #include <QString>
 
-class QSettings;
 
 namespace hoopdeck {
+
+class SettingsStore;
 
 // The folder of what ships beside the program: <prefix>/share/hoopdeck for
 // a program in <prefix>/bin (the build tree is laid out the same way).
@@ -24,12 +25,12 @@ struct InstallResult {
 
 // Copies the season's files from sourceDir into targetDir, keeping any file
 // already there, and records targetDir as the install folder.
-InstallResult installSeason(const QString &sourceDir, const QString &targetDir, QSettings &store);
+InstallResult installSeason(const QString &sourceDir, const QString &targetDir, SettingsStore &store);
 
 // The first run of an installed program: when no install folder is stored
 // and the program runs from an installed prefix (not from a build tree,
 // which has its CMakeCache.txt at the top), installs the bundled season for
 // this user. True when it did.
-bool installOnFirstRun(QSettings &store);
+bool installOnFirstRun(SettingsStore &store);
 
 } // namespace hoopdeck

@@ -1,19 +1,18 @@
 #include "settings_format.h"
 
-#include <QFileDevice>
-#include <QIODevice>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <algorithm>
+#include <optional>
 
 #include "text_fields.h"
 
 namespace hoopdeck {
 
-namespace {
-const QByteArray kFirstLine = "; Hoopdeck settings: plain key=value text";
-constexpr qint64 kMaxFileBytes = 1024 * 1024;  // far above any real settings file
+const char *const kSettingsFirstLine = "; Hoopdeck settings: plain key=value text";
 
+namespace {
 // A value as Qt's INI writer left it: quotes group, backslashes escape,
 // white space outside quotes at either end is dropped. Commas stay commas.
 QString iniValue(QStringView raw)
@@ -137,82 +136,192 @@ bool valueText(const QVariant &value, QString &text)
     return !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))
            && !text.contains(QChar(0));
 }
-} // namespace
 
-QSettings::Format settingsFileFormat()
+// A line as it was written: UTF-8 when it is, else a byte a character.
+QString lineText(const QByteArray &raw)
 {
-    static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("conf"), readSettingsFile, writeSettingsFile, Qt::CaseSensitive);
-    return format;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(raw);
+    return utf8.hasError() ? QString::fromLatin1(raw) : text;
 }
 
-bool readSettingsFile(QIODevice &device, QSettings::SettingsMap &map)
+// "Group/Name" parted where the first release parted it.
+QPair<QString, QString> groupAndName(const QString &key)
 {
-    const QByteArray bytes = device.read(kMaxFileBytes + 1);
-    if (bytes.size() > kMaxFileBytes)
-        return false;
-    const QString text = QString::fromUtf8(bytes);
-    const QList<QStringView> lines = QStringView(text).split(QLatin1Char('\n'));
-    const bool plain = !lines.isEmpty() && lines.first().trimmed() == QLatin1String(kFirstLine);
-    QString group;
-    for (QStringView line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        const QStringView trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';')) || trimmed.startsWith(QLatin1Char('#')))
-            continue;
-        if (trimmed.startsWith(QLatin1Char('['))) {
-            const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
-            QStringView name = trimmed.mid(1, close < 0 ? -1 : close - 1).trimmed();
-            if (name.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0) {
-                group.clear();
-                continue;
-            }
-            if (!plain && name.compare(QLatin1String("%General"), Qt::CaseInsensitive) == 0)
-                name = name.mid(1);
-            group = (plain ? name.toString() : iniKey(name)) + QLatin1Char('/');
-            continue;
-        }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals < 0)
-            continue;
-        const QStringView key = line.left(equals).trimmed();
-        if (key.isEmpty())
-            continue;
-        const QStringView raw = line.mid(equals + 1);
-        map.insert(group + (plain ? key.toString() : iniKey(key)), plain ? raw.toString() : iniValue(raw));
-    }
-    return true;
+    const qsizetype slash = key.indexOf(QLatin1Char('/'));
+    return {key.left(std::max<qsizetype>(slash, 0)), key.mid(slash + 1)};
 }
 
-bool writeSettingsFile(QIODevice &device, const QSettings::SettingsMap &map)
+// A whole file in the plain form: the top level first, then each group's
+// keys, which sort together.
+bool freshText(const SettingsValues &values, QByteArray &out, QString &reason)
 {
-    QByteArray out = kFirstLine + "\n[General]\n";
-    QString text;
-    // The top level first, then each group's keys, which sort together.
+    out = QByteArray(kSettingsFirstLine) + "\n[General]\n";
     for (const bool grouped : {false, true}) {
         QString group;
-        for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
-            const QString &key = it.key();
-            const qsizetype slash = key.indexOf(QLatin1Char('/'));
-            if ((slash >= 0) != grouped)
+        for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
+            const auto [keyGroup, name] = groupAndName(it.key());
+            if (it.key().contains(QLatin1Char('/')) != grouped)
                 continue;
-            const QString keyGroup = key.left(std::max<qsizetype>(slash, 0));
-            const QString name = key.mid(slash + 1);
-            if (!isNameSafe(name) || (grouped && !isNameSafe(keyGroup)) || !valueText(it.value(), text))
-                return false;
             if (grouped && keyGroup != group) {
                 group = keyGroup;
                 out += "\n[" + group.toUtf8() + "]\n";
             }
+            if (!isNameSafe(name) || (grouped && !isNameSafe(keyGroup))) {
+                reason = QStringLiteral("the key \"%1\" cannot stand in the settings file").arg(it.key());
+                return false;
+            }
+            QString text;
+            if (!valueText(it.value(), text)) {
+                reason = QStringLiteral("the value of %1 cannot stand on one line").arg(it.key());
+                return false;
+            }
             out += name.toUtf8() + '=' + text.toUtf8() + '\n';
         }
     }
-    if (device.write(out) != out.size())
+    return true;
+}
+} // namespace
+
+SettingsText::SettingsText(const QByteArray &bytes)
+{
+    const bool littleEndian = bytes.startsWith("\xff\xfe");
+    if (littleEndian || bytes.startsWith("\xfe\xff")) {
+        QStringDecoder utf16(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        // A byte cut from its pair is left out of what is read.
+        const QString text = utf16(QByteArrayView(bytes).sliced(2, (bytes.size() - 2) & ~qsizetype(1)));
+        if (utf16.hasError() || bytes.size() % 2 != 0)
+            problem_ = QStringLiteral("the settings file is UTF-16 text that does not decode");
+        else if (const qsizetype nul = text.indexOf(QChar(0)); nul >= 0)
+            problem_ = QStringLiteral("the settings file holds a NUL byte at offset %1").arg(2 + 2 * nul);
+        readLines(text.toUtf8());  // a save writes it back as UTF-8
+        return;
+    }
+    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
+        problem_ = QStringLiteral("the settings file holds a NUL byte at offset %1").arg(nul);
+    readLines(bytes);
+}
+
+void SettingsText::readLines(const QByteArray &bytes)
+{
+    const char *const data = bytes.constData();
+    const qsizetype size = bytes.size();
+    QString group;  // with its slash; empty for General
+    for (qsizetype at = 0; at < size;) {
+        const char *stop = std::find_if(data + at, data + size, [](char c) { return c == '\n' || c == '\r'; });
+        Line line;
+        line.raw = QByteArray(data + at, stop - (data + at));
+        if (stop != data + size)
+            line.end = (*stop == '\r' && stop + 1 != data + size && stop[1] == '\n') ? "\r\n" : QByteArray(stop, 1);
+        at = (stop - data) + line.end.size();
+
+        const QString text = lineText(line.raw);
+        const QStringView trimmed = QStringView(text).trimmed();
+        if (lines_.isEmpty())
+            plain_ = trimmed == QLatin1String(kSettingsFirstLine);
+        line.group = group;
+        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';')) || trimmed.startsWith(QLatin1Char('#'))) {
+            lines_.append(line);
+            continue;
+        }
+        if (trimmed.startsWith(QLatin1Char('['))) {
+            const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
+            QStringView name = trimmed.mid(1, close < 0 ? -1 : close - 1).trimmed();
+            if (!plain_ && name.compare(QLatin1String("%General"), Qt::CaseInsensitive) == 0)
+                name = name.mid(1);
+            if (name.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0)
+                group.clear();
+            else
+                group = (plain_ ? name.toString() : iniKey(name)) + QLatin1Char('/');
+            line.group = group;
+            line.section = true;
+            lines_.append(line);
+            continue;
+        }
+        const qsizetype equals = text.indexOf(QLatin1Char('='));
+        const QStringView key = QStringView(text).left(std::max<qsizetype>(equals, 0)).trimmed();
+        if (equals >= 0 && !key.isEmpty()) {
+            const QStringView raw = QStringView(text).mid(equals + 1);
+            line.key = group + (plain_ ? key.toString() : iniKey(key));
+            values_.insert(line.key, plain_ ? raw.toString() : iniValue(raw));
+        }
+        lines_.append(line);
+    }
+}
+
+bool SettingsText::withChanges(const SettingsChanges &changes, QByteArray &bytes, QString &reason) const
+{
+    if (!problem_.isEmpty()) {
+        reason = problem_;
         return false;
-    if (auto *file = qobject_cast<QFileDevice *>(&device)) {
-        if (!file->flush() || file->error() != QFileDevice::NoError)
+    }
+    SettingsValues merged = values_;
+    QList<QPair<QString, std::optional<QByteArray>>> entries;  // a key, and its value's text; a removal has none
+    for (const auto &[key, value] : changes) {
+        const auto [group, name] = groupAndName(key);
+        if (!isNameSafe(name) || (key.contains(QLatin1Char('/')) && !isNameSafe(group))) {
+            reason = QStringLiteral("the key \"%1\" cannot stand in the settings file").arg(key);
             return false;
+        }
+        QString text;
+        if (!value.isValid()) {
+            merged.remove(key);
+            entries.append({key, std::nullopt});
+            continue;
+        }
+        if (!valueText(value, text)) {
+            reason = QStringLiteral("the value of %1 cannot stand on one line").arg(key);
+            return false;
+        }
+        merged.insert(key, text);
+        entries.append({key, text.toUtf8()});
+    }
+    // A file an earlier release wrote, or none: all of it in the plain form.
+    if (!plain_)
+        return freshText(merged, bytes, reason);
+
+    const QByteArray newline = lines_.first().end.isEmpty() ? QByteArray("\n") : lines_.first().end;
+    QList<Line> lines = lines_;
+    for (const auto &[key, text] : entries) {
+        if (!text) {
+            lines.removeIf([&key = key](const Line &line) { return line.key == key; });
+            continue;
+        }
+        auto last = std::find_if(lines.rbegin(), lines.rend(), [&key = key](const Line &line) { return line.key == key; });
+        // A line names its key within its section, whatever the section's name holds.
+        if (last != lines.rend()) {
+            last->raw = key.mid(last->group.size()).toUtf8() + '=' + *text;
+            continue;
+        }
+        // A new key goes after the last line of its group's entries, or under
+        // its section's heading; a new group goes at the end.
+        const QString group = key.left(key.indexOf(QLatin1Char('/')) + 1);
+        qsizetype at = -1;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (lines.at(i).group == group && (!lines.at(i).key.isEmpty() || lines.at(i).section))
+                at = i + 1;
+        }
+        if (at < 0 && group.isEmpty())
+            at = 1;  // under the first line
+        if (at < 0) {
+            at = lines.size();
+            lines.append({QByteArray(), newline, group, QString(), false});
+            lines.append({"[" + group.chopped(1).toUtf8() + "]", newline, group, QString(), true});
+            at += 2;
+        }
+        Line line;
+        line.raw = key.mid(group.size()).toUtf8() + '=' + *text;
+        line.end = newline;
+        line.group = group;
+        line.key = key;
+        lines.insert(std::min(at, lines.size()), line);
+    }
+    bytes.clear();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const Line &line = lines.at(i);
+        bytes += line.raw;
+        bytes += line.end.isEmpty() && i + 1 < lines.size() ? newline : line.end;
     }
     return true;
 }

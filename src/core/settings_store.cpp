@@ -1,102 +1,65 @@
 #include "settings_store.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSettings>
+#include <QStandardPaths>
 
-#include "settings_format.h"
-#include "text_fields.h"
+#include <algorithm>
+
+#include "settings_file.h"
+#include "settings_registry.h"
 
 namespace hoopdeck {
 
-namespace {
-const QString kOffSet = QStringLiteral("OffSet");
-const QString kTeam = QStringLiteral("Team");
-const QString kIndex = QStringLiteral("Index");
-const QString kInstall = QStringLiteral("Install");
-const QString kServer = QStringLiteral("Server");
-
-int storedNumber(const QSettings &store, const QString &name)
+QString settingsFilePath()
 {
-    return decimalToInt(store.value(name).toString());
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/Morvane/Hoopdeck.conf");
 }
 
-// Whether the file behind the store now holds what was just saved: a write
-// that the system accepted but did not keep shows here.
-bool fileHolds(const QSettings &store, const QSettings::SettingsMap &saved)
-{
-    if (store.format() != settingsFileFormat())
-        return true;  // the registry, or a file format of the caller's choosing
-    QFile file(store.fileName());
-    QSettings::SettingsMap onDisk;
-    if (!file.open(QIODevice::ReadOnly) || !readSettingsFile(file, onDisk))
-        return false;
-    for (auto it = saved.constBegin(); it != saved.constEnd(); ++it) {
-        if (onDisk.value(it.key()).toString() != it.value().toString())
-            return false;
-    }
-    return true;
-}
-} // namespace
-
-std::unique_ptr<QSettings> openSettingsStore()
+std::unique_ptr<SettingsStore> openSettingsStore()
 {
 #ifdef Q_OS_WIN
-    const QSettings::Format format = QSettings::NativeFormat;
+    return std::make_unique<SettingsRegistry>(std::make_unique<QSettings>(
+        QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Morvane"), QStringLiteral("Hoopdeck")));
 #else
-    const QSettings::Format format = settingsFileFormat();
+    return std::make_unique<SettingsFile>(settingsFilePath());
 #endif
-    auto store = std::make_unique<QSettings>(format, QSettings::UserScope,
-                                             QStringLiteral("Morvane"), QStringLiteral("Hoopdeck"));
-    store->setFallbacksEnabled(false);
-    return store;
 }
 
-bool LoadSettings(QSettings &store, Settings &settings)
+bool LoadSettings(const SettingsStore &store, Settings &settings)
 {
-    if (store.contains(kServer))
-        settings.server = store.value(kServer).toString();
-    if (!store.contains(kOffSet))
-        return false;
-    settings.zoneOffsetHours = storedNumber(store, kOffSet);
-    if (!store.contains(kTeam))
-        return false;
-    settings.favoriteTeam = storedNumber(store, kTeam);
-    if (!store.contains(kIndex))
-        return false;
-    settings.zoneIndex = storedNumber(store, kIndex);
+    QList<const SettingRow *> chain;
+    for (const SettingRow &setting : settingRows()) {
+        if (!setting.load)
+            continue;
+        if (setting.chain > 0)
+            chain.append(&setting);
+        else if (store.contains(QLatin1String(setting.key)))
+            setting.load(settings, store.value(QLatin1String(setting.key)));
+    }
+    std::sort(chain.begin(), chain.end(), [](const SettingRow *a, const SettingRow *b) { return a->chain < b->chain; });
+    for (const SettingRow *setting : chain) {
+        if (!store.contains(QLatin1String(setting->key)))
+            return false;
+        setting->load(settings, store.value(QLatin1String(setting->key)));
+    }
     return true;
 }
 
-bool SaveSettings(QSettings &store, const Settings &settings)
+SettingsSaveResult SaveSettings(SettingsStore &store, const Settings &settings)
 {
-    return SaveShownSettings(store, settings, true);
-}
-
-bool syncStore(QSettings &store, const QSettings::SettingsMap &saved)
-{
-    store.sync();
-    return store.status() == QSettings::NoError && fileHolds(store, saved);
-}
-
-bool SaveShownSettings(QSettings &store, const Settings &settings, bool withServer)
-{
-    QSettings::SettingsMap saved = {{kOffSet, QString::number(settings.zoneOffsetHours)},
-                                    {kIndex, settings.zoneIndex},
-                                    {kTeam, settings.favoriteTeam}};
-    if (withServer)
-        saved.insert(kServer, settings.server);
-    // OffSet, Index, Team, then Server: the order of the values' writing.
-    for (const QString &name : {kOffSet, kIndex, kTeam, kServer}) {
-        if (saved.contains(name))
-            store.setValue(name, saved.value(name));
+    SettingsChanges changes;
+    for (const SettingRow &setting : settingRows()) {
+        if (setting.stored)
+            changes.append({QLatin1String(setting.key), setting.stored(settings)});
     }
-    return syncStore(store, saved);
+    return store.save(changes);
 }
 
-QString ReadStoredServer(const QSettings &store, const QString &fallback)
+QString ReadStoredServer(const SettingsStore &store, const QString &fallback)
 {
-    return store.contains(kServer) ? store.value(kServer).toString() : fallback;
+    const QString key = QLatin1String(settingRow(SettingId::Server).key);
+    return store.contains(key) ? store.value(key) : fallback;
 }
 
 DataPaths dataPathsFor(const QString &installDir)
@@ -106,12 +69,12 @@ DataPaths dataPathsFor(const QString &installDir)
             base + QStringLiteral("Season.dat")};
 }
 
-std::optional<DataPaths> ReadInstallDir(const QSettings &store)
+std::optional<DataPaths> ReadInstallDir(const SettingsStore &store)
 {
-    const QVariant value = store.value(kInstall);
-    if (!value.isValid() || !value.canConvert<QString>())
+    const QString key = QLatin1String(settingRow(SettingId::Install).key);
+    if (!store.contains(key))
         return std::nullopt;
-    return dataPathsFor(value.toString());
+    return dataPathsFor(store.value(key));
 }
 
 } // namespace hoopdeck

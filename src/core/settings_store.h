@@ -1,51 +1,60 @@
 #pragma once
 
-#include <QSettings>
 #include <QString>
 
 #include <memory>
 #include <optional>
 
-#include "game_time.h"
+#include "settings_format.h"
+#include "settings_table.h"
 
 namespace hoopdeck {
 
-// The user's choices, as the programs hold them in memory.
-struct Settings {
-    int zoneOffsetHours = 0;            // OffSet
-    int favoriteTeam = 0;               // Team
-    int zoneIndex = kDefaultZoneIndex;  // Index
-    QString server = QStringLiteral("127.0.0.1");  // Server: the data server, see serverRequestUrl
-
-    ZoneShift zone() const { return {zoneOffsetHours, zoneIndex}; }
+struct SettingsSaveResult {
+    bool ok = false;
+    QString reason;  // why not, for the user; empty on success
+    explicit operator bool() const { return ok; }
 };
 
-// The per-user store every program shares: organisation "Morvane",
-// application "Hoopdeck", user scope only.
-std::unique_ptr<QSettings> openSettingsStore();
+// Where the settings are kept: the values as they were when the store was
+// opened (or at its last save), and a save that changes only the keys it is
+// given.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    // The settings file, or the registry key.
+    virtual QString location() const = 0;
+    virtual const SettingsValues &values() const = 0;
+
+    // Reads the store as it is now, sets the changes, and the values of
+    // ifMissing that it does not hold, and writes it back, all under one
+    // lock: what another program saved meanwhile stays. values() then hold
+    // what was saved.
+    virtual SettingsSaveResult save(const SettingsChanges &changes, const SettingsChanges &ifMissing = {}) = 0;
+
+    bool contains(const QString &key) const { return values().contains(key); }
+    QString value(const QString &key) const { return values().value(key); }
+};
+
+// The per-user store every program shares: the file
+// $XDG_CONFIG_HOME/Morvane/Hoopdeck.conf, or on Windows the registry key
+// HKEY_CURRENT_USER\Software\Morvane\Hoopdeck.
+std::unique_ptr<SettingsStore> openSettingsStore();
+QString settingsFilePath();
 
 // Reads OffSet, Team and Index in that order and stops at the first value
 // that is missing: what was read before it stays, the rest keep what they
-// had. True when all three were read. Server is read on its own, whatever
-// the others hold.
-bool LoadSettings(QSettings &store, Settings &settings);
+// had. True when all three were read. Server and Results are read on their
+// own, whatever the others hold.
+bool LoadSettings(const SettingsStore &store, Settings &settings);
 
-// Writes OffSet (text), Index and Team (numbers), then Server. False when
-// the store could not be written.
-bool SaveSettings(QSettings &store, const Settings &settings);
-
-// Writes the store's pending changes out; true only when the file (or the
-// registry) took them and, for the settings file, now holds the values in
-// saved.
-bool syncStore(QSettings &store, const QSettings::SettingsMap &saved);
-
-// Writes what the Options dialog shows and nothing else: OffSet (text),
-// Index and Team (numbers), and Server only when withServer. False when the store could not be written.
-bool SaveShownSettings(QSettings &store, const Settings &settings, bool withServer);
+// Saves every setting held in settings.
+SettingsSaveResult SaveSettings(SettingsStore &store, const Settings &settings);
 
 // The data server as stored now (another program may have changed it since
 // the start), or fallback when none is stored.
-QString ReadStoredServer(const QSettings &store, const QString &fallback);
+QString ReadStoredServer(const SettingsStore &store, const QString &fallback);
 
 // The three data files of an install folder.
 struct DataPaths {
@@ -58,6 +67,6 @@ DataPaths dataPathsFor(const QString &installDir);
 
 // The stored install folder (value "Install") and its data paths, or
 // nothing when it is not stored.
-std::optional<DataPaths> ReadInstallDir(const QSettings &store);
+std::optional<DataPaths> ReadInstallDir(const SettingsStore &store);
 
 } // namespace hoopdeck

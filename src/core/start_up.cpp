@@ -37,7 +37,7 @@ QString StartupCheck::message() const
     return QString();
 }
 
-StartupCheck runStartupChecks(const QSettings &store, const QString &installDirOverride)
+StartupCheck runStartupChecks(const SettingsStore &store, const QString &installDirOverride)
 {
     StartupCheck check;
     const std::optional<DataPaths> paths =

@@ -4,8 +4,6 @@
 
 #include "settings_store.h"
 
-class QSettings;
-
 namespace hoopdeck {
 
 extern const char *const kNotInstalledMessage;
@@ -25,6 +23,6 @@ struct StartupCheck {
     QString message() const;  // the text the user is shown; empty for Ok
 };
 
-StartupCheck runStartupChecks(const QSettings &store, const QString &installDirOverride = QString());
+StartupCheck runStartupChecks(const SettingsStore &store, const QString &installDirOverride = QString());
 
 } // namespace hoopdeck

@@ -22,7 +22,6 @@ namespace hoopdeck {
 struct Viewer {
     DataPaths paths;
     Settings settings;
-    bool showResults = true;  // the Results setting
 
     TextTable standingsList{StandingsCellCount};  // Team, W, L, GB, Pct; blank rows between divisions
     QString seasonLabel;

@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "settings_store.h"
+#include "stored_settings.h"
 
 namespace hoopdeck::test {
 
@@ -36,9 +37,9 @@ bool SeasonCopy::rewriteFirstGame(const QByteArray &firstLine) const
 
 void writeSettings(const QString &installDir, int favoriteTeam)
 {
+    clearStore();
     auto store = openSettingsStore();
-    store->clear();
-    store->setValue(QStringLiteral("Install"), installDir);
+    store->save({{QStringLiteral("Install"), installDir}});
     Settings settings;
     settings.favoriteTeam = favoriteTeam;
     SaveSettings(*store, settings);
@@ -46,9 +47,7 @@ void writeSettings(const QString &installDir, int favoriteTeam)
 
 void removeInstall()
 {
-    auto store = openSettingsStore();
-    store->remove(QStringLiteral("Install"));
-    store->sync();
+    forgetStored(QStringLiteral("Install"));
 }
 
 TextTable modelRows(const QAbstractItemModel &model)

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "settings_store.h"
+#include "stored_settings.h"
 #include "text_table.h"
 
 class QAbstractItemModel;

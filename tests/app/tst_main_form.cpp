@@ -16,7 +16,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -155,9 +154,7 @@ void TestMainForm::init()
 {
     form_.reset();
     // Each test starts as a first start: no window kept by the one before.
-    auto store = openSettingsStore();
-    store->remove(QStringLiteral("Window"));
-    store->sync();
+    test::forgetStored(QStringLiteral("Window"));
 }
 
 void TestMainForm::cleanup()
@@ -521,11 +518,7 @@ void TestMainForm::bannersFollowTheirRowsAtEverySize()
 
 void TestMainForm::windowComesBackAsItWasLeft()
 {
-    auto forgetWindow = [] {
-        auto store = openSettingsStore();
-        store->remove(QStringLiteral("Window"));
-        store->sync();
-    };
+    auto forgetWindow = [] { test::forgetStored(QStringLiteral("Window")); };
     forgetWindow();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     // A first start fits the screen.
@@ -545,9 +538,9 @@ void TestMainForm::windowComesBackAsItWasLeft()
     {
         // Kept as text in a group of its own, beside the user's settings.
         auto store = openSettingsStore();
-        QCOMPARE(store->value(QStringLiteral("Window/Tab")).toString(), QStringLiteral("3"));
-        QCOMPARE(store->value(QStringLiteral("Window/Maximized")).toString(), QStringLiteral("0"));
-        QVERIFY(!QByteArray::fromBase64(store->value(QStringLiteral("Window/Geometry")).toString().toLatin1()).isEmpty());
+        QCOMPARE(store->value(QStringLiteral("Window/Tab")), QStringLiteral("3"));
+        QCOMPARE(store->value(QStringLiteral("Window/Maximized")), QStringLiteral("0"));
+        QVERIFY(!QByteArray::fromBase64(store->value(QStringLiteral("Window/Geometry")).toLatin1()).isEmpty());
     }
 
     form_->showMaximized();

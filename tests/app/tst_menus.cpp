@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -64,10 +63,8 @@ private slots:
         season_ = std::make_unique<test::SeasonCopy>();
         QVERIFY(season_->isValid());
         test::writeSettings(season_->path(), kFavoriteTeam);
-        auto store = openSettingsStore();
-        store->setValue(QStringLiteral("Server"), server_.address());
-        store->sync();
-        paths_ = runStartupChecks(*store).paths;
+        QVERIFY(test::storeValues({{QStringLiteral("Server"), server_.address()}}));
+        paths_ = runStartupChecks(*openSettingsStore()).paths;
         server_.mode = TestHttpServer::Mode::Reply;
     }
 
@@ -121,7 +118,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(test::windowsTitled(QStringLiteral("HDK Options"), true).isEmpty());
         auto store = openSettingsStore();
-        QCOMPARE(store->value(QStringLiteral("OffSet")).toString(), QStringLiteral("-3"));
+        QCOMPARE(store->value(QStringLiteral("OffSet")), QStringLiteral("-3"));
         QCOMPARE(store->value(QStringLiteral("Team")).toInt(), 1);
 
         // The lists that show times are rebuilt at once, in place; the
@@ -303,14 +300,11 @@ private slots:
     void aDownloadUsesTheServerStoredNow()
     {
         // The window starts with a server where nothing answers...
-        auto store = openSettingsStore();
-        store->setValue(QStringLiteral("Server"), QStringLiteral("127.0.0.1:1"));
-        store->sync();
+        QVERIFY(test::storeValues({{QStringLiteral("Server"), QStringLiteral("127.0.0.1:1")}}));
         auto form = startForm();
         QVERIFY(form);
         // ...and hoopdeck-cli settings --server names the right one afterwards.
-        store->setValue(QStringLiteral("Server"), server_.address());
-        store->sync();
+        QVERIFY(test::storeValues({{QStringLiteral("Server"), server_.address()}}));
         server_.reply = TestHttpServer::ok(seasonFile("Standings.dat"));
         const qsizetype requestsBefore = server_.requests.size();
         QSignalSpy standingsFills(model(form.get(), "standingsList"), &QAbstractItemModel::modelReset);

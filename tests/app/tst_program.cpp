@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
@@ -111,7 +110,7 @@ private slots:
         item->trigger();
         for (int i = 0; i < 3; ++i)
             QCOMPARE(hiddenColumns(list(form.get(), lists[i])), resultColumns[i]);
-        QCOMPARE(openSettingsStore()->value("Results").toString(), "0");
+        QCOMPARE(openSettingsStore()->value("Results"), "0");
 
         // The next start keeps the choice.
         form.reset();
@@ -123,7 +122,7 @@ private slots:
         test::menuAction(form.get(), "showResults")->trigger();
         for (const char *name : lists)
             QCOMPARE(hiddenColumns(list(form.get(), name)), QList<int>());
-        QCOMPARE(openSettingsStore()->value("Results").toString(), "1");
+        QCOMPARE(openSettingsStore()->value("Results"), "1");
     }
 
     void noResultsNoColumns()

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,7 +65,7 @@ void answerMessageBox(SeenMessage &seen)
 
 QByteArray settingsFileBytes()
 {
-    QFile file(openSettingsStore()->fileName());
+    QFile file(openSettingsStore()->location());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 

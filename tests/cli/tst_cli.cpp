@@ -1,6 +1,7 @@
 // hoopdeck-cli run as a user or a script would: install the bundled season
 // into a fresh home, then read the printed rows and the exit codes.
 
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -55,6 +56,32 @@ int minutesOf(const QString &time)
     static const QRegularExpression re(QStringLiteral("^(\\d{1,2}):(\\d\\d)([ap])$"));
     const QRegularExpressionMatch m = re.match(time);
     return m.hasMatch() ? (m.captured(1).toInt() % 12 + (m.captured(3) == "p" ? 12 : 0)) * 60 + m.captured(2).toInt() : -1;
+}
+
+// The environment run() gives a home, for runs started together.
+ProcessSetup homeSetup(const Home &home)
+{
+    ProcessSetup setup;
+    setup.environment = {{"XDG_CONFIG_HOME", home.path("config")},
+                         {"XDG_DATA_HOME", home.path("data")},
+                         {"HOOPDECK_TODAY", "02/15/2004"},
+                         {"LC_ALL", "C.UTF-8"}};
+    return setup;
+}
+
+// The settings file of a home.
+QString settingsFile(const Home &home)
+{
+    return home.path("config/Morvane/Hoopdeck.conf");
+}
+
+// What `settings --tsv` prints, row name -> the cells after it.
+QHash<QString, QString> printedSettings(const Home &home)
+{
+    QHash<QString, QString> rows;
+    for (const QString &line : run(home, {"--tsv", "settings"}).lines())
+        rows.insert(line.section('\t', 0, 0), line.section('\t', 1, 1));
+    return rows;
 }
 } // namespace
 
@@ -419,6 +446,131 @@ private slots:
         r = ::run(home, {"--install-dir", home.path("nowhere"), "settings"});
         QCOMPARE(r.exitCode, 2);
         QCOMPARE(r.out, "");
+    }
+
+    // Writers that run at the same moment: each sets one setting to a value
+    // of its own in each round, and every round ends with one of that
+    // round's values in each setting; no save undoes another's.
+    void concurrentWritersLoseNothing_data()
+    {
+        QTest::addColumn<int>("each");    // writers of each setting
+        QTest::addColumn<int>("rounds");
+        QTest::newRow("one of each") << 1 << 3;
+        QTest::newRow("five of each, twenty at once") << 5 << 3;
+    }
+    void concurrentWritersLoseNothing()
+    {
+        QFETCH(int, each);
+        QFETCH(int, rounds);
+        Home home;
+        QCOMPARE(::run(home, {"settings", "--server", "start"}).exitCode, 0);
+        for (int round = 0; round < rounds; ++round) {
+            QList<ProcessCall> calls;
+            QHash<QString, QStringList> written;  // printed row -> the values of this round
+            for (int i = 0; i < each; ++i) {
+                const int n = round * each + i;
+                const QString team = QString::number(n % 29), zone = QString::number(n % 70);
+                const QString server = QStringLiteral("host-%1-%2").arg(round).arg(i);
+                const QString results = round % 2 ? "on" : "off";
+                calls += {{builtProgram("hoopdeck-cli"), {"settings", "--team", team}},
+                          {builtProgram("hoopdeck-cli"), {"settings", "--zone", zone}},
+                          {builtProgram("hoopdeck-cli"), {"settings", "--server", server}},
+                          {builtProgram("hoopdeck-cli"), {"settings", "--results", results}}};
+                written["Team"] << team;
+                written["Index"] << zone;
+                written["Server"] << server;
+                written["Results"] << results;
+            }
+            const QList<ProcessRun> runs = runProcessesTogether(calls, homeSetup(home));
+            for (qsizetype i = 0; i < runs.size(); ++i) {
+                QVERIFY2(runs.at(i).ended() && runs.at(i).exitCode == 0,
+                         qPrintable(calls.at(i).arguments.join(' ') + ": " + runs.at(i).describe()));
+            }
+            const QHash<QString, QString> now = printedSettings(home);
+            for (auto it = written.cbegin(); it != written.cend(); ++it) {
+                QVERIFY2(it.value().contains(now.value(it.key())),
+                         qPrintable(QStringLiteral("round %1: %2 is %3, not one of %4")
+                                        .arg(round).arg(it.key(), now.value(it.key()), it.value().join(' '))));
+            }
+        }
+        QVERIFY(!QFileInfo::exists(settingsFile(home) + ".lock"));
+    }
+
+    // A lock file in the settings' folder: one left by a writer that died
+    // is taken over, a live holder is named.
+    void heldSettings_data()
+    {
+        QTest::addColumn<QByteArray>("lock");  // "live": held by this test
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("empty, left by a writer killed while making it") << QByteArray() << 0;
+        QTest::newRow("garbled") << QByteArray("\x01\x02") << 0;
+        QTest::newRow("held by a live process") << QByteArray("live") << 5;
+    }
+    void heldSettings()
+    {
+        QFETCH(QByteArray, lock);
+        QFETCH(int, exitCode);
+        Home home;
+        QCOMPARE(::run(home, {"settings", "--team", "5"}).exitCode, 0);
+        QLockFile holder(settingsFile(home) + ".lock");
+        if (lock == "live")
+            QVERIFY(holder.tryLock(0));
+        else
+            writeFileAt(settingsFile(home) + ".lock", lock);
+        const Run r = ::run(home, {"settings", "--zone", "4"});
+        QCOMPARE(r.exitCode, exitCode);
+        if (exitCode == 0) {
+            QCOMPARE(printedSettings(home).value("Index"), "4");
+            QCOMPARE(printedSettings(home).value("Team"), "5");
+            return;
+        }
+        QCOMPARE(r.out, "");
+        QCOMPARE(r.err, QStringLiteral("Cannot save the settings in %1: settings are locked by process %2.\n")
+                            .arg(settingsFile(home)).arg(QCoreApplication::applicationPid()));
+        holder.unlock();
+        QCOMPARE(printedSettings(home).value("Index"), "11");
+    }
+
+    // Something other than a file in the settings file's place: every command
+    // goes on with the defaults, and says so; a save is refused.
+    void settingsThatAreNoFile_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("a FIFO") << "fifo";
+        QTest::newRow("a link to a FIFO") << "link to fifo";
+        QTest::newRow("a folder") << "folder";
+    }
+    void settingsThatAreNoFile()
+    {
+        QFETCH(QString, what);
+        Home home;
+        const QString path = settingsFile(home);
+        const QString node = what.startsWith("link") ? home.path("elsewhere") : path;
+        QVERIFY(QDir().mkpath(home.path("config/Morvane")));
+        if (what.endsWith("fifo"))
+            QCOMPARE(runProcess("mkfifo", {node}).exitCode, 0);
+        else
+            QVERIFY(QDir().mkpath(node));
+        if (node != path)
+            QVERIFY(QFile::link(node, path));
+
+        Run r = ::run(home, {"--tsv", "settings"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.lines(), (QStringList{"Team\t0\tAtlanta", "Index\t11\tGMT-5 Eastern US", "OffSet\t0", "Server\t127.0.0.1",
+                                         "Results\ton"}));
+        QCOMPARE(r.err.count('\n'), 1);
+        QVERIFY2(r.err.contains(path), qPrintable(r.err));
+        r = ::run(home, {"--install-dir", HOOPDECK_SEASON_DIR, "--tsv", "standings"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.lines().size(), 34);
+        r = ::run(home, {"settings", "--team", "3"});
+        QCOMPARE(r.exitCode, 5);
+        QVERIFY2(r.err.contains("Cannot save the settings in " + path + ": " + path), qPrintable(r.err));
+        QCOMPARE(QFileInfo(path).isSymLink(), node != path);
+        QVERIFY(what.endsWith("fifo") ? !QFileInfo(node).isFile() && QFileInfo(node).exists() : QFileInfo(node).isDir());
+        // No new file beside it, and no lock left.
+        QCOMPARE(QDir(home.path("config/Morvane")).entryList({"Hoopdeck.conf.*"}, QDir::AllEntries | QDir::Hidden | QDir::System),
+                 QStringList());
     }
 
     void failedWrites()

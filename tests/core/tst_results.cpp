@@ -1,13 +1,13 @@
 // Final scores: read from the season file after the schedule's fields, shown
 // as Score, Result and Record, hidden on request, and kept as a setting.
 
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "season_file.h"
 #include "games_by_date_view.h"
-#include "results_setting.h"
+#include "settings_choice.h"
+#include "settings_file.h"
 #include "season.h"
 #include "standings.h"
 #include "table_text.h"
@@ -158,12 +158,22 @@ private slots:
     void resultsSettingReadsBack()
     {
         QTemporaryDir dir;
-        QSettings store(dir.filePath("Hoopdeck.ini"), QSettings::IniFormat);
-        QVERIFY(LoadShowResults(store));
-        QVERIFY(SaveShowResults(store, false));
-        QVERIFY(!LoadShowResults(QSettings(dir.filePath("Hoopdeck.ini"), QSettings::IniFormat)));
-        QVERIFY(SaveShowResults(store, true));
-        QVERIFY(LoadShowResults(QSettings(dir.filePath("Hoopdeck.ini"), QSettings::IniFormat)));
+        const QString path = dir.filePath("Hoopdeck.conf");
+        const auto shown = [](const SettingsStore &store) {
+            Settings settings;
+            LoadSettings(store, settings);
+            return settings.showResults;
+        };
+        SettingsFile store(path);
+        QVERIFY(shown(store));
+        Settings settings;
+        SettingsChoice choice;
+        QCOMPARE(choice.choose(settingRow(SettingId::Results), "off"), QString());
+        QVERIFY(saveChoice(store, settings, choice));
+        QVERIFY(!shown(SettingsFile(path)));
+        QCOMPARE(choice.choose(settingRow(SettingId::Results), "on"), QString());
+        QVERIFY(saveChoice(store, settings, choice));
+        QVERIFY(shown(SettingsFile(path)));
     }
 };
 

@@ -10,6 +10,8 @@
 #include "install.h"
 #include "server_address.h"
 #include "settings_choice.h"
+#include "settings_file.h"
+#include "settings_registry.h"
 #include "settings_store.h"
 #include "start_up.h"
 #include "table_text.h"
@@ -29,12 +31,24 @@ static bool writeTyped(QIODevice &, const QSettings::SettingsMap &map)
     return true;
 }
 
+static SettingsChoice chosen(std::optional<int> team, std::optional<int> zone, std::optional<QString> server)
+{
+    SettingsChoice choice;
+    if (team)
+        choice.set(SettingId::Team, *team);
+    if (zone)
+        choice.set(SettingId::Index, *zone);
+    if (server)
+        choice.set(SettingId::Server, *server);
+    return choice;
+}
+
 class SettingsStartupTest : public QObject {
     Q_OBJECT
     std::optional<QTemporaryDir> dir;  // a fresh one for every test
     int seasons = 0;
 
-    QString iniPath() const { return dir->filePath("Hoopdeck.ini"); }
+    QString confPath() const { return dir->filePath("Hoopdeck.conf"); }
     // A folder whose Season.dat starts with the given line.
     QString seasonDir(const QByteArray &firstLine)
     {
@@ -66,9 +80,11 @@ private slots:
         QFETCH(QStringList, stored);
         QFETCH(bool, complete);
         QFETCH(QList<int>, values);
-        QSettings store(iniPath(), QSettings::IniFormat);
+        SettingsChanges changes;
         for (const QString &value : stored)
-            store.setValue(value.section('=', 0, 0), value.section('=', 1));
+            changes.append({value.section('=', 0, 0), value.section('=', 1)});
+        QVERIFY(SettingsFile(confPath()).save(changes));
+        SettingsFile store(confPath());
         Settings settings;
         QCOMPARE(LoadSettings(store, settings), complete);
         QCOMPARE((QList<int>{settings.zoneOffsetHours, settings.favoriteTeam, settings.zoneIndex}), values);
@@ -79,17 +95,17 @@ private slots:
     {
         // Options > Save with "GMT-8 Pacific US" and Boston.
         Settings settings;
-        QSettings store(iniPath(), QSettings::IniFormat);
-        QVERIFY(saveChoice(store, settings, {1, 4, QStringLiteral("data.example.org:8080")}));
-        QSettings reread(iniPath(), QSettings::IniFormat);
-        QCOMPARE(reread.value("OffSet").toString(), "-3");
+        SettingsFile store(confPath());
+        QVERIFY(saveChoice(store, settings, chosen(1, 4, QStringLiteral("data.example.org:8080"))));
+        SettingsFile reread(confPath());
+        QCOMPARE(reread.value("OffSet"), "-3");
         QCOMPARE(reread.value("Index").toInt(), 4);
         QCOMPARE(reread.value("Team").toInt(), 1);
 
         // A choice left out keeps what is stored.
         Settings loaded;
         QVERIFY(LoadSettings(reread, loaded));
-        QVERIFY(saveChoice(reread, loaded, {7, std::nullopt, std::nullopt}));
+        QVERIFY(saveChoice(reread, loaded, chosen(7, std::nullopt, std::nullopt)));
         Settings again;
         QVERIFY(LoadSettings(reread, again));
         QCOMPARE((QList<int>{again.zoneOffsetHours, again.favoriteTeam, again.zoneIndex}), (QList<int>{-3, 7, 4}));
@@ -98,24 +114,23 @@ private slots:
 
     void optionsSaveWritesOnlyWhatItShows()
     {
-        QSettings store(iniPath(), QSettings::IniFormat);
-        store.setValue("Server", "127.0.0.1:8765");
-        store.setValue("Install", "/somewhere");
+        SettingsFile store(confPath());
         Settings settings;  // a program that read its settings before the server was stored
-        QVERIFY(saveOptionsChoice(store, settings, {1, 4, std::nullopt}));
-        QSettings reread(iniPath(), QSettings::IniFormat);
-        QCOMPARE(reread.value("Server").toString(), "127.0.0.1:8765");
-        QCOMPARE(reread.value("Install").toString(), "/somewhere");
-        QCOMPARE(reread.value("OffSet").toString(), "-3");
+        QVERIFY(SettingsFile(confPath()).save({{"Server", "127.0.0.1:8765"}, {"Install", "/somewhere"}}));
+        QVERIFY(saveChoice(store, settings, chosen(1, 4, std::nullopt)));
+        SettingsFile reread(confPath());
+        QCOMPARE(reread.value("Server"), "127.0.0.1:8765");
+        QCOMPARE(reread.value("Install"), "/somewhere");
+        QCOMPARE(reread.value("OffSet"), "-3");
         QCOMPARE(reread.value("Index").toInt(), 4);
         QCOMPARE(reread.value("Team").toInt(), 1);
         QCOMPARE(ReadStoredServer(reread, "fallback"), "127.0.0.1:8765");
 
-        QVERIFY(saveOptionsChoice(store, settings, {std::nullopt, std::nullopt, QStringLiteral("data.example.org")}));
-        QSettings again(iniPath(), QSettings::IniFormat);
-        QCOMPARE(again.value("Server").toString(), "data.example.org");
+        QVERIFY(saveChoice(store, settings, chosen(std::nullopt, std::nullopt, QStringLiteral("data.example.org"))));
+        SettingsFile again(confPath());
+        QCOMPARE(again.value("Server"), "data.example.org");
         QCOMPARE(again.value("Team").toInt(), 1);
-        again.remove("Server");
+        QVERIFY(again.save({{"Server", QVariant()}}));
         QCOMPARE(ReadStoredServer(again, "fallback"), "fallback");
     }
 
@@ -249,9 +264,9 @@ private slots:
     {
         const QSettings::Format typed = QSettings::registerFormat("typed", readTyped, writeTyped);
         {
-            QSettings store(dir->filePath("Hoopdeck.typed"), typed);
+            SettingsRegistry store(std::make_unique<QSettings>(dir->filePath("Hoopdeck.typed"), typed));
             Settings settings;
-            QVERIFY(saveChoice(store, settings, {1, 4, std::nullopt}));
+            QVERIFY(saveChoice(store, settings, chosen(1, 4, std::nullopt)));
         }
         QCOMPARE(typedValues.value("OffSet").typeId(), QMetaType::QString);
         QCOMPARE(typedValues.value("Index").typeId(), QMetaType::Int);
@@ -261,17 +276,17 @@ private slots:
     void saveReportsFailure()
     {
         writeDataFile(dir->path(), "plain-file", "x");  // a folder that cannot exist
-        QSettings store(dir->filePath("plain-file/Hoopdeck.ini"), QSettings::IniFormat);
+        SettingsFile store(dir->filePath("plain-file/Hoopdeck.conf"));
         Settings settings;
-        QVERIFY(!saveChoice(store, settings, {1, 4, std::nullopt}));
+        QVERIFY(!saveChoice(store, settings, chosen(1, 4, std::nullopt)));
         QCOMPARE(settings.favoriteTeam, 1);  // the choice holds for the rest of the run
     }
 
     void installDir()
     {
-        QSettings store(iniPath(), QSettings::IniFormat);
+        SettingsFile store(confPath());
         QVERIFY(!ReadInstallDir(store));
-        store.setValue("Install", "/opt/hoopdeck");
+        QVERIFY(store.save({{"Install", "/opt/hoopdeck"}}));
         const std::optional<DataPaths> paths = ReadInstallDir(store);
         QVERIFY(paths);
         QCOMPARE((QStringList{paths->standings, paths->roster, paths->season}),
@@ -309,13 +324,13 @@ private slots:
         QVERIFY(!CheckScheduleVersion(dir->filePath("Season.dat")));
         QVERIFY(!CheckScheduleVersion(writeDataFile(dir->path(), "Empty.dat", "")));
 
-        QSettings store(iniPath(), QSettings::IniFormat);
+        SettingsFile store(confPath());
         StartupCheck check = runStartupChecks(store);
         QCOMPARE(check.result, StartupCheck::NotInstalled);
         QCOMPARE(check.message(), "Hoopdeck does not appear to be installed properly.\n\nPlease run install again.");
 
         // A folder without data files passes the install check; the season check catches it.
-        store.setValue("Install", dir->filePath("nothing-here"));
+        QVERIFY(store.save({{"Install", dir->filePath("nothing-here")}}));
         check = runStartupChecks(store);
         QCOMPARE(check.result, StartupCheck::WrongSeason);
         QCOMPARE(check.message(), "Hoopdeck version does not match schedule.\n\nPlease install the most current version.");
@@ -333,12 +348,12 @@ private slots:
         const QString target = dir->filePath("data/Morvane/Hoopdeck");
         QDir().mkpath(target);
         writeDataFile(target, "Standings.dat", "mine\n");
-        QSettings store(iniPath(), QSettings::IniFormat);
+        SettingsFile store(confPath());
 
         InstallResult result = installSeason(source, target, store);
         QVERIFY2(result.ok, qPrintable(result.message));
         QCOMPARE(result.copied, 3);
-        QCOMPARE(store.value("Install").toString(), target);
+        QCOMPARE(store.value("Install"), target);
         for (const char *name : {"Standings.dat", "Roster.dat", "Season.dat", "SOURCES.md"}) {
             QFile from(source + '/' + name), to(target + '/' + name);
             QVERIFY(from.open(QIODevice::ReadOnly) && to.open(QIODevice::ReadOnly));
@@ -347,7 +362,7 @@ private slots:
         QCOMPARE(runStartupChecks(store).result, StartupCheck::Ok);
         QCOMPARE(installSeason(source, target, store).copied, 0);
 
-        QSettings fresh(dir->filePath("fresh.ini"), QSettings::IniFormat);
+        SettingsFile fresh(dir->filePath("fresh.conf"));
         for (const QString &nothing : {dir->filePath("no-season"), QString()}) {
             result = installSeason(nothing, dir->filePath("other"), fresh);
             QVERIFY(!result.ok);

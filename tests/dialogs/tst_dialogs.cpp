@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,7 +21,9 @@
 #include "download_dialog.h"
 #include "help_window.h"
 #include "options_dialog.h"
+#include "process_runner.h"
 #include "settings_store.h"
+#include "stored_settings.h"
 #include "teams.h"
 #include "test_http_server.h"
 #include "season_file.h"
@@ -82,20 +84,17 @@ class DialogsTest : public QObject {
 
     QTemporaryDir home;
 
-    std::unique_ptr<QSettings> freshStore()
+    std::unique_ptr<SettingsStore> freshStore()
     {
-        auto store = openSettingsStore();
-        store->clear();
-        store->sync();
-        return store;
+        test::clearStore();
+        return openSettingsStore();
     }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(home.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
     }
 
     void optionsOpenOnTheCurrentSettings()
@@ -133,8 +132,8 @@ private slots:
         QCOMPARE(settings.favoriteTeam, team);
         QCOMPARE(settings.zoneIndex, zone);
         QCOMPARE(settings.zoneOffsetHours, offset);
-        store->sync();
-        QCOMPARE(store->value(QStringLiteral("OffSet")).toString(), QString::number(offset));
+        store = openSettingsStore();
+        QCOMPARE(store->value(QStringLiteral("OffSet")), QString::number(offset));
         QCOMPARE(store->value(QStringLiteral("Index")).toInt(), zone);
         QCOMPARE(store->value(QStringLiteral("Team")).toInt(), team);
     }
@@ -150,8 +149,8 @@ private slots:
         QCOMPARE(settings.favoriteTeam, 0);
         QCOMPARE(settings.zoneIndex, 11);
         QCOMPARE(settings.zoneOffsetHours, 0);
-        store->sync();
-        QVERIFY(store->allKeys().isEmpty());
+        store = openSettingsStore();
+        QVERIFY(store->values().isEmpty());
     }
 
     void aStoredValueOutsideItsListIsKept()
@@ -169,20 +168,19 @@ private slots:
         QCOMPARE(settings.favoriteTeam, 2);
         QCOMPARE(settings.zoneIndex, 1000);
         QCOMPARE(settings.zoneOffsetHours, 3);
-        store->sync();
+        store = openSettingsStore();
         QCOMPARE(store->value(QStringLiteral("Index")).toInt(), 1000);
-        QCOMPARE(store->value(QStringLiteral("OffSet")).toString(), QStringLiteral("3"));
+        QCOMPARE(store->value(QStringLiteral("OffSet")), QStringLiteral("3"));
     }
 
     void optionsOpenOnTheStoredValues()
     {
         // Another program stored these after this one read its settings.
         auto store = freshStore();
-        store->setValue(QStringLiteral("OffSet"), QStringLiteral("-3"));
-        store->setValue(QStringLiteral("Team"), 5);
-        store->setValue(QStringLiteral("Index"), 4);
-        store->setValue(QStringLiteral("Server"), QStringLiteral("127.0.0.1:8765"));
-        store->sync();
+        QVERIFY(store->save({{QStringLiteral("OffSet"), QStringLiteral("-3")},
+                             {QStringLiteral("Team"), 5},
+                             {QStringLiteral("Index"), 4},
+                             {QStringLiteral("Server"), QStringLiteral("127.0.0.1:8765")}}));
         Settings settings;
         OptionsDialog dialog(teamChoices(), settings);
         QCOMPARE(dialog.teamList()->currentIndex(), 5);
@@ -194,19 +192,16 @@ private slots:
     void saveLeavesAStoredServerAlone()
     {
         auto store = freshStore();
-        store->setValue(QStringLiteral("Server"), QStringLiteral("127.0.0.1:8765"));
-        store->sync();
+        QVERIFY(store->save({{QStringLiteral("Server"), QStringLiteral("127.0.0.1:8765")}}));
         Settings settings;
         ShownOptions options(settings);
         // hoopdeck-cli settings --server, while the dialog is open.
-        auto other = openSettingsStore();
-        other->setValue(QStringLiteral("Server"), QStringLiteral("10.1.2.3:9000"));
-        other->sync();
+        QVERIFY(test::storeValues({{QStringLiteral("Server"), QStringLiteral("10.1.2.3:9000")}}));
         options->zoneList()->setCurrentIndex(4);
         QVERIFY(options.closeWith(QStringLiteral("Save")));
         auto reread = openSettingsStore();
-        QCOMPARE(reread->value(QStringLiteral("Server")).toString(), QStringLiteral("10.1.2.3:9000"));
-        QCOMPARE(reread->value(QStringLiteral("OffSet")).toString(), QStringLiteral("-3"));
+        QCOMPARE(reread->value(QStringLiteral("Server")), QStringLiteral("10.1.2.3:9000"));
+        QCOMPARE(reread->value(QStringLiteral("OffSet")), QStringLiteral("-3"));
         QCOMPARE(settings.server, QStringLiteral("10.1.2.3:9000"));
     }
 
@@ -237,8 +232,8 @@ private slots:
         QVERIFY(options->saveButton()->isEnabled());
         QVERIFY(options.closeWith(QStringLiteral("Save")));
         QCOMPARE(settings.server, QStringLiteral("10.0.0.7:9999"));
-        store->sync();
-        QCOMPARE(store->value(QStringLiteral("Server")).toString(), QStringLiteral("10.0.0.7:9999"));
+        store = openSettingsStore();
+        QCOMPARE(store->value(QStringLiteral("Server")), QStringLiteral("10.0.0.7:9999"));
     }
 
     // Typed or pasted, the text stays as it is; Save waits for an address
@@ -312,6 +307,73 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(help));
         QTest::keyClick(help->findChild<QTextBrowser *>(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QTRY_VERIFY(!help);
+    }
+
+    // hoopdeck-cli settings while Options is open: Save stores only what was
+    // changed in the dialog, and the command's change stays.
+    void optionsAndTheCommandLineKeepEachOthersChanges_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QString>("field");  // changed in the dialog: team or zone
+        QTest::addColumn<QStringList>("stored");  // key=value after Save
+        QTest::newRow("a team by the command, a zone in the dialog")
+            << QStringList{"settings", "--team", "7"} << "zone" << QStringList{"Team=7", "Index=4", "OffSet=-3"};
+        QTest::newRow("a zone by the command, a team in the dialog")
+            << QStringList{"settings", "--zone", "17"} << "team" << QStringList{"Team=5", "Index=17", "OffSet=2"};
+        QTest::newRow("the results by the command, a team in the dialog")
+            << QStringList{"settings", "--results", "off"} << "team" << QStringList{"Team=5", "Results=0", "Index=11"};
+        QTest::newRow("a server by the command, a zone in the dialog")
+            << QStringList{"settings", "--server", "10.1.2.3:9000"} << "zone"
+            << QStringList{"Server=10.1.2.3:9000", "Index=4", "Team=0"};
+    }
+    void optionsAndTheCommandLineKeepEachOthersChanges()
+    {
+        QFETCH(QStringList, command);
+        QFETCH(QString, field);
+        QFETCH(QStringList, stored);
+        auto store = freshStore();
+        Settings settings;
+        ShownOptions options(settings);
+        const ProcessRun cli = runProcess(builtProgram("hoopdeck-cli"), command);
+        QVERIFY2(cli.ended() && cli.exitCode == 0, qPrintable(cli.describe()));
+        if (field == QLatin1String("team"))
+            options->teamList()->setCurrentIndex(5);
+        else
+            options->zoneList()->setCurrentIndex(4);
+        QVERIFY(options.closeWith(QStringLiteral("Save")));
+        store = openSettingsStore();
+        for (const QString &value : stored)
+            QCOMPARE(value.section('=', 0, 0) + '=' + store->value(value.section('=', 0, 0)), value);
+        // The program goes on with what is stored now.
+        Settings now;
+        LoadSettings(*store, now);
+        QCOMPARE((QList<int>{settings.favoriteTeam, settings.zoneIndex, settings.zoneOffsetHours}),
+                 (QList<int>{now.favoriteTeam, now.zoneIndex, now.zoneOffsetHours}));
+        QCOMPARE(settings.server, now.server);
+    }
+
+    // Another program holding the settings' lock: Save says which one.
+    void aLockedSaveNamesTheHolder()
+    {
+        auto store = freshStore();
+        QVERIFY(QDir().mkpath(QFileInfo(store->location()).path()));
+        QLockFile holder(store->location() + QStringLiteral(".lock"));
+        QVERIFY(holder.tryLock(0));
+        Settings settings;
+        ShownOptions options(settings);
+        options->teamList()->setCurrentIndex(5);
+        MessageCatcher message;
+        message.arm();
+        button(options.dialog, QStringLiteral("Save"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!message.text.isEmpty(), 10000);
+        QTRY_VERIFY(!options.alive);
+        QVERIFY2(message.text.startsWith(QStringLiteral("Hoopdeck could not save the settings in %1: "
+                                                        "settings are locked by process %2")
+                                             .arg(store->location())
+                                             .arg(QCoreApplication::applicationPid())),
+                 qPrintable(message.text));
+        QCOMPARE(settings.favoriteTeam, 5);  // it holds until the program ends
+        QVERIFY(openSettingsStore()->values().isEmpty());
     }
 
     void optionsTabOrderFollowsTheDialog()
@@ -462,7 +524,7 @@ private slots:
         Settings settings;
         settings.server = QStringLiteral("a-data-server-with-a-long-name.example.org:8080");
         QVERIFY(SaveSettings(*store, settings));
-        const QByteArray old = fileContent(store->fileName());
+        const QByteArray old = fileContent(store->location());
         QVERIFY(old.size() > 120);
 
         ShownOptions options(settings);
@@ -478,7 +540,7 @@ private slots:
         QTRY_VERIFY(!options.alive);
         QVERIFY2(message.text.startsWith(QStringLiteral("Hoopdeck could not save the settings in ")), qPrintable(message.text));
         QCOMPARE(settings.favoriteTeam, 5);  // it holds until the program ends
-        QCOMPARE(fileContent(store->fileName()), old);
+        QCOMPARE(fileContent(store->location()), old);
     }
 
     void cancelEndsTheTransferSilently()

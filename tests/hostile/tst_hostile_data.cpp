@@ -9,11 +9,11 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -332,8 +332,10 @@ void HostileDataTest::program()
     QTemporaryDir home;
     const QString configHome = home.filePath(QStringLiteral("config"));
     {
-        QSettings store(configHome + QStringLiteral("/Morvane/Hoopdeck.conf"), QSettings::IniFormat);
-        store.setValue(QStringLiteral("Install"), folder(name));
+        QDir().mkpath(configHome + QStringLiteral("/Morvane"));
+        QFile store(configHome + QStringLiteral("/Morvane/Hoopdeck.conf"));
+        QVERIFY(store.open(QIODevice::WriteOnly));
+        store.write("; Hoopdeck settings: plain key=value text\n[General]\nInstall=" + folder(name).toUtf8() + "\n");
     }
     const QStringList before = snapshot(folder(name));
     const ProcessRun run = runProcess(program, {}, programSetup(home, configHome));

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,7 +20,7 @@
 #include "test_http_server.h"
 #include "file_write.h"
 #include "settings_choice.h"
-#include "settings_format.h"
+#include "settings_file.h"
 #include "settings_store.h"
 
 using namespace hoopdeck;
@@ -75,6 +74,15 @@ private:
 
 } // namespace
 
+static SettingsChoice chosen(int team, int zone, const QString &server)
+{
+    SettingsChoice choice;
+    choice.set(SettingId::Team, team);
+    choice.set(SettingId::Index, zone);
+    choice.set(SettingId::Server, server);
+    return choice;
+}
+
 class WriteFaultsTest : public QObject {
     Q_OBJECT
 
@@ -125,16 +133,18 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Hoopdeck.conf"));
-        QSettings store(path, settingsFileFormat());
-        store.setValue(QStringLiteral("Install"), dir.filePath(QStringLiteral("a/folder/long/enough/to/matter")));
+        SettingsFile store(path);
+        QVERIFY(store.save({{QStringLiteral("Install"), dir.filePath(QStringLiteral("a/folder/long/enough/to/matter"))}}));
         Settings settings;
-        QVERIFY(saveChoice(store, settings, {3, 4, QStringLiteral("127.0.0.1:8080")}));
+        QVERIFY(saveChoice(store, settings, chosen(3, 4, QStringLiteral("127.0.0.1:8080"))));
         const QByteArray old = fileContent(path);
         QVERIFY(old.size() > 150);
         {
             // Room for the store's lock file, not for the settings.
             FileSizeLimit limit(100);
-            QVERIFY(!saveChoice(store, settings, {5, 7, QStringLiteral("127.0.0.1:9090")}));
+            const SettingsSaveResult saved = saveChoice(store, settings, chosen(5, 7, QStringLiteral("127.0.0.1:9090")));
+            QVERIFY(!saved);
+            QVERIFY2(saved.reason.contains(QLatin1String("Hoopdeck.conf was left as it was")), qPrintable(saved.reason));
         }
         QCOMPARE(settings.favoriteTeam, 5);  // the choice holds for the rest of the run
         QCOMPARE(fileContent(path), old);

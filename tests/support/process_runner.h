@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -32,6 +33,14 @@ struct ProcessRun {
 };
 
 ProcessRun runProcess(const QString &program, const QStringList &arguments, const ProcessSetup &setup = {});
+
+// Starts every run at once, then waits for all of them: programs that meet
+// each other. Input and the output file of setup are not used.
+struct ProcessCall {
+    QString program;
+    QStringList arguments;
+};
+QList<ProcessRun> runProcessesTogether(const QList<ProcessCall> &calls, const ProcessSetup &setup = {});
 
 // A program of this build, such as "hoopdeck-cli".
 QString builtProgram(const char *name);

@@ -7,6 +7,7 @@
 #include "fuzz_targets.h"
 #include "games_by_date_view.h"
 #include "season.h"
+#include "season_list_view.h"
 #include "start_up.h"
 #include "team_schedule_view.h"
 #include "text_fields.h"
@@ -81,10 +82,10 @@ void expectSeasonList(const TextTable &scheduleTable, const TextTable &seasonLis
     FUZZ_EXPECT(listed == seasonList.count(), QStringLiteral("%1 Season list rows, %2 expected").arg(seasonList.count()).arg(listed));
 }
 
-void expectTeamSchedule(const TextTable &scheduleTable, int team, ZoneShift zone)
+void expectTeamSchedule(const TextTable &scheduleTable, const SeasonGames &seasonGames, int team, ZoneShift zone)
 {
     TextTable list;
-    FillTeamSchedule(scheduleTable, team, zone, list);
+    FillTeamSchedule(seasonGames, team, zone, {}, list);
     int games = 0;
     for (int row = 0; row < scheduleTable.count(); ++row) {
         const int visitor = decimalToInt(scheduleTable.cell(row, ScheduleVisitor));
@@ -104,12 +105,12 @@ void expectTeamSchedule(const TextTable &scheduleTable, int team, ZoneShift zone
     }
 }
 
-void expectGamesByDate(const TextTable &scheduleTable, int dayNumber, ZoneShift zone)
+void expectGamesByDate(const TextTable &scheduleTable, const SeasonGames &seasonGames, int dayNumber, ZoneShift zone)
 {
     DaySelection day;
     day.selectDay(dayNumber);
     TextTable list;
-    FillGamesByDate(scheduleTable, day, zone, list);
+    FillGamesByDate(seasonGames, day, zone, {}, list);
     int games = 0;
     for (int row = 0; row < scheduleTable.count(); ++row) {
         const int gameDay = gameDayNumber(scheduleTable.cell(row, ScheduleDate));
@@ -142,13 +143,17 @@ int seasonTarget(const uint8_t *data, size_t size)
     const ZoneShift zone{int(size % 41) - 20, int(size % 73) - 1};
 
     TextTable scheduleTable, seasonList;
-    const bool complete = loadSeasonFromBytes(bytes, zone, scheduleTable, seasonList);
+    SeasonGames games;
+    const bool complete = loadSeasonFromBytes(bytes, scheduleTable, games);
+    FillSeasonList(games, zone, {}, seasonList);
     expectSeasonList(scheduleTable, seasonList);
 
     // The file is read exactly as the bytes are.
     const QString path = writeSeasonFile(bytes);
     TextTable fileSchedule, fileSeason;
-    const bool fileComplete = loadSeason(path, zone, fileSchedule, fileSeason);
+    SeasonGames fileGames;
+    const bool fileComplete = loadSeason(path, fileSchedule, fileGames);
+    FillSeasonList(fileGames, zone, {}, fileSeason);
     FUZZ_EXPECT(fileComplete == complete && sameRows(fileSchedule, scheduleTable) && sameRows(fileSeason, seasonList),
                 QStringLiteral("file: %1 games, bytes: %2 games").arg(fileSchedule.count()).arg(scheduleTable.count()));
 
@@ -167,9 +172,9 @@ int seasonTarget(const uint8_t *data, size_t size)
         days.append(gameDayNumber(scheduleTable.cell(scheduleTable.count() - 1, ScheduleDate)));
     }
     for (int team : teams)
-        expectTeamSchedule(scheduleTable, team, zone);
+        expectTeamSchedule(scheduleTable, games, team, zone);
     for (int day : days)
-        expectGamesByDate(scheduleTable, day, zone);
+        expectGamesByDate(scheduleTable, games, day, zone);
     return 0;
 }
 

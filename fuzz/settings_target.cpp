@@ -9,6 +9,7 @@
 #include "roster.h"
 #include "roster_view.h"
 #include "season.h"
+#include "season_list_view.h"
 #include "settings_file.h"
 #include "settings_store.h"
 #include "team_schedule_view.h"
@@ -28,10 +29,11 @@ const char kRoster[] =
     "28,42,J. Stackhouse,G-F,6-6,218\n28,44,C. Laettner,F-C,6-11,245\n";
 
 struct Tables {
-    TextTable schedule, season, roster;
+    TextTable schedule, roster;
+    SeasonGames games;
     Tables()
     {
-        loadSeasonFromBytes(QByteArray(kSeason), ZoneShift{}, schedule, season);
+        loadSeasonFromBytes(QByteArray(kSeason), schedule, games);
         loadRosterFromBytes(QByteArray(kRoster), roster);
     }
 };
@@ -71,15 +73,15 @@ void useSettings(const Settings &settings)
 
     // The views the program opens with, for the favourite team and today.
     TextTable list, sortList;
-    FillTeamSchedule(tables.schedule, settings.favoriteTeam, zone, list);
+    FillTeamSchedule(tables.games, settings.favoriteTeam, zone, {}, list);
     FillRosterList(tables.roster, settings.favoriteTeam, list);
     RosterSort sort;
     OnRosterColumnClick(ColumnPlayer, sort, list, sortList);
     DaySelection day;
     day.InitSelectedDate(QDate(2004, 4, 4));
-    FillGamesByDate(tables.schedule, day, zone, list);
+    FillGamesByDate(tables.games, day, zone, {}, list);
     FUZZ_EXPECT(list.count() == 1 && time.match(list.cell(0, 1).toString()).hasMatch(), describeRow(list, 0));
-    loadSeasonFromBytes(QByteArray(kSeason), zone, list, sortList);
+    FillSeasonList(tables.games, zone, {}, list);
 }
 } // namespace
 

@@ -8,16 +8,16 @@
 
 namespace hoopdeck::app {
 
-void markGameDays(QCalendarWidget *calendar, const TextTable &scheduleTable, int favoriteTeam)
+void markGameDays(QCalendarWidget *calendar, const SeasonGames &games, int favoriteTeam)
 {
     calendar->setDateTextFormat(QDate(), QTextCharFormat());
     QTextCharFormat gameDay;
     gameDay.setFontWeight(QFont::Bold);
-    for (int day : gameDays(scheduleTable))
+    for (int day : gameDays(games))
         calendar->setDateTextFormat(dateOfDayNumber(day), gameDay);
     QTextCharFormat favoriteDay = gameDay;
     favoriteDay.setFontUnderline(true);
-    for (int day : gameDays(scheduleTable, favoriteTeam))
+    for (int day : gameDays(games, favoriteTeam))
         calendar->setDateTextFormat(dateOfDayNumber(day), favoriteDay);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text_table.h"
+#include "season_games.h"
 
 class QCalendarWidget;
 
@@ -10,6 +10,6 @@ namespace hoopdeck::app {
 // game of the favourite team also underlined. Both marks keep the palette's
 // own text colour, so they read on a light or a dark palette alike. Earlier
 // marks are cleared first.
-void markGameDays(QCalendarWidget *calendar, const TextTable &scheduleTable, int favoriteTeam);
+void markGameDays(QCalendarWidget *calendar, const SeasonGames &games, int favoriteTeam);
 
 } // namespace hoopdeck::app

@@ -292,7 +292,7 @@ void MainForm::openCalendarDialog()
     if (BringDialogForward(QLatin1String(kCalendarDialogTitle)))
         return;
     auto *dialog = new CalendarDialog(this);
-    markGameDays(dialog->findChild<QCalendarWidget *>(), viewer_.scheduleTable, viewer_.settings.favoriteTeam);
+    markGameDays(dialog->findChild<QCalendarWidget *>(), viewer_.games, viewer_.settings.favoriteTeam);
     placeOverMainWindow(dialog, this);
     dialog->show();
 }
@@ -383,7 +383,7 @@ void MainForm::showTimesInChosenZone()
     // Lists still waiting for their loading stage are filled in the new zone anyway.
     if (seasonModel_->rowCount() > 0)
         refillKeepingPlace(listNamed("seasonList"), seasonModel_,
-                           [this] { viewer_.loadSeason(); });
+                           [this] { viewer_.fillSeasonList(); });
     if (isLoading())
         return;
     const int team = teamPage_->team();
@@ -441,7 +441,7 @@ void MainForm::applyResultColumns()
 {
     // A schedule without any result (fresh from a data server, or of a season
     // still to come) has nothing to show in these columns.
-    const bool shown = viewer_.settings.showResults && hasResults(viewer_.scheduleTable);
+    const bool shown = viewer_.settings.showResults && hasResults(viewer_.games);
     const std::pair<const char *, const QList<ColumnSpec> *> lists[] = {
         {"gamesByDateList", &gamesByDateColumns()}, {"teamScheduleList", &teamScheduleColumns()},
         {"seasonList", &seasonColumns()}};
@@ -454,12 +454,12 @@ void MainForm::applyResultColumns()
 
 void MainForm::scrollTeamSchedule(int team)
 {
-    scrollRowToTop(listNamed("teamScheduleList"), teamRowOnOrAfter(viewer_.scheduleTable, team, viewer_.day.SelectedDate));
+    scrollRowToTop(listNamed("teamScheduleList"), teamRowOnOrAfter(viewer_.games, team, viewer_.day.SelectedDate));
 }
 
 void MainForm::scrollSeason()
 {
-    scrollRowToTop(listNamed("seasonList"), seasonRowOnOrAfter(viewer_.scheduleTable, viewer_.day.SelectedDate));
+    scrollRowToTop(listNamed("seasonList"), seasonRowOnOrAfter(viewer_.games, viewer_.day.SelectedDate));
 }
 
 TextTableView *MainForm::listNamed(const char *name) const

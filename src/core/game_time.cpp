@@ -78,8 +78,12 @@ GameTime parseGameTime(QStringView text)
 
 GameClockTexts gameClockTexts(QStringView text, ZoneShift zone)
 {
+    return gameClockTexts(parseGameTime(text), zone);
+}
+
+GameClockTexts gameClockTexts(const GameTime &t, ZoneShift zone)
+{
     GameClockTexts out;
-    const GameTime t = parseGameTime(text);
     if (!t.date().isValid())
         return out;
     writeTwoDigits(out.date, t.month);
@@ -126,7 +130,12 @@ QDate dateOfDayNumber(int dayNumber)
 
 int gameDayNumber(QAnyStringView text)
 {
-    const QDate date = parseGameTime(Utf16Text(text)).date();
+    return gameDayNumber(parseGameTime(Utf16Text(text)));
+}
+
+int gameDayNumber(const GameTime &time)
+{
+    const QDate date = time.date();
     return date.isValid() ? dayNumber(date) : 0;
 }
 

@@ -45,6 +45,7 @@ struct GameClockTexts {
 // Both texts are empty for a text that names no real day; the time alone is
 // empty when the hour or minute is out of range.
 GameClockTexts gameClockTexts(QStringView text, ZoneShift zone);
+GameClockTexts gameClockTexts(const GameTime &time, ZoneShift zone);
 GameTimeTexts convertGameTime(QAnyStringView text, ZoneShift zone);
 
 // Whole days since 30 December 1899, the form the selected day is kept in.
@@ -54,6 +55,7 @@ QDate dateOfDayNumber(int dayNumber);
 // The game's calendar day as written in the schedule; 0 (no selectable day)
 // when the text names no real day.
 int gameDayNumber(QAnyStringView text);
+int gameDayNumber(const GameTime &time);
 
 // "MM/dd/yyyy" for a day number.
 QString dayCaption(int dayNumber);

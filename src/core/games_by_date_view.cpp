@@ -3,8 +3,6 @@
 #include <QRegularExpression>
 
 #include "season.h"
-#include "text_fields.h"
-#include "utf16_text.h"
 
 namespace hoopdeck {
 
@@ -31,23 +29,19 @@ void DaySelection::RefreshDateCaption()
     DateCaption = dayCaption(SelectedDate);
 }
 
-void FillGamesByDate(const TextTable &scheduleTable, const DaySelection &day, ZoneShift zone,
+void FillGamesByDate(const SeasonGames &games, const DaySelection &day, ZoneShift zone, const SpoilerLine &line,
                      TextTable &gamesByDateList)
 {
     gamesByDateList.clear();
-    const int rows = scheduleTable.count();
-    for (int row = 0; row < rows; ++row) {
-        const QAnyStringView dateTime = scheduleTable.cell(row, ScheduleDate);
-        const int gameDay = gameDayNumber(dateTime);
-        if (gameDay > day.SelectedDate)
+    for (const SeasonGame &each : games) {
+        if (each.day > day.SelectedDate)
             break;
         // An unreadable date (day 0) is no day at all, even when 12/30/1899 is asked for.
-        if (gameDay != day.SelectedDate || gameDay == 0)
+        if (each.day != day.SelectedDate || each.day == 0)
             continue;
-        const QString game = gameText(decimalToInt(scheduleTable.cell(row, ScheduleVisitor)),
-                                      decimalToInt(scheduleTable.cell(row, ScheduleHome)));
-        const GameClockTexts texts = gameClockTexts(Utf16Text(dateTime), zone);
-        if (const std::optional<GameResult> result = scheduleResult(scheduleTable, row))
+        const QString game = gameText(each.visitor, each.home);
+        const GameClockTexts texts = gameClockTexts(each.time, zone);
+        if (const std::optional<GameResult> result = line.resultOf(each))
             gamesByDateList.appendRow({game, texts.timeText(), scoreChars(*result).view()});
         else
             gamesByDateList.appendRow({game, texts.timeText()});

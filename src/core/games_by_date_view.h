@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "game_time.h"
+#include "season_games.h"
 #include "text_table.h"
 
 namespace hoopdeck {
@@ -21,11 +22,11 @@ struct DaySelection {
     void RefreshDateCaption();
 };
 
-// Replaces gamesByDateList (Game, Time, and the Score of a game that has
-// one) with the games of the selected day in schedule order, or the single row "No games scheduled." with an empty
+// Replaces gamesByDateList (Game, Time, and the Score of a game whose
+// result the spoiler line shows) with the games of the selected day in schedule order, or the single row "No games scheduled." with an empty
 // Time. The scan stops at the first game of a later day; the day is the
 // schedule's own, whatever the user's zone.
-void FillGamesByDate(const TextTable &scheduleTable, const DaySelection &day, ZoneShift zone,
+void FillGamesByDate(const SeasonGames &games, const DaySelection &day, ZoneShift zone, const SpoilerLine &line,
                      TextTable &gamesByDateList);
 
 // A date typed by a user as M/D/YYYY, leading zeros optional; invalid when

@@ -1,6 +1,7 @@
 #include "season.h"
 
 #include "line_reader.h"
+#include "season_games.h"
 #include "teams.h"
 #include "text_fields.h"
 #include "utf16_text.h"
@@ -21,25 +22,22 @@ constexpr qint64 kBytesPerGame = 28;
 // this the tables grow as rows come.
 constexpr qint64 kMostBytesReserved = 64 * 1024 * 1024;
 
-// seasonList is null for a reader that wants the schedule alone.
-bool readSeason(LineReader &reader, ZoneShift zone, TextTable &scheduleTable, TextTable *seasonList)
+bool readSeason(LineReader &reader, TextTable &scheduleTable, SeasonGames &games)
 {
     if (const qint64 size = std::min(reader.sizeHint(), kMostBytesReserved); size > 0) {
-        const qint64 games = size / kBytesPerGame + 1;
-        scheduleTable.reserve(games, size);
-        if (seasonList)
-            seasonList->reserve(games, games * 36);
+        const qint64 count = size / kBytesPerGame + 1;
+        scheduleTable.reserve(count, size);
+        games.reserve(size_t(count));
     }
     QString line;
-    QString game;  // reused, so that a row costs no allocation
     QStringView fields[kFieldsRead];
     while (reader.readLine(line)) {
         int count = splitFieldViews(line, QLatin1Char(','), kFieldsRead, fields);
         if (count == 0)
             continue;
         // The fields a short line lacks are empty, not the last line's; the
-        // Season list is made from what the table keeps, so that it reads the
-        // date and score exactly as Today and Team do.
+        // game is made from what the table keeps, so that it reads the date
+        // and score exactly as the table's own cells.
         std::fill(fields + count, fields + kFieldsRead, QStringView());
         for (int i = 0; i < count; ++i)
             fields[i] = fields[i].first(std::min<qsizetype>(fields[i].size(), TextTable::kCellReadLimit));
@@ -48,21 +46,10 @@ bool readSeason(LineReader &reader, ZoneShift zone, TextTable &scheduleTable, Te
                                       : std::nullopt;
         if (!result)
             count = std::min(count, int(ScheduleCellCount));
-        const QStringView date = fields[ScheduleDate];
         const QAnyStringView cells[ScheduleColumnCount] = {fields[0], fields[1], fields[2],
                                                            fields[3], fields[4], fields[5]};
         scheduleTable.appendRow(cells, std::max(count, int(ScheduleCellCount)));
-        if (!seasonList || !hasSeasonListRow(date))
-            continue;
-        const GameClockTexts texts = gameClockTexts(date, zone);
-        game.resize(0);
-        appendGameText(game, decimalToInt(fields[ScheduleVisitor]), decimalToInt(fields[ScheduleHome]));
-        if (result) {
-            const ScoreChars score = scoreChars(*result);
-            seasonList->appendRow({texts.dateText(), game, texts.timeText(), score.view()});
-        } else {
-            seasonList->appendRow({texts.dateText(), game, texts.timeText()});
-        }
+        games.push_back(seasonGame(fields[ScheduleDate], fields[ScheduleVisitor], fields[ScheduleHome], result));
     }
     return !reader.error();
 }
@@ -78,15 +65,6 @@ std::optional<GameResult> scheduleResult(const TextTable &scheduleTable, int row
     const Utf16Text overtime(scheduleTable.cell(row, ScheduleCellCount + 2));
     const QStringView fields[] = {visitor, home, overtime};
     return parseGameResult(fields, count);
-}
-
-bool hasResults(const TextTable &scheduleTable)
-{
-    for (int row = 0; row < scheduleTable.count(); ++row) {
-        if (scheduleTable.cellCount(row) > ScheduleCellCount)
-            return true;
-    }
-    return false;
 }
 
 bool hasSeasonListRow(QAnyStringView date)
@@ -108,26 +86,19 @@ QString gameText(int visitor, int home)
     return text;
 }
 
-bool loadSeason(const QString &path, ZoneShift zone, TextTable &scheduleTable, TextTable &seasonList)
+bool loadSeason(const QString &path, TextTable &scheduleTable, SeasonGames &games)
 {
     scheduleTable.clear();
-    seasonList.clear();
-    return readDataFile(path, [&](LineReader &reader) { return readSeason(reader, zone, scheduleTable, &seasonList); });
+    games.clear();
+    return readDataFile(path, [&](LineReader &reader) { return readSeason(reader, scheduleTable, games); });
 }
 
-bool loadSchedule(const QString &path, TextTable &scheduleTable)
+bool loadSeasonFromBytes(const QByteArray &bytes, TextTable &scheduleTable, SeasonGames &games)
 {
     scheduleTable.clear();
-    return readDataFile(path, [&](LineReader &reader) { return readSeason(reader, {}, scheduleTable, nullptr); });
-}
-
-bool loadSeasonFromBytes(const QByteArray &bytes, ZoneShift zone, TextTable &scheduleTable,
-                         TextTable &seasonList)
-{
-    scheduleTable.clear();
-    seasonList.clear();
+    games.clear();
     LineReader reader(bytes);
-    return readSeason(reader, zone, scheduleTable, &seasonList);
+    return readSeason(reader, scheduleTable, games);
 }
 
 } // namespace hoopdeck

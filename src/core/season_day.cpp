@@ -17,12 +17,12 @@ QString seasonName(int firstYear)
 }
 } // namespace
 
-SeasonDay seasonDayFor(const TextTable &scheduleTable, const QDate &date)
+SeasonDay seasonDayFor(const SeasonGames &games, const QDate &date)
 {
     const int asGiven = dayNumber(date);
     int first = 0, last = 0;
-    for (int row = 0; row < scheduleTable.count(); ++row) {
-        const int day = gameDayNumber(scheduleTable.cell(row, ScheduleDate));
+    for (const SeasonGame &game : games) {
+        const int day = game.day;
         if (day == 0)
             continue;
         first = first == 0 ? day : std::min(first, day);

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 
+#include "season_games.h"
 #include "text_table.h"
 
 namespace hoopdeck {
@@ -21,6 +22,6 @@ struct SeasonDay {
     bool moved() const { return !note.isEmpty(); }
 };
 
-SeasonDay seasonDayFor(const TextTable &scheduleTable, const QDate &date);
+SeasonDay seasonDayFor(const SeasonGames &games, const QDate &date);
 
 } // namespace hoopdeck

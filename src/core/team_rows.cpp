@@ -4,7 +4,6 @@
 #include "season.h"
 #include "team_schedule_view.h"
 #include "teams.h"
-#include "text_fields.h"
 #include "utf16_text.h"
 
 namespace hoopdeck {
@@ -15,15 +14,6 @@ bool namesTeam(QStringView name, int team)
     return team >= 0 && team < kTeamCount && name == teamDisplayName(team);
 }
 
-int visitorOf(const TextTable &scheduleTable, int row)
-{
-    return decimalToInt(scheduleTable.cell(row, ScheduleVisitor));
-}
-
-int homeOf(const TextTable &scheduleTable, int row)
-{
-    return decimalToInt(scheduleTable.cell(row, ScheduleHome));
-}
 } // namespace
 
 bool gameHasTeam(QAnyStringView gameText, int team)
@@ -39,42 +29,40 @@ bool standingsRowIs(QAnyStringView teamCell, int team)
     return namesTeam(Utf16Text(teamCell), team);
 }
 
-int seasonRowOnOrAfter(const TextTable &scheduleTable, int dayNumber)
+int seasonRowOnOrAfter(const SeasonGames &games, int dayNumber)
 {
     int listed = 0;
-    for (int row = 0; row < scheduleTable.count(); ++row) {
-        const QAnyStringView date = scheduleTable.cell(row, ScheduleDate);
-        if (!hasSeasonListRow(date))
+    for (const SeasonGame &game : games) {
+        if (!game.listed)
             continue;
-        if (gameDayNumber(date) >= dayNumber)
+        if (game.day >= dayNumber)
             return listed;
         ++listed;
     }
     return -1;
 }
 
-int teamRowOnOrAfter(const TextTable &scheduleTable, int team, int dayNumber)
+int teamRowOnOrAfter(const SeasonGames &games, int team, int dayNumber)
 {
     int listed = 0;
-    for (int row = 0; row < scheduleTable.count(); ++row) {
-        if (!isTeamScheduleGame(visitorOf(scheduleTable, row), homeOf(scheduleTable, row), team))
+    for (const SeasonGame &game : games) {
+        if (!isTeamScheduleGame(game.visitor, game.home, team))
             continue;
-        if (gameDayNumber(scheduleTable.cell(row, ScheduleDate)) >= dayNumber)
+        if (game.day >= dayNumber)
             return listed;
         ++listed;
     }
     return -1;
 }
 
-QList<int> gameDays(const TextTable &scheduleTable, int team)
+QList<int> gameDays(const SeasonGames &games, int team)
 {
     QList<int> days;
-    for (int row = 0; row < scheduleTable.count(); ++row) {
-        const int day = gameDayNumber(scheduleTable.cell(row, ScheduleDate));
-        if (day == 0 || (team >= 0 && !isTeamScheduleGame(visitorOf(scheduleTable, row), homeOf(scheduleTable, row), team)))
+    for (const SeasonGame &game : games) {
+        if (game.day == 0 || (team >= 0 && !isTeamScheduleGame(game.visitor, game.home, team)))
             continue;
-        if (days.isEmpty() || days.last() != day)
-            days.append(day);
+        if (days.isEmpty() || days.last() != game.day)
+            days.append(game.day);
     }
     return days;
 }

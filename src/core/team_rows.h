@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "season_games.h"
 #include "text_table.h"
 
 namespace hoopdeck {
@@ -17,11 +18,11 @@ bool standingsRowIs(QAnyStringView teamCell, int team);
 
 // The row of the Season list, or of the team's list, that holds the first
 // game on or after the day; -1 when there is none.
-int seasonRowOnOrAfter(const TextTable &scheduleTable, int dayNumber);
-int teamRowOnOrAfter(const TextTable &scheduleTable, int team, int dayNumber);
+int seasonRowOnOrAfter(const SeasonGames &games, int dayNumber);
+int teamRowOnOrAfter(const SeasonGames &games, int team, int dayNumber);
 
 // The days with a game, and those with a game of the team (-1: none), as
 // day numbers; unreadable dates are no days.
-QList<int> gameDays(const TextTable &scheduleTable, int team = -1);
+QList<int> gameDays(const SeasonGames &games, int team = -1);
 
 } // namespace hoopdeck

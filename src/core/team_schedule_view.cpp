@@ -2,7 +2,6 @@
 
 #include "season.h"
 #include "teams.h"
-#include "text_fields.h"
 
 namespace hoopdeck {
 
@@ -14,12 +13,6 @@ struct Record {
     QString text() const { return QStringLiteral("%1-%2").arg(won).arg(lost); }
 };
 
-void AddTeamScheduleRow(QAnyStringView dateTime, const QString &game, ZoneShift zone, TextTable &list,
-                        const QStringList &resultCells)
-{
-    const GameTimeTexts texts = convertGameTime(dateTime, zone);
-    list.appendRow(QStringList{texts.date, game, texts.time} + resultCells);
-}
 } // namespace
 
 bool isTeamScheduleGame(int visitor, int home, int team)
@@ -27,26 +20,26 @@ bool isTeamScheduleGame(int visitor, int home, int team)
     return visitor >= 0 && (visitor == team || home == team);
 }
 
-void FillTeamSchedule(const TextTable &scheduleTable, int team, ZoneShift zone, TextTable &teamScheduleList)
+void FillTeamSchedule(const SeasonGames &games, int team, ZoneShift zone, const SpoilerLine &line,
+                      TextTable &teamScheduleList)
 {
     teamScheduleList.clear();
     Record record;
-    const int rows = scheduleTable.count();
-    for (int row = 0; row < rows; ++row) {
-        const int visitor = decimalToInt(scheduleTable.cell(row, ScheduleVisitor));
-        const int home = decimalToInt(scheduleTable.cell(row, ScheduleHome));
-        if (!isTeamScheduleGame(visitor, home, team))
+    for (const SeasonGame &each : games) {
+        if (!isTeamScheduleGame(each.visitor, each.home, team))
             continue;
         // The visitor test comes first: a team on both sides plays away.
-        const QString game = visitor == team ? QStringLiteral(" @ ") + teamDisplayName(home)
-                                             : QStringLiteral(" vs ") + teamDisplayName(visitor);
-        QStringList resultCells;
-        if (const std::optional<GameResult> result = scheduleResult(scheduleTable, row)) {
-            const bool atHome = visitor != team;
+        const QString game = each.visitor == team ? QStringLiteral(" @ ") + teamDisplayName(each.home)
+                                                  : QStringLiteral(" vs ") + teamDisplayName(each.visitor);
+        const GameClockTexts texts = gameClockTexts(each.time, zone);
+        if (const std::optional<GameResult> result = line.resultOf(each)) {
+            const bool atHome = each.visitor != team;
             (result->visitorWon() != atHome ? record.won : record.lost) += 1;
-            resultCells = {resultText(*result, atHome), record.text()};
+            teamScheduleList.appendRow(
+                {texts.dateText(), game, texts.timeText(), resultText(*result, atHome), record.text()});
+        } else {
+            teamScheduleList.appendRow({texts.dateText(), game, texts.timeText()});
         }
-        AddTeamScheduleRow(scheduleTable.cell(row, ScheduleDate), game, zone, teamScheduleList, resultCells);
     }
 }
 

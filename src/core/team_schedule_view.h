@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game_time.h"
+#include "season_games.h"
 #include "text_table.h"
 
 namespace hoopdeck {
@@ -13,6 +14,7 @@ namespace hoopdeck {
 // the All-Star Game.
 bool isTeamScheduleGame(int visitor, int home, int team);
 
-void FillTeamSchedule(const TextTable &scheduleTable, int team, ZoneShift zone, TextTable &teamScheduleList);
+void FillTeamSchedule(const SeasonGames &games, int team, ZoneShift zone, const SpoilerLine &line,
+                      TextTable &teamScheduleList);
 
 } // namespace hoopdeck

@@ -3,6 +3,7 @@
 #include "roster.h"
 #include "season.h"
 #include "season_day.h"
+#include "season_list_view.h"
 #include "standings.h"
 #include "team_schedule_view.h"
 
@@ -20,14 +21,23 @@ void Viewer::loadRoster()
 
 void Viewer::loadSeason()
 {
-    hoopdeck::loadSeason(paths.season, settings.zone(), scheduleTable, seasonList);
-    games = seasonGames(scheduleTable);
+    loadSchedule();
+    fillSeasonList();
 }
 
 void Viewer::loadSchedule()
 {
-    hoopdeck::loadSchedule(paths.season, scheduleTable);
-    games = seasonGames(scheduleTable);
+    hoopdeck::loadSeason(paths.season, scheduleTable, games);
+}
+
+void Viewer::fillSeasonList()
+{
+    FillSeasonList(games, settings.zone(), spoilerLine(), seasonList);
+}
+
+SpoilerLine Viewer::spoilerLine() const
+{
+    return {};
 }
 
 void Viewer::fillStandingsOnDay()
@@ -37,7 +47,7 @@ void Viewer::fillStandingsOnDay()
 
 void Viewer::fillTeamSchedule(int team)
 {
-    FillTeamSchedule(scheduleTable, team, settings.zone(), teamScheduleList);
+    FillTeamSchedule(games, team, settings.zone(), spoilerLine(), teamScheduleList);
 }
 
 void Viewer::fillRosterList(int team)
@@ -58,7 +68,7 @@ void Viewer::clickRosterColumn(int column)
 
 void Viewer::fillGamesByDate()
 {
-    FillGamesByDate(scheduleTable, day, settings.zone(), gamesByDateList);
+    FillGamesByDate(games, day, settings.zone(), spoilerLine(), gamesByDateList);
 }
 
 void Viewer::stepDay(int days)
@@ -79,7 +89,7 @@ void Viewer::startInSeason(const StartDate &start)
 {
     if (start.fixed || day.SelectedDate != dayNumber(start.date))
         return;
-    const SeasonDay inSeason = seasonDayFor(scheduleTable, start.date);
+    const SeasonDay inSeason = seasonDayFor(games, start.date);
     day.selectDay(inSeason.dayNumber);
     dayNote = inSeason.note;
 }

@@ -27,7 +27,7 @@ struct Viewer {
     QString seasonLabel;
     TextTable rosterTable{RosterCellCount};    // as Roster.dat
     TextTable scheduleTable{ScheduleColumnCount};  // as Season.dat
-    std::vector<SeasonGame> games;                 // the same games as numbers
+    SeasonGames games;                             // the same games as numbers: what the views read
     TextTable standingsDayList{StandingsDayCellCount};  // the standings on the selected day
     TextTable seasonList{int(seasonColumns().size())};     // Date, Game, Time
     TextTable teamScheduleList{int(teamScheduleColumns().size())};
@@ -42,7 +42,10 @@ struct Viewer {
     void loadStandings();
     void loadRoster();
     void loadSeason();
-    void loadSchedule();  // the ScheduleTable without the Season list
+    void loadSchedule();  // the games without the Season list
+    void fillSeasonList();
+    // The results the lists show: every one, or up to the selected day.
+    SpoilerLine spoilerLine() const;
 
     void fillTeamSchedule(int team);
     void fillStandingsOnDay();  // for the selected day

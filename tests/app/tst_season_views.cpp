@@ -19,6 +19,7 @@
 
 #include <memory>
 
+#include "loaded_season.h"
 #include "app_test_support.h"
 #include "main_form_fixture.h"
 #include "child_windows.h"
@@ -67,7 +68,7 @@ bool atTop(QTableView *view, int row)
 TextTable bundledSchedule()
 {
     TextTable scheduleTable, seasonList;
-    loadSeason(QStringLiteral(HOOPDECK_SEASON_DIR "/Season.dat"), {}, scheduleTable, seasonList);
+    loadSeasonFileTables(QStringLiteral(HOOPDECK_SEASON_DIR "/Season.dat"), {}, scheduleTable, seasonList);
     return scheduleTable;
 }
 } // namespace
@@ -232,8 +233,8 @@ private slots:
         QVERIFY(form);
         const TextTable schedule = bundledSchedule();
         const int day = dayNumber(kToday);
-        const int teamRow = teamRowOnOrAfter(schedule, kFavoriteTeam, day);
-        const int seasonRow = seasonRowOnOrAfter(schedule, day);
+        const int teamRow = teamRowOnOrAfter(seasonGames(schedule), kFavoriteTeam, day);
+        const int seasonRow = seasonRowOnOrAfter(seasonGames(schedule), day);
         QVERIFY(teamRow > 40 && seasonRow > 600);
         auto *tabs = form->findChild<QTabWidget *>();
         tabs->setCurrentIndex(MainForm::TeamTab);
@@ -259,7 +260,7 @@ private slots:
         QCOMPARE((QList<int>{popup->yearShown(), popup->monthShown()}), (QList<int>{2004, 2}));
 
         const TextTable schedule = bundledSchedule();
-        const QList<int> days = gameDays(schedule), lakersDays = gameDays(schedule, kFavoriteTeam);
+        const QList<int> days = gameDays(seasonGames(schedule)), lakersDays = gameDays(seasonGames(schedule), kFavoriteTeam);
         for (QCalendarWidget *calendar : {popup}) {
             for (QDate date(2003, 10, 1); date <= QDate(2004, 4, 30); date = date.addDays(1)) {
                 const QTextCharFormat format = calendar->dateTextFormat(date);

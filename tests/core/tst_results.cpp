@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "loaded_season.h"
 #include "season_file.h"
 #include "games_by_date_view.h"
 #include "settings_choice.h"
@@ -20,7 +21,7 @@ using namespace hoopdeck;
 namespace {
 void loadBytes(const QByteArray &bytes, TextTable &scheduleTable, TextTable &seasonList)
 {
-    QVERIFY(loadSeasonFromBytes(bytes, {}, scheduleTable, seasonList));
+    QVERIFY(loadSeasonTables(bytes, {}, scheduleTable, seasonList));
 }
 } // namespace
 
@@ -64,7 +65,7 @@ private slots:
         QCOMPARE(scheduleTable.rowCells(0).mid(0, ScheduleCellCount), plainSchedule.rowCells(0));
         QCOMPARE(seasonList.rowCells(0).mid(0, 3), plainSeason.rowCells(0));
         QCOMPARE(scheduleResult(scheduleTable, 0).has_value(), !score.isEmpty());
-        QCOMPARE(hasResults(scheduleTable), !score.isEmpty());
+        QCOMPARE(hasResults(seasonGames(scheduleTable)), !score.isEmpty());
         QCOMPARE(seasonList.cell(0, 3), score);
         // Without a result, the rows are exactly those of the schedule alone.
         if (score.isEmpty()) {
@@ -99,13 +100,13 @@ private slots:
                                     "11/01/2003 19:30,2,1,70,71\n";      // Boston wins at home
         TextTable scheduleTable, seasonList, boston, miami;
         loadBytes(schedule, scheduleTable, seasonList);
-        FillTeamSchedule(scheduleTable, 1, {}, boston);
+        FillTeamSchedule(seasonGames(scheduleTable), 1, {}, {}, boston);
         QCOMPARE(tableLines(boston), (QStringList{"10/28| @ Miami|7:00p|W 89-74|1-0",
                                                   "10/29| vs Miami|7:30p|L 83-85 OT|1-1",
                                                   "10/30| vs Chicago|7:30p",
                                                   "10/31| @ Chicago|7:30p|L 90-100 2OT|1-2",
                                                   "11/01| vs Chicago|7:30p|W 71-70|2-2"}));
-        FillTeamSchedule(scheduleTable, 13, {}, miami);
+        FillTeamSchedule(seasonGames(scheduleTable), 13, {}, {}, miami);
         QCOMPARE(column(miami, 3), (QStringList{"L 74-89", "W 85-83 OT"}));
         QCOMPARE(column(miami, 4), (QStringList{"0-1", "1-1"}));
     }
@@ -124,7 +125,7 @@ private slots:
         QCOMPARE(standing.size(), kTeamCount);
         for (int team = 0; team < kTeamCount; ++team) {
             TextTable list;
-            FillTeamSchedule(scheduleTable, team, {}, list);
+            FillTeamSchedule(seasonGames(scheduleTable), team, {}, {}, list);
             QCOMPARE(list.count(), 82);
             QCOMPARE(list.cell(list.count() - 1, 4), standing.value(teamDisplayName(team)));
         }
@@ -136,10 +137,10 @@ private slots:
         loadBytes("10/29/2003 19:30,13,1,85,83,OT\n10/29/2003 20:00,2,3\n", scheduleTable, seasonList);
         DaySelection day;
         day.InitSelectedDate(QDate(2003, 10, 29));
-        FillGamesByDate(scheduleTable, day, {}, list);
+        FillGamesByDate(seasonGames(scheduleTable), day, {}, {}, list);
         QCOMPARE(tableLines(list), (QStringList{"Miami @ Boston|7:30p|85-83 OT", "Chicago @ Cleveland|8:00p"}));
         day.stepDays(1);
-        FillGamesByDate(scheduleTable, day, {}, list);
+        FillGamesByDate(seasonGames(scheduleTable), day, {}, {}, list);
         QCOMPARE(tableLines(list), (QStringList{"No games scheduled.|"}));
     }
 
@@ -147,7 +148,7 @@ private slots:
     {
         TextTable scheduleTable, seasonList, team;
         loadBytes("10/28/2003 19:00,1,13,89,74\n10/30/2003 19:30,2,1\n", scheduleTable, seasonList);
-        FillTeamSchedule(scheduleTable, 1, {}, team);
+        FillTeamSchedule(seasonGames(scheduleTable), 1, {}, {}, team);
         clearResultCells(team, teamScheduleColumns());
         QCOMPARE(tableLines(team), (QStringList{"10/28| @ Miami|7:00p||", "10/30| vs Chicago|7:30p"}));
         clearResultCells(seasonList, seasonColumns());

@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include "loaded_season.h"
 #include "season_file.h"
 #include "game_time.h"
 #include "season.h"
@@ -18,7 +19,7 @@ const TextTable &bundledSchedule()
     static TextTable scheduleTable;
     if (scheduleTable.count() == 0) {
         TextTable seasonList;
-        loadSeasonFromBytes(seasonFile("Season.dat"), {}, scheduleTable, seasonList);
+        loadSeasonTables(seasonFile("Season.dat"), {}, scheduleTable, seasonList);
     }
     return scheduleTable;
 }
@@ -69,7 +70,7 @@ private slots:
         QFETCH(QDate, machine);
         QFETCH(QDate, shown);
         QFETCH(QString, note);
-        const SeasonDay day = seasonDayFor(bundledSchedule(), machine);
+        const SeasonDay day = seasonDayFor(seasonGames(bundledSchedule()), machine);
         QCOMPARE(dateOfDayNumber(day.dayNumber), shown);
         QCOMPARE(day.note, note);
         QCOMPARE(day.moved(), !note.isEmpty());
@@ -79,8 +80,8 @@ private slots:
     {
         // A season of 2004-05: its February has 28 days.
         TextTable scheduleTable, seasonList;
-        loadSeasonFromBytes("11/02/2004 19:00,1,2\n4/20/2005 19:00,2,1\n", {}, scheduleTable, seasonList);
-        const SeasonDay day = seasonDayFor(scheduleTable, QDate(2024, 2, 29));
+        loadSeasonTables("11/02/2004 19:00,1,2\n4/20/2005 19:00,2,1\n", {}, scheduleTable, seasonList);
+        const SeasonDay day = seasonDayFor(seasonGames(scheduleTable), QDate(2024, 2, 29));
         QCOMPARE(dateOfDayNumber(day.dayNumber), QDate(2005, 2, 28));
         QCOMPARE(day.note, "this day in the 2004-05 season");
     }
@@ -88,8 +89,8 @@ private slots:
     void noReadableGameDay()
     {
         TextTable scheduleTable, seasonList;
-        loadSeasonFromBytes("13/45/2003 19:00,1,2\n", {}, scheduleTable, seasonList);
-        const SeasonDay day = seasonDayFor(scheduleTable, QDate(2026, 12, 8));
+        loadSeasonTables("13/45/2003 19:00,1,2\n", {}, scheduleTable, seasonList);
+        const SeasonDay day = seasonDayFor(seasonGames(scheduleTable), QDate(2026, 12, 8));
         QCOMPARE(dateOfDayNumber(day.dayNumber), QDate(2026, 12, 8));
         QVERIFY(!day.moved());
     }
@@ -107,7 +108,7 @@ private slots:
         QFETCH(QDate, shown);
         const StartDate start = startDateFrom(QString::fromLatin1(fixed));
         Viewer viewer;
-        viewer.scheduleTable = bundledSchedule();
+        viewer.games = seasonGames(bundledSchedule());
         viewer.day.InitSelectedDate(start.date);
         viewer.startInSeason(start);
         QCOMPARE(dateOfDayNumber(viewer.day.SelectedDate), shown);
@@ -119,7 +120,7 @@ private slots:
         const StartDate machine = startDateFrom(QString(), QDate(2026, 12, 8));
         QVERIFY(!machine.fixed);
         Viewer viewer;
-        viewer.scheduleTable = bundledSchedule();
+        viewer.games = seasonGames(bundledSchedule());
         viewer.day.InitSelectedDate(machine.date);
         viewer.startInSeason(machine);
         QCOMPARE(viewer.day.DateCaption, "12/08/2003");
@@ -127,7 +128,7 @@ private slots:
 
         // A day the user has chosen already is left alone.
         Viewer stepped;
-        stepped.scheduleTable = bundledSchedule();
+        stepped.games = seasonGames(bundledSchedule());
         stepped.day.InitSelectedDate(machine.date);
         stepped.day.stepDays(1);
         stepped.startInSeason(machine);

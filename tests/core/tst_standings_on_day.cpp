@@ -5,6 +5,7 @@
 
 #include <map>
 
+#include "loaded_season.h"
 #include "season.h"
 #include "season_games.h"
 #include "standings.h"
@@ -72,7 +73,7 @@ struct Season {
         QString label;
         loadStandingsFromBytes(seasonFile("Standings.dat"), standings, label);
         TextTable schedule(ScheduleColumnCount), list(3);
-        loadSeasonFromBytes(seasonFile("Season.dat"), {}, schedule, list);
+        loadSeasonTables(seasonFile("Season.dat"), {}, schedule, list);
         games = seasonGames(schedule);
     }
 };
@@ -186,7 +187,7 @@ private slots:
             file += "11/1/2003 19:00," + g.join(',').toLatin1() + "\n";
         }
         TextTable schedule(ScheduleColumnCount), list(3), standings;
-        loadSeasonFromBytes(file, {}, schedule, list);
+        loadSeasonTables(file, {}, schedule, list);
         FillStandingsOnDay(season.standings, seasonGames(schedule), day(11, 1, 2003), standings);
         QStringList shown;
         for (int row = 1; row <= 3; ++row)

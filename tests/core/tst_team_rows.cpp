@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include "loaded_season.h"
 #include "game_time.h"
 #include "season.h"
 #include "team_rows.h"
@@ -30,7 +31,7 @@ class TeamRowsTest : public QObject {
     TextTable scheduleTable, seasonList;
 
 private slots:
-    void initTestCase() { QVERIFY(loadSeasonFromBytes(kSchedule, {}, scheduleTable, seasonList)); }
+    void initTestCase() { QVERIFY(loadSeasonTables(kSchedule, {}, scheduleTable, seasonList)); }
 
     void gameOfATeam_data()
     {
@@ -65,31 +66,31 @@ private slots:
     {
         // The Season list skips the one-character date; the unreadable one is listed but is no day.
         QCOMPARE(seasonList.count(), 6);
-        QCOMPARE(seasonRowOnOrAfter(scheduleTable, day(2003, 10, 1)), 0);
-        QCOMPARE(seasonRowOnOrAfter(scheduleTable, day(2003, 10, 28)), 0);
-        QCOMPARE(seasonRowOnOrAfter(scheduleTable, day(2003, 10, 29)), 2);
-        QCOMPARE(seasonRowOnOrAfter(scheduleTable, day(2004, 2, 16)), 4);
+        QCOMPARE(seasonRowOnOrAfter(seasonGames(scheduleTable), day(2003, 10, 1)), 0);
+        QCOMPARE(seasonRowOnOrAfter(seasonGames(scheduleTable), day(2003, 10, 28)), 0);
+        QCOMPARE(seasonRowOnOrAfter(seasonGames(scheduleTable), day(2003, 10, 29)), 2);
+        QCOMPARE(seasonRowOnOrAfter(seasonGames(scheduleTable), day(2004, 2, 16)), 4);
         QCOMPARE(seasonList.cell(4, 0), "02/17");
-        QCOMPARE(seasonRowOnOrAfter(scheduleTable, day(2004, 2, 20)), -1);
+        QCOMPARE(seasonRowOnOrAfter(seasonGames(scheduleTable), day(2004, 2, 20)), -1);
 
         TextTable boston;
-        FillTeamSchedule(scheduleTable, 1, {}, boston);
+        FillTeamSchedule(seasonGames(scheduleTable), 1, {}, {}, boston);
         // Boston's list holds the rows without a readable day too; they are never "on or after".
         QCOMPARE(boston.count(), 4);
-        QCOMPARE(teamRowOnOrAfter(scheduleTable, 1, day(2003, 10, 28)), 1);
-        QCOMPARE(teamRowOnOrAfter(scheduleTable, 1, day(2003, 11, 1)), 3);
+        QCOMPARE(teamRowOnOrAfter(seasonGames(scheduleTable), 1, day(2003, 10, 28)), 1);
+        QCOMPARE(teamRowOnOrAfter(seasonGames(scheduleTable), 1, day(2003, 11, 1)), 3);
         QCOMPARE(boston.cell(3, 0), "02/17");
-        QCOMPARE(teamRowOnOrAfter(scheduleTable, 1, day(2004, 2, 18)), -1);
-        QCOMPARE(teamRowOnOrAfter(scheduleTable, 11, day(2004, 2, 18)), 1);
+        QCOMPARE(teamRowOnOrAfter(seasonGames(scheduleTable), 1, day(2004, 2, 18)), -1);
+        QCOMPARE(teamRowOnOrAfter(seasonGames(scheduleTable), 11, day(2004, 2, 18)), 1);
     }
 
     void markedDays()
     {
-        QCOMPARE(gameDays(scheduleTable),
+        QCOMPARE(gameDays(seasonGames(scheduleTable)),
                  (QList<int>{day(2003, 10, 28), day(2004, 2, 15), day(2004, 2, 17), day(2004, 2, 19)}));
-        QCOMPARE(gameDays(scheduleTable, 11), (QList<int>{day(2003, 10, 28), day(2004, 2, 19)}));
-        QCOMPARE(gameDays(scheduleTable, 13), (QList<int>{day(2003, 10, 28), day(2004, 2, 17)}));
-        QCOMPARE(gameDays(scheduleTable, 20), QList<int>());
+        QCOMPARE(gameDays(seasonGames(scheduleTable), 11), (QList<int>{day(2003, 10, 28), day(2004, 2, 19)}));
+        QCOMPARE(gameDays(seasonGames(scheduleTable), 13), (QList<int>{day(2003, 10, 28), day(2004, 2, 17)}));
+        QCOMPARE(gameDays(seasonGames(scheduleTable), 20), QList<int>());
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "loaded_season.h"
 #include "roster.h"
 #include "roster_view.h"
 #include "season.h"
@@ -73,9 +74,9 @@ private slots:
         QFETCH(int, offset);
         QFETCH(QStringList, rows);
         TextTable schedule, season, list;
-        loadSeasonFromBytes(kSchedule, {}, schedule, season);
-        FillTeamSchedule(schedule, 2, {}, list);  // every fill replaces the rows
-        FillTeamSchedule(schedule, team, {offset, 4}, list);
+        loadSeasonTables(kSchedule, {}, schedule, season);
+        FillTeamSchedule(seasonGames(schedule), 2, {}, {}, list);  // every fill replaces the rows
+        FillTeamSchedule(seasonGames(schedule), team, {offset, 4}, {}, list);
         QCOMPARE(tableLines(list), rows);
     }
 
@@ -193,7 +194,7 @@ private slots:
         QFETCH(QDate, day);
         QFETCH(int, offset);
         QFETCH(QStringList, rows);
-        loadSeasonFromBytes("TBD,1,2\n"                // an unreadable date stops nothing
+        loadSeasonTables("TBD,1,2\n"                // an unreadable date stops nothing
                             "10/28/2003 19:00,13,20\n"
                             "10/28/2003 22:30,4,11\n"
                             "10/29/2003 19:00,1,2\n"
@@ -201,6 +202,7 @@ private slots:
                             "10/30/2003 19:00,3,4\n"
                             "2/15/2004 20:00,-1,-1\n",
                             {}, viewer.scheduleTable, viewer.seasonList);
+        viewer.games = seasonGames(viewer.scheduleTable);
         viewer.settings.zoneOffsetHours = offset;
         viewer.chooseDay(dayNumber(QDate(2003, 10, 29)));  // every fill replaces the rows
         viewer.chooseDay(dayNumber(day));

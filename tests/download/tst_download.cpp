@@ -26,6 +26,20 @@
 
 using namespace hoopdeck;
 
+namespace {
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kFreedMemoryHeldBack = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kFreedMemoryHeldBack = true;
+#else
+constexpr bool kFreedMemoryHeldBack = false;
+#endif
+#else
+constexpr bool kFreedMemoryHeldBack = false;
+#endif
+} // namespace
+
 class DownloadTest : public QObject {
     Q_OBJECT
 
@@ -270,9 +284,11 @@ private slots:
         QVERIFY2(server.bytesSent < server.endlessBytes, "the client read headers up to the server's bound");
         // What the reader held is given back once the reply is gone. The
         // allocator may keep freed pages of another thread's arena, so they
-        // are handed back before counting.
+        // are handed back before counting. AddressSanitizer holds freed memory
+        // back on purpose, so there the count says nothing.
         releaseFreedMemory();
-        QCOMPARE_LT(residentBytes() - before, 30 * 1024 * 1024);
+        if (!kFreedMemoryHeldBack)
+            QCOMPARE_LT(residentBytes() - before, 30 * 1024 * 1024);
         verifyOldFileKept();
     }
 

@@ -1,5 +1,6 @@
 #include "main_form.h"
 
+#include <QActionGroup>
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -146,7 +147,12 @@ void MainForm::createTabs()
     connect(standingsPage_, &StandingsPage::shownChanged, this, &MainForm::showStandings);
     tabs_->addTab(standingsPage_, QLatin1String(kTabCaptions[StandingsTab]));
     todayPage_ = new TodayPage(viewer_, gamesByDateModel_);
-    connect(todayPage_, &TodayPage::dayChanged, this, &MainForm::showStandings);
+    connect(todayPage_, &TodayPage::dayChanged, this, [this] {
+        if (viewer_.settings.results == ResultsShown::UpToDay)
+            showResultsUpToDay();
+        else
+            showStandings();
+    });
     tabs_->addTab(todayPage_, QLatin1String(kTabCaptions[TodayTab]));
     teamPage_ = new TeamListPage(teamScheduleModel_, {"teamLabel", "teamPicker", "teamScheduleList",
                                                       tr("Choose Team: the team whose schedule is shown"),
@@ -253,6 +259,8 @@ void MainForm::showStandings()
 {
     standingsDayModel_->refill([this] { viewer_.fillStandingsOnDay(); });
     standingsPage_->setDayCaption(dayCaption(viewer_.day.SelectedDate));
+    // Up to the day shown, the final standings would tell what is to come.
+    standingsPage_->allowFinal(viewer_.settings.results != ResultsShown::UpToDay);
     standingsPage_->setTitle(standingsPage_->shown() == StandingsPage::OnTheDay
                                  ? standingsTitleOnDay(viewer_.seasonLabel, viewer_.day.SelectedDate)
                                  : standingsTitle(viewer_.seasonLabel));
@@ -406,11 +414,32 @@ void MainForm::createViewMenu()
 {
     auto *view = new QMenu(tr("&View"), this);
     view->setObjectName(QStringLiteral("viewMenu"));
-    QAction *results = view->addAction(tr("Show &Results"));
-    results->setObjectName(QStringLiteral("showResults"));
-    results->setCheckable(true);
-    results->setChecked(viewer_.settings.showResults);
-    connect(results, &QAction::toggled, this, &MainForm::showResults);
+    QMenu *results = view->addMenu(tr("Show &Results"));
+    results->setObjectName(QStringLiteral("resultsMenu"));
+    // Taking the checked choice again hides the results, as the single
+    // Show Results item of earlier releases did.
+    auto *group = new QActionGroup(results);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    const struct {
+        ResultsShown shown;
+        const char *name;
+        QString text;
+    } choices[] = {{ResultsShown::All, "showResults", tr("&All results")},
+                   {ResultsShown::UpToDay, "showResultsUpToDay", tr("Results &up to the day shown")},
+                   {ResultsShown::None, "hideResults", tr("&No results")}};
+    for (const auto &choice : choices) {
+        QAction *action = results->addAction(choice.text);
+        action->setObjectName(QLatin1String(choice.name));
+        action->setCheckable(true);
+        action->setChecked(viewer_.settings.results == choice.shown);
+        action->setData(int(choice.shown));
+        group->addAction(action);
+    }
+    connect(group, &QActionGroup::triggered, this, [this, group](QAction *action) {
+        if (!group->checkedAction())
+            group->actions().constLast()->setChecked(true);
+        chooseResults(ResultsShown(group->checkedAction()->data().toInt()));
+    });
     menuBar()->insertMenu(toolsMenu_->menuAction(), view);
 }
 
@@ -427,21 +456,37 @@ void MainForm::markFavoriteRows()
         [this, &favorite](int row) { return gameHasTeam(viewer_.seasonList.cell(row, 1), favorite); });
 }
 
-void MainForm::showResults(bool shown)
+void MainForm::chooseResults(ResultsShown shown)
 {
-    viewer_.settings.showResults = shown;
+    viewer_.settings.results = shown;
     applyResultColumns();
+    showResultsUpToDay();
+    gamesByDateModel_->refill([this] { viewer_.fillGamesByDate(); });
     // Only this setting is written: what another program saved stays.
     SettingsChoice choice;
     choice.set(SettingId::Results, settingRow(SettingId::Results).stored(viewer_.settings));
     saveChoice(*openSettingsStore(), viewer_.settings, choice);
 }
 
+// The lists whose results depend on the day shown: they follow Today while
+// results stop at that day.
+void MainForm::showResultsUpToDay()
+{
+    showStandings();
+    if (isLoading())
+        return;
+    refillKeepingPlace(listNamed("seasonList"), seasonModel_, [this] { viewer_.fillSeasonList(); });
+    const int team = teamPage_->team();
+    if (team >= 0)
+        refillKeepingPlace(listNamed("teamScheduleList"), teamScheduleModel_,
+                           [this, team] { viewer_.fillTeamSchedule(team); });
+}
+
 void MainForm::applyResultColumns()
 {
     // A schedule without any result (fresh from a data server, or of a season
     // still to come) has nothing to show in these columns.
-    const bool shown = viewer_.settings.showResults && hasResults(viewer_.games);
+    const bool shown = viewer_.settings.results != ResultsShown::None && hasResults(viewer_.games);
     const std::pair<const char *, const QList<ColumnSpec> *> lists[] = {
         {"gamesByDateList", &gamesByDateColumns()}, {"teamScheduleList", &teamScheduleColumns()},
         {"seasonList", &seasonColumns()}};

@@ -86,7 +86,8 @@ private:
     // team in bold, the lists scrolled to the selected day.
     void markFavoriteRows();
     void showStandings();
-    void showResults(bool shown);
+    void chooseResults(ResultsShown shown);
+    void showResultsUpToDay();
     void applyResultColumns();
     void scrollTeamSchedule(int team);
     void scrollSeason();

@@ -110,6 +110,13 @@ void StandingsPage::setDayCaption(const QString &dayCaption)
     choice_->setItemText(OnTheDay, tr("On %1").arg(dayCaption));
 }
 
+void StandingsPage::allowFinal(bool allowed)
+{
+    if (!allowed)
+        choose(OnTheDay);
+    choice_->setEnabled(allowed);
+}
+
 StandingsPage::Shown StandingsPage::shown() const
 {
     return Shown(choice_->currentIndex());

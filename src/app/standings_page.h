@@ -60,6 +60,9 @@ public:
 
     Shown shown() const;
     void choose(Shown which);
+    // Without the final standings, the standings on the day show, and the
+    // choice is not offered.
+    void allowFinal(bool allowed);
 
     void PlaceDivisionBanners();
 

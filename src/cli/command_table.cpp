@@ -13,6 +13,7 @@ const Option kTsv{"tsv", nullptr, "Tab-separated rows: no captions, no padding."
 const Option kHelp{"help", nullptr, "Show this help.", readHelp, false, 'h'};
 
 const Option kSort{"sort", "COLUMN", "tap a column header", readSortColumn, true};
+const Option kOnDay{"on", "DAY", "as it stood on DAY (M/D/YYYY)", readOnDay};
 const Option kFrom{"from", "DIR", "the folder to install from", readFrom};
 
 const Argument kTeamArgument{"TEAM", readTeam};
@@ -56,13 +57,13 @@ const QList<const Option *> &globalOptions()
 const QList<Command> &commands()
 {
     static const QList<Command> table{
-        {"standings", {}, {}, "the title, then the rows of the standings list", SeasonUse::Needed, runStandings},
-        {"season", {}, {}, "every game of the season", SeasonUse::Needed, runSeason},
+        {"standings", {}, {&kOnDay}, "the title, then the rows of the standings list", SeasonUse::Needed, runStandings},
+        {"season", {}, {&kOnDay}, "every game of the season", SeasonUse::Needed, runSeason},
         {"today", {{"DATE", readDate, true}}, {},
          "the games of a day (M/D/YYYY; default: today, or\n"
          "this day in the season when today lies outside it)",
          SeasonUse::Needed, runToday},
-        {"team", {kTeamArgument}, {}, "a team's whole schedule", SeasonUse::Needed, runTeam},
+        {"team", {kTeamArgument}, {&kOnDay}, "a team's whole schedule", SeasonUse::Needed, runTeam},
         {"roster", {kTeamArgument}, {&kSort},
          "a team's players; each --sort is a tap on a header\n"
          "(#, Player, Pos, Ht, Wt): the same one twice reverses",

@@ -6,6 +6,7 @@
 #include "session.h"
 #include "settings_choice.h"
 #include "standings.h"
+#include "standings_on_day.h"
 #include "start_date.h"
 #include "teams.h"
 
@@ -35,6 +36,49 @@ StartDate readStartDate(Session &session)
     return start;
 }
 
+// Selects the given day, or when none is given the day the clock gives (or
+// this day in the season, which is told).
+void selectDay(Session &session, Viewer &viewer, const QDate &given)
+{
+    const StartDate start = given.isValid() ? StartDate{given, true} : readStartDate(session);
+    viewer.day.InitSelectedDate(start.date);
+    viewer.startInSeason(start);
+    if (!viewer.dayNote.isEmpty())
+        session.report(viewer.day.DateCaption + QStringLiteral(": ") + viewer.dayNote);
+}
+
+// Where results stop: at the day given with --on, or with the results
+// setting at upto, at the day `today` would show. The season is loaded.
+void placeSpoilerLine(Session &session, Viewer &viewer, const Request &request)
+{
+    if (request.onDay.isValid()) {
+        viewer.settings.results = ResultsShown::UpToDay;
+        selectDay(session, viewer, request.onDay);
+    } else if (viewer.settings.results == ResultsShown::UpToDay) {
+        selectDay(session, viewer, QDate());
+    }
+}
+
+bool showsResults(const Viewer &viewer)
+{
+    return viewer.settings.results != ResultsShown::None;
+}
+
+void printStandings(Session &session, const QString &title, const TextTable &list, const QList<ColumnSpec> &columns)
+{
+    if (session.tsv()) {
+        session.printRow({title});
+        session.printTable(list, columns);
+        return;
+    }
+    session.printLine(title.trimmed());
+    session.printLine(QString());
+    QStringList divisions;
+    for (const char *name : kDivisionNames)
+        divisions.append(QString::fromLatin1(name));
+    session.printTable(list, columns, divisions);
+}
+
 void printSettings(Session &session, const Settings &settings)
 {
     for (const SettingRow &setting : settingRows()) {
@@ -48,55 +92,51 @@ void printSettings(Session &session, const Settings &settings)
 }
 } // namespace
 
-int runStandings(Session &session, Viewer &viewer, const Request &)
+int runStandings(Session &session, Viewer &viewer, const Request &request)
 {
     viewer.loadStandings();
-    const QString title = standingsTitle(viewer.seasonLabel);
-    if (session.tsv()) {
-        session.printRow({title});
-        session.printTable(viewer.standingsList, standingsColumns());
+    // Up to a day, the final table would tell what is still to come.
+    if (!request.onDay.isValid() && viewer.settings.results != ResultsShown::UpToDay) {
+        printStandings(session, standingsTitle(viewer.seasonLabel), viewer.standingsList, standingsColumns());
         return ExitOk;
     }
-    session.printLine(title.trimmed());
-    session.printLine(QString());
-    QStringList divisions;
-    for (const char *name : kDivisionNames)
-        divisions.append(QString::fromLatin1(name));
-    session.printTable(viewer.standingsList, standingsColumns(), divisions);
+    viewer.loadSchedule();
+    placeSpoilerLine(session, viewer, request);
+    viewer.fillStandingsOnDay();
+    printStandings(session, standingsTitleOnDay(viewer.seasonLabel, viewer.day.SelectedDate),
+                   viewer.standingsDayList, standingsDayColumns());
     return ExitOk;
 }
 
-int runSeason(Session &session, Viewer &viewer, const Request &)
+int runSeason(Session &session, Viewer &viewer, const Request &request)
 {
-    viewer.loadSeason();
-    session.printList(viewer.seasonList, seasonColumns(), viewer.settings.showResults);
+    viewer.loadSchedule();
+    placeSpoilerLine(session, viewer, request);
+    viewer.fillSeasonList();
+    session.printList(viewer.seasonList, seasonColumns(), showsResults(viewer));
     return ExitOk;
 }
 
 int runToday(Session &session, Viewer &viewer, const Request &request)
 {
-    const bool fromClock = !request.date.isValid();
-    const StartDate start = fromClock ? readStartDate(session) : StartDate{request.date, true};
-    viewer.day.InitSelectedDate(start.date);
     viewer.loadSchedule();
-    viewer.startInSeason(start);
-    if (!viewer.dayNote.isEmpty())
-        session.report(viewer.day.DateCaption + QStringLiteral(": ") + viewer.dayNote);
+    selectDay(session, viewer, request.date);
     viewer.fillGamesByDate();
     // The day's caption comes first in both forms, as the window shows it over the list.
     session.printLine(viewer.day.DateCaption);
     if (!session.tsv())
         session.printLine(QString());
-    session.printList(viewer.gamesByDateList, gamesByDateColumns(), viewer.settings.showResults);
+    session.printList(viewer.gamesByDateList, gamesByDateColumns(), showsResults(viewer));
     return ExitOk;
 }
 
 int runTeam(Session &session, Viewer &viewer, const Request &request)
 {
     viewer.loadSchedule();
+    placeSpoilerLine(session, viewer, request);
     viewer.fillTeamSchedule(*request.team);
     printTeamName(session, *request.team);
-    session.printList(viewer.teamScheduleList, teamScheduleColumns(), viewer.settings.showResults);
+    session.printList(viewer.teamScheduleList, teamScheduleColumns(), showsResults(viewer));
     return ExitOk;
 }
 

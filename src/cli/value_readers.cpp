@@ -22,6 +22,12 @@ QString readDate(const QString &text, Request &request)
     return request.date.isValid() ? QString() : QStringLiteral("\"%1\" is not a date (M/D/YYYY)").arg(text);
 }
 
+QString readOnDay(const QString &text, Request &request)
+{
+    request.onDay = parseUserDate(text);
+    return request.onDay.isValid() ? QString() : QStringLiteral("--on takes a date (M/D/YYYY), not \"%1\"").arg(text);
+}
+
 QString readSortColumn(const QString &text, Request &request)
 {
     const int column = rosterColumnFromCaption(text);

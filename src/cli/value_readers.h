@@ -10,6 +10,7 @@ namespace hoopdeck::cli {
 // request, and returns what is wrong with it, or an empty text.
 QString readTeam(const QString &text, Request &request);
 QString readDate(const QString &text, Request &request);
+QString readOnDay(const QString &text, Request &request);
 QString readSortColumn(const QString &text, Request &request);
 QString readDownloadKind(const QString &text, Request &request);
 QString readFrom(const QString &text, Request &request);

@@ -89,14 +89,23 @@ const QList<SettingRow> &table()
          "server", "HOST[:PORT]", "the data server", chooseText,
          "Server", [](const Settings &s) { return QStringList{s.server}; },
          "Data server:", "%1"},
-        // Any text but the two words counts by its decimal value, as the
-        // first release read it: a text without digits hides the results.
-        {SettingId::Results, "Results", SettingType::Choice, 0, 0, {{"on", "1"}, {"off", "0"}}, "1", 0,
+        // Any text but the three words counts by its decimal value, as the
+        // first release read it: a text without digits hides the results,
+        // and 2 (which that release read as on) is the line at the day shown.
+        {SettingId::Results, "Results", SettingType::Choice, 0, 0, {{"on", "1"}, {"off", "0"}, {"upto", "2"}}, "1", 0,
          "--results takes %2, not \"%1\"",
-         [](Settings &s, const QString &v) { s.showResults = decimalToInt(v) != 0; },
-         [](const Settings &s) { return QVariant(QString::fromLatin1(s.showResults ? "1" : "0")); },
+         [](Settings &s, const QString &v) {
+             const int value = decimalToInt(v);
+             s.results = value == 0 ? ResultsShown::None : value == 2 ? ResultsShown::UpToDay : ResultsShown::All;
+         },
+         [](const Settings &s) {
+             return QVariant(QString::fromLatin1(s.results == ResultsShown::None      ? "0"
+                                                 : s.results == ResultsShown::UpToDay ? "2"
+                                                                                      : "1"));
+         },
          SettingId::Results, nullptr,
-         "results", "on|off", "show how games ended (on) or not (off)", chooseWord,
+         "results", "on|off|upto", "results on, off, or up to the day shown",
+         chooseWord,
          "Results", [](const Settings &s) {
              return QStringList{wordOf(settingRow(SettingId::Results), settingRow(SettingId::Results).stored(s).toString())};
          },

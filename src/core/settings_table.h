@@ -9,6 +9,10 @@
 
 namespace hoopdeck {
 
+// Which results the lists show: every one, those of games up to the day
+// shown in Today (for a user reliving the season), or none.
+enum class ResultsShown { All, UpToDay, None };
+
 // The user's choices, as the programs hold them in memory.
 struct Settings {
     Settings();  // every setting at its default from the table below
@@ -17,7 +21,7 @@ struct Settings {
     int favoriteTeam;     // Team
     int zoneIndex;        // Index
     QString server;       // Server: the data server, see serverRequestUrl
-    bool showResults;     // Results
+    ResultsShown results; // Results
 
     ZoneShift zone() const { return {zoneOffsetHours, zoneIndex}; }
 };

@@ -37,6 +37,8 @@ void Viewer::fillSeasonList()
 
 SpoilerLine Viewer::spoilerLine() const
 {
+    if (settings.results == ResultsShown::UpToDay)
+        return {day.SelectedDate};
     return {};
 }
 

@@ -227,6 +227,75 @@ private slots:
         QVERIFY(list(form.get(), "standingsList")->isVisible());
     }
 
+    // Results up to the day shown: no list tells of a later game, stepping
+    // the day tells of the next day's, and the choice is kept.
+    void spoilerLineFollowsToday()
+    {
+        auto form = startForm();
+        QVERIFY(form);
+        test::menuAction(form.get(), "showResultsUpToDay")->trigger();
+        QCOMPARE(openSettingsStore()->value("Results"), "2");
+        QVERIFY(!test::menuAction(form.get(), "showResults")->isChecked());
+        auto *choice = form->findChild<QComboBox *>(QStringLiteral("standingsChoice"));
+        QVERIFY(!choice->isEnabled());
+        QCOMPARE(choice->currentIndex(), 1);  // the final table would tell what is to come
+
+        const SeasonGames games = seasonGames(bundledSchedule());
+        // The lists' rows, date by date, and the column that tells how each game ended.
+        const auto shownResults = [&](int lastDay) -> QStringList {
+            QStringList problems;
+            const auto check = [&](const char *name, int resultColumn, const QList<int> &days) {
+                QAbstractItemModel *model = list(form.get(), name)->model();
+                if (model->rowCount() != days.size())
+                    problems.append(QStringLiteral("%1: %2 rows").arg(QLatin1String(name)).arg(model->rowCount()));
+                for (int row = 0; row < std::min(model->rowCount(), int(days.size())); ++row) {
+                    const bool shown = !model->index(row, resultColumn).data().toString().isEmpty();
+                    if (shown != (days.at(row) <= lastDay))
+                        problems.append(QStringLiteral("%1 row %2").arg(QLatin1String(name)).arg(row));
+                }
+            };
+            QList<int> season, team;
+            for (const SeasonGame &game : games) {
+                if (!game.result)
+                    continue;  // the All-Star Game has none to show
+                season.append(game.day);
+                if (game.visitor == kFavoriteTeam || game.home == kFavoriteTeam)
+                    team.append(game.day);
+            }
+            check("teamScheduleList", 3, team);
+            // The Season list also holds the All-Star Game, which has no result on any day.
+            QAbstractItemModel *seasonModel = list(form.get(), "seasonList")->model();
+            int row = 0, listedWithResult = 0;
+            for (const SeasonGame &game : games) {
+                const bool shown = !seasonModel->index(row++, 3).data().toString().isEmpty();
+                listedWithResult += shown;
+                if (shown != (game.result && game.day <= lastDay))
+                    problems.append(QStringLiteral("seasonList row %1").arg(row - 1));
+            }
+            if (listedWithResult == 0)
+                problems.append(QStringLiteral("no result shown"));
+            return problems;
+        };
+        const int day = dayNumber(kToday);
+        QCOMPARE(shownResults(day), QStringList());
+        // 2/16 has no game; 2/17 has.
+        for (int i = 0; i < 2; ++i)
+            QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("dayForward")), Qt::LeftButton);
+        QCOMPARE(shownResults(day + 2), QStringList());
+        QAbstractItemModel *today = list(form.get(), "gamesByDateList")->model();
+        QVERIFY(today->rowCount() > 0 && !today->index(0, 2).data().toString().isEmpty());
+
+        // The next start keeps the line; the other choices bring the final table back.
+        form.reset();
+        form = startForm();
+        QVERIFY(form);
+        QVERIFY(test::menuAction(form.get(), "showResultsUpToDay")->isChecked());
+        QCOMPARE(shownResults(day), QStringList());
+        test::menuAction(form.get(), "showResults")->trigger();
+        QCOMPARE(shownResults(dayNumber(QDate(2004, 4, 14))), QStringList());
+        QVERIFY(form->findChild<QComboBox *>(QStringLiteral("standingsChoice"))->isEnabled());
+    }
+
     void listsOpenOnTheSelectedDay()
     {
         auto form = startForm();

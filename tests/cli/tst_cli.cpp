@@ -10,6 +10,7 @@
 #include "file_content.h"
 #include "process_runner.h"
 #include "season_file.h"
+#include "teams.h"
 
 namespace {
 struct Run {
@@ -181,6 +182,84 @@ private slots:
         QCOMPARE(run({"--tsv", "today", "7/4/2004"}).lines(), (QStringList{"07/04/2004", "No games scheduled.\t\t"}));
     }
 
+    // The standings on a day, counted here from the scores of Season.dat:
+    // each team's wins and losses in the games on or before the day.
+    void standingsOnADay_data()
+    {
+        QTest::addColumn<QString>("day");
+        QTest::newRow("before the first game") << "1/1/2003";
+        QTest::newRow("the first day") << "10/28/2003";
+        QTest::newRow("mid-season") << "12/8/2003";
+        QTest::newRow("the All-Star day, no league game") << "2/15/2004";
+        QTest::newRow("the last day") << "4/14/2004";
+        QTest::newRow("after the season") << "7/4/2004";
+    }
+    void standingsOnADay()
+    {
+        QFETCH(QString, day);
+        const QDate until = QDate::fromString(day, "M/d/yyyy");
+        QHash<QString, QPair<int, int>> record;  // team name -> wins, losses
+        for (const QByteArray &line : seasonFile("Season.dat").split('\n')) {
+            const QList<QByteArray> f = line.trimmed().split(',');
+            if (f.size() < 5 || QDate::fromString(QString(f[0]).section(' ', 0, 0), "M/d/yyyy") > until)
+                continue;
+            const int visitor = f[1].toInt(), home = f[2].toInt();
+            const bool visitorWon = f[3].toInt() > f[4].toInt();
+            (visitorWon ? record[hoopdeck::teamDisplayName(visitor)].first : record[hoopdeck::teamDisplayName(visitor)].second) += 1;
+            (visitorWon ? record[hoopdeck::teamDisplayName(home)].second : record[hoopdeck::teamDisplayName(home)].first) += 1;
+        }
+        const Run r = run({"--tsv", "standings", "--on", day});
+        QCOMPARE(r.exitCode, 0);
+        const QStringList lines = r.out.split('\n');
+        QCOMPARE(lines.first(), QStringLiteral("   2003-04 NBA Standings on %1   ").arg(until.toString("MM/dd/yyyy")));
+        QCOMPARE(lines.size(), 1 + 33 + 1);  // the title, the rows, the end of the last line
+        int teamRows = 0;
+        for (const QString &line : lines.mid(1, 33)) {
+            const QStringList cells = line.split('\t');
+            QCOMPARE(cells.size(), 11);
+            if (cells.first().isEmpty()) {
+                QCOMPARE(cells.join(QString()), QString());  // a division's blank row
+                continue;
+            }
+            ++teamRows;
+            const QPair<int, int> counted = record.value(cells.first());
+            QCOMPARE(cells.mid(1, 2), (QStringList{QString::number(counted.first), QString::number(counted.second)}));
+            QCOMPARE(cells.last().isEmpty(), counted.first + counted.second == 0);  // no streak before a first game
+        }
+        QCOMPARE(teamRows, 29);
+    }
+
+    // Later games keep their rows, without their results; the upto setting
+    // draws the line at the day `today` shows.
+    void resultsUpToADay()
+    {
+        const QDate day(2003, 11, 1);
+        for (const QStringList &command : {QStringList{"--tsv", "team", "Boston"}, QStringList{"--tsv", "season"}}) {
+            const QStringList all = run(command).lines();
+            const QStringList upTo = run(command + QStringList{"--on", "11/1/2003"}).lines();
+            QCOMPARE(upTo.size(), all.size());
+            for (int row = 0; row < all.size(); ++row) {
+                const QStringList before = all.at(row).split('\t'), after = upTo.at(row).split('\t');
+                QCOMPARE(after.size(), before.size());
+                const bool later = QDate::fromString(before.first() + "/2003", "MM/dd/yyyy") > day
+                                   || before.first().startsWith("0");  // January to April: 2004
+                const int resultColumn = 3;
+                QCOMPARE(after.mid(0, resultColumn), before.mid(0, resultColumn));
+                if (later)
+                    QVERIFY2(after.mid(resultColumn).join(QString()).isEmpty(), qPrintable(upTo.at(row)));
+                else
+                    QCOMPARE(after, before);
+            }
+        }
+        Home home;
+        QCOMPARE(::run(home, {"install"}).exitCode, 0);
+        QCOMPARE(::run(home, {"--tsv", "settings", "--results", "upto"}).lines().last(), "Results\tupto");
+        // The test day, 02/15/2004, is the one `today` shows.
+        QCOMPARE(::run(home, {"--tsv", "team", "Boston"}).out, run({"--tsv", "team", "Boston", "--on", "2/15/2004"}).out);
+        QCOMPARE(::run(home, {"--tsv", "season"}).out, run({"--tsv", "season", "--on", "2/15/2004"}).out);
+        QCOMPARE(::run(home, {"--tsv", "standings"}).out, run({"--tsv", "standings", "--on", "2/15/2004"}).out);
+    }
+
     void resultsOffPrintsEmptyCells()
     {
         Home home;
@@ -304,7 +383,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("problem");
         QTest::addColumn<QString>("usage");
-        const QString settings = "settings [--team TEAM] [--zone N] [--server HOST[:PORT]] [--results on|off]";
+        const QString settings = "settings [--team TEAM] [--zone N] [--server HOST[:PORT]] [--results on|off|upto]";
         for (const auto &[name, arguments] : std::initializer_list<std::pair<const char *, QStringList>>{
                  {"no command, --tsv", {"--tsv"}},
                  {"unknown command", {"scores"}},
@@ -322,20 +401,26 @@ private slots:
                  {"results yes", {"settings", "--results", "yes"}},
                  {"results with team", {"team", "Boston", "--results", "off"}}})
             QTest::newRow(name) << arguments << QString() << QString();
-        QTest::newRow("team -1") << QStringList{"team", "-1"} << "unknown team \"-1\"" << "team TEAM";
-        QTest::newRow("team Boise") << QStringList{"--tsv", "team", "Boise"} << "unknown team \"Boise\"" << "team TEAM";
+        QTest::newRow("team -1") << QStringList{"team", "-1"} << "unknown team \"-1\"" << "team TEAM [--on DAY]";
+        QTest::newRow("team Boise") << QStringList{"--tsv", "team", "Boise"} << "unknown team \"Boise\"" << "team TEAM [--on DAY]";
         QTest::newRow("roster 29") << QStringList{"roster", "29"} << "unknown team \"29\"" << "roster TEAM [--sort COLUMN]...";
-        QTest::newRow("team +1") << QStringList{"team", "+1"} << "unknown team \"+1\"" << "team TEAM";
+        QTest::newRow("team +1") << QStringList{"team", "+1"} << "unknown team \"+1\"" << "team TEAM [--on DAY]";
         QTest::newRow("settings --team -3") << QStringList{"settings", "--team", "-3"} << "unknown team \"-3\"" << settings;
         QTest::newRow("zone -1") << QStringList{"settings", "--zone=-1"} << "\"-1\" is not a time zone 0-69" << settings;
         QTest::newRow("unknown option after the command") << QStringList{"standings", "--colour"}
-                                                          << "unknown option --colour" << "standings";
+                                                          << "unknown option --colour" << "standings [--on DAY]";
         QTest::newRow("value missing") << QStringList{"roster", "Boston", "--sort"} << "--sort needs COLUMN"
                                        << "roster TEAM [--sort COLUMN]...";
-        QTest::newRow("flag with a value") << QStringList{"--tsv=yes", "season"} << "--tsv takes no value" << "season";
+        QTest::newRow("flag with a value") << QStringList{"--tsv=yes", "season"} << "--tsv takes no value" << "season [--on DAY]";
         QTest::newRow("download twice") << QStringList{"download", "standings", "rosters"}
                                         << "too many arguments for download: \"rosters\""
                                         << "download standings|rosters [--server HOST[:PORT]]";
+        QTest::newRow("--on not a day") << QStringList{"standings", "--on", "12/45/2003"}
+                                        << "--on takes a date (M/D/YYYY), not \"12/45/2003\"" << "standings [--on DAY]";
+        QTest::newRow("--on not a date") << QStringList{"team", "Boston", "--on", "tomorrow"}
+                                         << "--on takes a date (M/D/YYYY), not \"tomorrow\"" << "team TEAM [--on DAY]";
+        QTest::newRow("--on with today") << QStringList{"today", "--on", "1/1/2004"}
+                                         << "--on does not go with today" << "today [DATE]";
         QTest::newRow("no command") << QStringList{} << "no command given"
                                     << "[--install-dir DIR] [--tsv] COMMAND [ARGS]";
     }
@@ -377,7 +462,7 @@ private slots:
         for (const char *command : {"standings", "season", "today", "team", "roster", "settings", "download", "install"})
             QVERIFY2(r.out.contains(QStringLiteral("\n  ") + command + ' '), command);
         for (const char *option : {"--install-dir DIR", "--tsv", "--sort COLUMN", "--team TEAM", "--zone N",
-                                   "--server HOST[:PORT]", "--results on|off", "--from DIR"})
+                                   "--server HOST[:PORT]", "--results on|off|upto", "--on DAY", "--from DIR"})
             QVERIFY2(r.out.contains(QStringLiteral("\n  ") + option), option);
         for (const QStringList &arguments : {QStringList{"--help"}, QStringList{"--help", "standings"}}) {
             const Run same = ::run(Home(), arguments);

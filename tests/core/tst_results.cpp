@@ -1,6 +1,7 @@
 // Final scores: read from the season file after the schedule's fields, shown
 // as Score, Result and Record, hidden on request, and kept as a setting.
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -155,26 +156,61 @@ private slots:
         QCOMPARE(tableLines(seasonList), (QStringList{"10/28|Boston @ Miami|7:00p|", "10/30|Chicago @ Boston|7:30p"}));
     }
 
-    // Shown until the user hides them; the choice reads back from the file.
+    // Each word is stored as a number that an earlier release reads (1 and 2
+    // as shown, 0 as hidden) and reads back as chosen.
+    void resultsSettingReadsBack_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("off") << "off" << "0" << int(ResultsShown::None);
+        QTest::newRow("upto") << "upto" << "2" << int(ResultsShown::UpToDay);
+        QTest::newRow("on") << "on" << "1" << int(ResultsShown::All);
+    }
     void resultsSettingReadsBack()
     {
+        QFETCH(QString, word);
+        QFETCH(QString, stored);
+        QFETCH(int, shown);
         QTemporaryDir dir;
         const QString path = dir.filePath("Hoopdeck.conf");
-        const auto shown = [](const SettingsStore &store) {
+        const auto read = [](const SettingsStore &store) {
             Settings settings;
             LoadSettings(store, settings);
-            return settings.showResults;
+            return int(settings.results);
         };
         SettingsFile store(path);
-        QVERIFY(shown(store));
+        QCOMPARE(read(store), int(ResultsShown::All));  // shown until the user hides them
         Settings settings;
         SettingsChoice choice;
-        QCOMPARE(choice.choose(settingRow(SettingId::Results), "off"), QString());
+        QCOMPARE(choice.choose(settingRow(SettingId::Results), word), QString());
         QVERIFY(saveChoice(store, settings, choice));
-        QVERIFY(!shown(SettingsFile(path)));
-        QCOMPARE(choice.choose(settingRow(SettingId::Results), "on"), QString());
-        QVERIFY(saveChoice(store, settings, choice));
-        QVERIFY(shown(SettingsFile(path)));
+        QCOMPARE(SettingsFile(path).value("Results"), stored);
+        QCOMPARE(read(SettingsFile(path)), shown);
+    }
+
+    // Written by hand or by an earlier release: a number counts by its value,
+    // a text without digits hides the results.
+    void resultsSettingFromOtherWriters_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("no digits") << QByteArray("yes") << int(ResultsShown::None);
+        QTest::newRow("another number") << QByteArray("7") << int(ResultsShown::All);
+        QTest::newRow("the line") << QByteArray("2") << int(ResultsShown::UpToDay);
+    }
+    void resultsSettingFromOtherWriters()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, shown);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Hoopdeck.conf");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[General]\nResults=" + stored + "\n") > 0);
+        file.close();
+        Settings settings;
+        LoadSettings(SettingsFile(path), settings);
+        QCOMPARE(int(settings.results), shown);
     }
 };
 

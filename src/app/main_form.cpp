@@ -25,8 +25,10 @@
 #include "options_dialog.h"
 #include "result_columns.h"
 #include "settings_choice.h"
+#include "division_race.h"
 #include "season.h"
 #include "standings.h"
+#include "race_chart.h"
 #include "standings_page.h"
 #include "status_texts.h"
 #include "team_list_page.h"
@@ -154,6 +156,7 @@ void MainForm::createTabs()
             showStandings();
     });
     tabs_->addTab(todayPage_, QLatin1String(kTabCaptions[TodayTab]));
+    connect(standingsPage_->raceChart(), &RaceChart::dayPicked, todayPage_, &TodayPage::showDay);
     teamPage_ = new TeamListPage(teamScheduleModel_, {"teamLabel", "teamPicker", "teamScheduleList",
                                                       tr("Choose Team: the team whose schedule is shown"),
                                                       tr("Team schedule")});
@@ -264,6 +267,31 @@ void MainForm::showStandings()
     standingsPage_->setTitle(standingsPage_->shown() == StandingsPage::OnTheDay
                                  ? standingsTitleOnDay(viewer_.seasonLabel, viewer_.day.SelectedDate)
                                  : standingsTitle(viewer_.seasonLabel));
+    if (standingsPage_->shown() == StandingsPage::Race)
+        showRace();
+}
+
+// The race of the chosen division, the favourite's division offered first,
+// drawn up to the spoiler line.
+void MainForm::showRace()
+{
+    const int favorite = viewer_.settings.favoriteTeam;
+    int favoriteDivision = 0;
+    for (int row = 0; row < viewer_.standingsList.count(); ++row) {
+        if (standingsRowIs(viewer_.standingsList.cell(row, StandingsTeam), favorite))
+            favoriteDivision = int(std::upper_bound(std::begin(kDivisionRows), std::end(kDivisionRows), row)
+                                   - std::begin(kDivisionRows)) - 1;
+    }
+    QList<int> divisions{favoriteDivision};
+    for (int d = 0; d < int(std::size(kDivisionNames)); ++d) {
+        if (d != favoriteDivision)
+            divisions.append(d);
+    }
+    standingsPage_->setRaceDivisions(divisions);
+    WaitCursor wait;
+    standingsPage_->raceChart()->setRace(divisionRaceOf(viewer_.standingsList, viewer_.games,
+                                                        standingsPage_->raceDivision(), viewer_.spoilerLine()),
+                                         favorite, viewer_.day.SelectedDate);
 }
 
 void MainForm::ShowTabControls(int tab)

@@ -86,6 +86,7 @@ private:
     // team in bold, the lists scrolled to the selected day.
     void markFavoriteRows();
     void showStandings();
+    void showRace();
     void chooseResults(ResultsShown shown);
     void showResultsUpToDay();
     void applyResultColumns();

@@ -78,6 +78,15 @@ int main(int argc, char *argv[])
             choice->setCurrentIndex(0);
             saved = true;
         }
+        // The race of the favourite's division, up to the day Today opens on.
+        if (only.isEmpty() || only == QLatin1String("race")) {
+            auto *choice = form.findChild<QComboBox *>(QStringLiteral("standingsChoice"));
+            form.selectTab(app::MainForm::StandingsTab);
+            choice->setCurrentIndex(2);
+            save(form, "race");
+            choice->setCurrentIndex(0);
+            saved = true;
+        }
         if (!only.isEmpty()) {
             if (!saved) {
                 err << "no tab named " << only << '\n';

@@ -1,5 +1,7 @@
 #include "standings_page.h"
 
+#include <QStandardItemModel>
+
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -7,11 +9,13 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QStandardItemModel>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "caption_font.h"
 #include "column_caption_strip.h"
+#include "race_chart.h"
 #include "standings.h"
 #include "text_table_model.h"
 #include "text_table_view.h"
@@ -81,7 +85,7 @@ StandingsPage::StandingsPage(TextTableModel *finalModel, TextTableModel *dayMode
     choice_ = new QComboBox(this);
     choice_->setObjectName(QStringLiteral("standingsChoice"));
     choice_->setAccessibleName(tr("Standings shown"));
-    choice_->addItems({tr("Final"), QString()});
+    choice_->addItems({tr("Final"), QString(), tr("Race")});
 
     panels_ = new QStackedWidget(this);
     final_ = new StandingsPanel(finalModel, QStringLiteral("standingsList"), QStringLiteral("divisionBanner"), panels_);
@@ -89,9 +93,17 @@ StandingsPage::StandingsPage(TextTableModel *finalModel, TextTableModel *dayMode
                                    panels_);
     panels_->addWidget(final_);
     panels_->addWidget(onTheDay_);
+    race_ = new RaceChart(panels_);
+    panels_->addWidget(race_);
+
+    division_ = new QComboBox(this);
+    division_->setObjectName(QStringLiteral("raceDivision"));
+    division_->setAccessibleName(tr("Division of the race"));
+    division_->hide();
 
     auto *choiceRow = new QHBoxLayout;
     choiceRow->addStretch(1);
+    choiceRow->addWidget(division_);
     choiceRow->addWidget(choice_);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(title_);
@@ -101,8 +113,10 @@ StandingsPage::StandingsPage(TextTableModel *finalModel, TextTableModel *dayMode
 
     connect(choice_, &QComboBox::currentIndexChanged, this, [this](int index) {
         panels_->setCurrentIndex(index);
+        division_->setVisible(index == Race);
         emit shownChanged(Shown(index));
     });
+    connect(division_, &QComboBox::currentIndexChanged, this, [this] { emit shownChanged(shown()); });
 }
 
 void StandingsPage::setDayCaption(const QString &dayCaption)
@@ -112,9 +126,26 @@ void StandingsPage::setDayCaption(const QString &dayCaption)
 
 void StandingsPage::allowFinal(bool allowed)
 {
-    if (!allowed)
+    if (auto *items = qobject_cast<QStandardItemModel *>(choice_->model()))
+        items->item(Final)->setEnabled(allowed);
+    if (!allowed && shown() == Final)
         choose(OnTheDay);
-    choice_->setEnabled(allowed);
+}
+
+void StandingsPage::setRaceDivisions(const QList<int> &divisions)
+{
+    const QSignalBlocker quiet(division_);
+    const int chosen = division_->count() > 0 ? raceDivision() : -1;
+    division_->clear();
+    for (int d : divisions)
+        division_->addItem(QString::fromLatin1(kDivisionNames[d]), d);
+    const int keep = division_->findData(chosen);
+    division_->setCurrentIndex(keep >= 0 ? keep : 0);
+}
+
+int StandingsPage::raceDivision() const
+{
+    return division_->currentData().toInt();
 }
 
 StandingsPage::Shown StandingsPage::shown() const

@@ -11,6 +11,7 @@ class QStackedWidget;
 namespace hoopdeck::app {
 
 class ColumnCaptionStrip;
+class RaceChart;
 class TextTableModel;
 class TextTableView;
 
@@ -45,12 +46,13 @@ private:
     bool placementQueued_ = false;
 };
 
-// The Standings tab: the title, a choice of the final standings or those
-// on the day shown in Today, and the chosen list.
+// The Standings tab: the title, a choice of the final standings, those on
+// the day shown in Today, or the race of a division drawn day by day, and
+// the chosen one.
 class StandingsPage : public QWidget {
     Q_OBJECT
 public:
-    enum Shown { Final, OnTheDay };
+    enum Shown { Final, OnTheDay, Race };
 
     StandingsPage(TextTableModel *finalModel, TextTableModel *dayModel, QWidget *parent = nullptr);
 
@@ -60,9 +62,15 @@ public:
 
     Shown shown() const;
     void choose(Shown which);
-    // Without the final standings, the standings on the day show, and the
-    // choice is not offered.
+    // Without the final standings, the standings on the day show in their
+    // place, and the choice is not offered.
     void allowFinal(bool allowed);
+
+    // The divisions the race offers, the favourite's first (indexes into the
+    // final list's divisions), and the one chosen.
+    void setRaceDivisions(const QList<int> &divisions);
+    int raceDivision() const;
+    RaceChart *raceChart() const { return race_; }
 
     void PlaceDivisionBanners();
 
@@ -75,6 +83,8 @@ private:
     QStackedWidget *panels_;
     StandingsPanel *final_;
     StandingsPanel *onTheDay_;
+    QComboBox *division_;
+    RaceChart *race_;
 };
 
 } // namespace hoopdeck::app

@@ -94,8 +94,13 @@ void TodayPage::stepDay(int days)
 void TodayPage::chooseDay(const QDate &date)
 {
     popupFrame_->hide();
+    showDay(dayNumber(date));
+}
+
+void TodayPage::showDay(int number)
+{
     WaitCursor wait;
-    model_->refill([this, date] { viewer_.chooseDay(dayNumber(date)); });
+    model_->refill([this, number] { viewer_.chooseDay(number); });
     PaintDateCaption();
     emit dayChanged();
 }

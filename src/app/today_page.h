@@ -28,6 +28,9 @@ public:
     // The viewer's selected day, and why it is not the machine's date.
     void PaintDateCaption();
 
+    // Shows the day's games, as a step or the calendar does.
+    void showDay(int dayNumber);
+
     // The popup calendar's window; null until it is first opened.
     QWidget *popup() const;
 

@@ -114,40 +114,45 @@ QString gamesBehindText(int halfGames)
     return text;
 }
 
-void FillStandingsOnDay(const TextTable &standingsList, const std::vector<SeasonGame> &games, int dayNumber,
-                        TextTable &dayList)
-{
-    dayList.clear();
-    std::vector<TeamRecord> records;
-    std::array<int, kTeamCount> recordOf;
-    recordOf.fill(-1);
-    int division = -1;
-    for (int row = 0; row < standingsList.count(); ++row) {
-        if (isDivisionRow(row)) {
-            division = int(std::find(std::begin(kDivisionRows), std::end(kDivisionRows), row) - std::begin(kDivisionRows));
-            continue;
+namespace {
+using Beaten = std::array<std::array<int, kTeamCount>, kTeamCount>;
+
+// Every team's record, counted game by game, in the final list's order.
+class DayCounter {
+public:
+    explicit DayCounter(const TextTable &standingsList)
+    {
+        recordOf_.fill(-1);
+        int division = -1;
+        for (int row = 0; row < standingsList.count(); ++row) {
+            if (isDivisionRow(row)) {
+                division = int(std::find(std::begin(kDivisionRows), std::end(kDivisionRows), row)
+                               - std::begin(kDivisionRows));
+                continue;
+            }
+            TeamRecord record;
+            record.team = teamNamed(standingsList.cell(row, StandingsTeam));
+            record.division = std::max(division, 0);
+            record.listOrder = row;
+            if (record.team >= 0 && recordOf_[size_t(record.team)] < 0)
+                recordOf_[size_t(record.team)] = int(records_.size());
+            else
+                record.team = -1;  // listed twice: counted once, where it first stands
+            records_.push_back(record);
         }
-        TeamRecord record;
-        record.team = teamNamed(standingsList.cell(row, StandingsTeam));
-        record.division = std::max(division, 0);
-        record.listOrder = row;
-        if (record.team >= 0 && recordOf[size_t(record.team)] < 0)
-            recordOf[size_t(record.team)] = int(records.size());
-        else
-            record.team = -1;  // listed twice: counted once, where it first stands
-        records.push_back(record);
     }
 
-    std::array<std::array<int, kTeamCount>, kTeamCount> beat{};
-    for (const SeasonGame &game : games) {
-        if (!game.result || game.day == 0 || game.day > dayNumber || !game.isLeagueGame())
-            continue;
-        const int v = recordOf[size_t(game.visitor)], h = recordOf[size_t(game.home)];
+    // A game with a result between two listed teams counts; any other does not.
+    void add(const SeasonGame &game)
+    {
+        if (!game.result || game.day == 0 || !game.isLeagueGame())
+            return;
+        const int v = recordOf_[size_t(game.visitor)], h = recordOf_[size_t(game.home)];
         if (v < 0 || h < 0)
-            continue;
+            return;
         const bool visitorWon = game.result->visitorWon();
-        TeamRecord &visitor = records[size_t(v)];
-        TeamRecord &home = records[size_t(h)];
+        TeamRecord &visitor = records_[size_t(v)];
+        TeamRecord &home = records_[size_t(h)];
         visitor.all.add(visitorWon);
         home.all.add(!visitorWon);
         visitor.road.add(visitorWon);
@@ -162,28 +167,90 @@ void FillStandingsOnDay(const TextTable &standingsList, const std::vector<Season
         }
         visitor.wins.push_back(visitorWon);
         home.wins.push_back(!visitorWon);
-        beat[size_t(visitorWon ? game.visitor : game.home)][size_t(visitorWon ? game.home : game.visitor)] += 1;
+        beat_[size_t(visitorWon ? game.visitor : game.home)][size_t(visitorWon ? game.home : game.visitor)] += 1;
     }
 
-    for (int d = 0; d < kDivisions; ++d) {
+    // The division's teams in their order now.
+    std::vector<const TeamRecord *> division(int d)
+    {
         std::vector<TeamRecord *> members;
-        for (TeamRecord &record : records) {
+        for (TeamRecord &record : records_) {
             if (record.division == d)
                 members.push_back(&record);
         }
+        orderDivision(members, beat_);
+        return {members.begin(), members.end()};
+    }
+
+private:
+    std::vector<TeamRecord> records_;
+    std::array<int, kTeamCount> recordOf_;
+    Beaten beat_{};
+};
+
+DayCounter countDay(const TextTable &standingsList, const std::vector<SeasonGame> &games, int dayNumber)
+{
+    DayCounter counter(standingsList);
+    for (const SeasonGame &game : games) {
+        if (game.day <= dayNumber)
+            counter.add(game);
+    }
+    return counter;
+}
+
+// Half games behind the division's first team.
+int halfGamesBehind(const TeamRecord &leader, const TeamRecord &team)
+{
+    return (leader.all.won - team.all.won) + (team.all.lost - leader.all.lost);
+}
+} // namespace
+
+std::vector<DayStanding> divisionStandings(DayCounter &counter, int division)
+{
+    const std::vector<const TeamRecord *> members = counter.division(division);
+    std::vector<DayStanding> rows;
+    for (const TeamRecord *t : members)
+        rows.push_back({t->team, t->all.won, t->all.lost, halfGamesBehind(*members.front(), *t)});
+    return rows;
+}
+
+std::vector<std::vector<DayStanding>> divisionRace(const TextTable &standingsList,
+                                                   const std::vector<SeasonGame> &games, int division, int firstDay,
+                                                   int lastDay)
+{
+    std::vector<size_t> byDay(games.size());
+    for (size_t i = 0; i < byDay.size(); ++i)
+        byDay[i] = i;
+    std::stable_sort(byDay.begin(), byDay.end(), [&](size_t a, size_t b) { return games[a].day < games[b].day; });
+    DayCounter counter(standingsList);
+    std::vector<std::vector<DayStanding>> days;
+    auto next = byDay.begin();
+    for (int day = firstDay; day <= lastDay; ++day) {
+        for (; next != byDay.end() && games[*next].day <= day; ++next)
+            counter.add(games[*next]);
+        days.push_back(divisionStandings(counter, division));
+    }
+    return days;
+}
+
+void FillStandingsOnDay(const TextTable &standingsList, const std::vector<SeasonGame> &games, int dayNumber,
+                        TextTable &dayList)
+{
+    dayList.clear();
+    DayCounter counter = countDay(standingsList, games, dayNumber);
+    for (int d = 0; d < kDivisions; ++d) {
+        const std::vector<const TeamRecord *> members = counter.division(d);
         if (members.empty())
             continue;
-        orderDivision(members, beat);
         const QAnyStringView blank[StandingsDayCellCount] = {};
         dayList.appendRow(blank, StandingsDayCellCount);
-        const WonLost &leader = members.front()->all;
         for (const TeamRecord *t : members) {
-            const int behind = (leader.won - t->all.won) + (t->all.lost - leader.lost);
             dayList.appendRow(QStringList{standingsList.cell(t->listOrder, StandingsTeam).toString(),
                                           QString::number(t->all.won), QString::number(t->all.lost),
-                                          gamesBehindText(behind), winningPercentage(t->all.won, t->all.lost),
-                                          t->home.text(), t->road.text(), t->division_.text(),
-                                          t->conference.text(), lastTenText(t->wins), streakText(t->wins)});
+                                          gamesBehindText(halfGamesBehind(*members.front(), *t)),
+                                          winningPercentage(t->all.won, t->all.lost), t->home.text(), t->road.text(),
+                                          t->division_.text(), t->conference.text(), lastTenText(t->wins),
+                                          streakText(t->wins)});
         }
     }
 }

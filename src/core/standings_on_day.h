@@ -32,6 +32,19 @@ QString gamesBehindText(int halfGames);
 // games among them, then by their division record. Games behind are counted
 // from the division's first team. 33 rows as in the final list (a blank row
 // of empty cells before each division); an empty final list gives none.
+// One team's line on a day, its division's teams in their order.
+struct DayStanding {
+    int team = -1;  // -1: a name of no team
+    int won = 0;
+    int lost = 0;
+    int halfGamesBehind = 0;  // behind the division's first team; negative when ahead of it
+};
+// A division of the final list (0-3) on every day from firstDay to lastDay
+// in turn, its teams ordered as below: one element a day.
+std::vector<std::vector<DayStanding>> divisionRace(const TextTable &standingsList,
+                                                   const std::vector<SeasonGame> &games, int division, int firstDay,
+                                                   int lastDay);
+
 void FillStandingsOnDay(const TextTable &standingsList, const std::vector<SeasonGame> &games, int dayNumber,
                         TextTable &dayList);
 

@@ -24,6 +24,7 @@
 #include "main_form_fixture.h"
 #include "child_windows.h"
 #include "main_form.h"
+#include "race_chart.h"
 #include "season.h"
 #include "settings_store.h"
 #include "team_rows.h"
@@ -237,7 +238,10 @@ private slots:
         QCOMPARE(openSettingsStore()->value("Results"), "2");
         QVERIFY(!test::menuAction(form.get(), "showResults")->isChecked());
         auto *choice = form->findChild<QComboBox *>(QStringLiteral("standingsChoice"));
-        QVERIFY(!choice->isEnabled());
+        const auto finalOffered = [](QComboBox *box) {
+            return bool(box->model()->flags(box->model()->index(0, 0)) & Qt::ItemIsEnabled);
+        };
+        QVERIFY(!finalOffered(choice));
         QCOMPARE(choice->currentIndex(), 1);  // the final table would tell what is to come
 
         const SeasonGames games = seasonGames(bundledSchedule());
@@ -293,7 +297,57 @@ private slots:
         QCOMPARE(shownResults(day), QStringList());
         test::menuAction(form.get(), "showResults")->trigger();
         QCOMPARE(shownResults(dayNumber(QDate(2004, 4, 14))), QStringList());
-        QVERIFY(form->findChild<QComboBox *>(QStringLiteral("standingsChoice"))->isEnabled());
+        QVERIFY(finalOffered(form->findChild<QComboBox *>(QStringLiteral("standingsChoice"))));
+    }
+
+    // The race: the favourite's division first, a line at the day shown, a
+    // click that shows its day in Today, lines that end at the spoiler line.
+    void raceChartFollowsAndMovesToday()
+    {
+        auto form = startForm();
+        QVERIFY(form);
+        form->resize(800, 700);
+        form->selectTab(MainForm::StandingsTab);
+        auto *choice = form->findChild<QComboBox *>(QStringLiteral("standingsChoice"));
+        QCOMPARE(choice->itemText(2), "Race");
+        choice->setCurrentIndex(2);
+        auto *chart = form->findChild<hoopdeck::app::RaceChart *>(QStringLiteral("raceChart"));
+        auto *division = form->findChild<QComboBox *>(QStringLiteral("raceDivision"));
+        QVERIFY(chart && chart->isVisible() && division->isVisible());
+        QCOMPARE(division->currentText(), "Pacific");  // the Lakers' division
+        QCOMPARE(division->count(), 4);
+        QVERIFY(chart->width() >= 600 && chart->height() >= 400);
+
+        // Only the day line moves when Today steps.
+        const QImage before = chart->grab().toImage();
+        QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("dayForward")), Qt::LeftButton);
+        QVERIFY(chart->grab().toImage() != before);
+
+        auto *caption = form->findChild<QLabel *>(QStringLiteral("dateCaption"));
+        const QString shown = caption->text();
+        QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(chart->width() / 3, chart->height() / 2));
+        const QDate picked = QDate::fromString(caption->text().trimmed(), "MM/dd/yyyy");
+        QVERIFY2(caption->text() != shown && picked > QDate(2003, 10, 28) && picked < QDate(2004, 2, 15),
+                 qPrintable(caption->text()));
+
+        // Another division, and results up to the day: the lines stop there.
+        division->setCurrentIndex(1);
+        const QImage allResults = chart->grab().toImage();
+        test::menuAction(form.get(), "showResultsUpToDay")->trigger();
+        QCOMPARE(choice->currentIndex(), 2);
+        const QImage upToDay = chart->grab().toImage();
+        QVERIFY(upToDay != allResults);
+        // Right of the day line nothing but the grid and the names is drawn:
+        // far fewer coloured pixels than with every result.
+        const auto coloured = [](const QImage &image) {
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = image.width() / 2; x < image.width() * 3 / 4; ++x)
+                    count += QColor(image.pixel(x, y)).saturation() > 80;
+            return count;
+        };
+        QVERIFY2(coloured(upToDay) * 4 < coloured(allResults),
+                 qPrintable(QStringLiteral("%1 against %2").arg(coloured(upToDay)).arg(coloured(allResults))));
     }
 
     void listsOpenOnTheSelectedDay()

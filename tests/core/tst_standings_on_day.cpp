@@ -11,6 +11,7 @@
 #include "standings.h"
 #include "standings_on_day.h"
 #include "season_file.h"
+#include "division_race.h"
 #include "teams.h"
 #include "text_fields.h"
 
@@ -193,6 +194,51 @@ private slots:
         for (int row = 1; row <= 3; ++row)
             shown << standings.cell(row, StandingsTeam).toString() + ' ' + standings.cell(row, StandingsBehind).toString();
         QCOMPARE(shown, top);
+    }
+
+    // The race of each division is the standings on each day read as lines:
+    // on every day of the table, every team's record and games behind equal
+    // its row of the standings on that day; the spoiler line ends the lines.
+    void raceFollowsTheStandingsOnEachDay_data()
+    {
+        QTest::addColumn<int>("lastShown");  // 0: every result shown
+        QTest::newRow("every result") << 0;
+        QTest::newRow("up to the All-Star day") << day(2, 15, 2004);
+        QTest::newRow("up to the first day") << day(10, 28, 2003);
+        QTest::newRow("a line before the season") << day(10, 1, 2003);
+    }
+    void raceFollowsTheStandingsOnEachDay()
+    {
+        QFETCH(int, lastShown);
+        const SpoilerLine line = lastShown ? SpoilerLine{lastShown} : SpoilerLine{};
+        for (int division = 0; division < 4; ++division) {
+            const DivisionRace race = divisionRaceOf(season.standings, season.games, division, line);
+            QCOMPARE(race.firstDay, day(10, 28, 2003));
+            QCOMPARE(race.lastDay, day(4, 14, 2004));
+            QCOMPARE(race.shownThrough, lastShown ? std::min(lastShown, race.lastDay) : race.lastDay);
+            if (race.shownThrough < race.firstDay) {
+                QVERIFY(race.isEmpty());
+                continue;
+            }
+            QCOMPARE(int(race.lines.size()), division == 1 ? 8 : 7);
+            for (int onDay : {race.firstDay, day(12, 24, 2003), day(2, 15, 2004), race.shownThrough}) {
+                if (onDay > race.shownThrough)
+                    continue;
+                TextTable list;
+                FillStandingsOnDay(season.standings, season.games, onDay, list);
+                const size_t at = size_t(onDay - race.firstDay);
+                for (const RaceLine &teamLine : race.lines) {
+                    QCOMPARE(int(teamLine.halfGamesBehind.size()), race.shownThrough - race.firstDay + 1);
+                    int row = 0;
+                    while (row < list.count() && list.cell(row, StandingsTeam) != teamName(teamLine.team))
+                        ++row;
+                    QVERIFY(row < list.count());
+                    QCOMPARE(QString::number(teamLine.won[at]), list.cell(row, StandingsWins).toString());
+                    QCOMPARE(QString::number(teamLine.lost[at]), list.cell(row, StandingsLosses).toString());
+                    QCOMPARE(gamesBehindText(teamLine.halfGamesBehind[at]), list.cell(row, StandingsBehind).toString());
+                }
+            }
+        }
     }
 
     void gamesBehind_data()

@@ -1,6 +1,8 @@
 // hoopdeck-cli's exports as a script uses them: --csv of every list beside
 // its --tsv, and `ics TEAM` read back by a real iCalendar reader.
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -168,6 +170,28 @@ private slots:
         QVERIFY2(csvRecords(csv.out).contains("Index,1,\"GMT-11 Samoa,Midway\""), csv.out.constData());
         const Run tsv = home.run({"--tsv", "settings"});
         QVERIFY2(tsv.out.contains("Index\t1\tGMT-11 Samoa,Midway\n"), tsv.out.constData());
+    }
+
+    // A roster's names as a downloaded file may bring them: a quote is
+    // doubled inside a quoted field, a control character shown harmless.
+    void csvQuotesAQuoteAndKeepsControlsOut()
+    {
+        Home home;
+        const QString dir = home.dir.filePath("season");
+        QVERIFY(QDir().mkpath(dir));
+        for (const char *name : {"Season.dat", "Standings.dat"})
+            QVERIFY(QFile::copy(QStringLiteral(HOOPDECK_SEASON_DIR "/") + name, dir + '/' + name));
+        QFile roster(dir + "/Roster.dat");
+        QVERIFY(roster.open(QIODevice::WriteOnly));
+        roster.write("0,1,Ab\"c\x1b[2J,F,6-8,230\n0,2,Plain,G,6-3,190\n");
+        roster.close();
+        const Run csv = home.run({"--install-dir", dir, "--csv", "roster", "0"});
+        QCOMPARE(csv.exitCode, 0);
+        QCOMPARE(csvRecords(csv.out),
+                 (QStringList{"#,Player,Pos,Ht,Wt", QString::fromUtf8("1,\"Ab\"\"c\uFFFD[2J\",F,6-8,230"),
+                              "2,Plain,G,6-3,190"}));
+        for (QChar c : QString::fromUtf8(csv.out))
+            QVERIFY2(c == '\r' || c == '\n' || (c.unicode() >= 0x20 && c.unicode() != 0x7f), qPrintable(csv.out));
     }
 
     void calendarOfATeam_data()

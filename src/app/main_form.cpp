@@ -21,6 +21,7 @@
 #include "calendar_marks.h"
 #include "child_windows.h"
 #include "download_dialog.h"
+#include "export_actions.h"
 #include "help_window.h"
 #include "options_dialog.h"
 #include "result_columns.h"
@@ -115,6 +116,7 @@ void MainForm::createMenus()
     download->addSeparator();
     download->addAction(tr("&Rosters"), this, [this] { openDownload(DownloadKind::Rosters); })
         ->setObjectName(QStringLiteral("downloadRosters"));
+    addExportMenu(fileMenu, this, viewer_, [this] { return tabs_; }, [this] { return teamPage_->team(); });
     fileMenu->addSeparator();
     QAction *quit = fileMenu->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("quit"));

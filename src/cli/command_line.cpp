@@ -169,6 +169,12 @@ CommandLine readCommandLine(const QStringList &arguments)
     }
     if (request.help)
         return line;
+    if (request.tsv && request.csv) {
+        line.problem = QStringLiteral("--csv and --tsv do not go together");
+        if (!words.isEmpty())
+            request.command = findCommand(words.first());
+        return line;
+    }
     if (words.isEmpty()) {
         line.problem = QStringLiteral("no command given");
         return line;

@@ -10,6 +10,7 @@ namespace hoopdeck::cli {
 namespace {
 const Option kInstallDir{"install-dir", "DIR", "Use the season in DIR instead of the installed one.", readInstallDir};
 const Option kTsv{"tsv", nullptr, "Tab-separated rows: no captions, no padding.", readTsv};
+const Option kCsv{"csv", nullptr, "Comma-separated rows under the column captions.", readCsv};
 const Option kHelp{"help", nullptr, "Show this help.", readHelp, false, 'h'};
 
 const Option kSort{"sort", "COLUMN", "tap a column header", readSortColumn, true};
@@ -50,7 +51,7 @@ const Option *settingOption(SettingId id)
 
 const QList<const Option *> &globalOptions()
 {
-    static const QList<const Option *> options{&kInstallDir, &kTsv, &kHelp};
+    static const QList<const Option *> options{&kInstallDir, &kTsv, &kCsv, &kHelp};
     return options;
 }
 
@@ -64,6 +65,8 @@ const QList<Command> &commands()
          "this day in the season when today lies outside it)",
          SeasonUse::Needed, runToday},
         {"team", {kTeamArgument}, {&kOnDay}, "a team's whole schedule", SeasonUse::Needed, runTeam},
+        {"ics", {kTeamArgument}, {&kOnDay}, "a team's schedule as an iCalendar file", SeasonUse::Needed,
+         runIcs},
         {"roster", {kTeamArgument}, {&kSort},
          "a team's players; each --sort is a tap on a header\n"
          "(#, Player, Pos, Ht, Wt): the same one twice reverses",

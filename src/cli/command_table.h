@@ -49,7 +49,7 @@ struct Command {
     int (*run)(Session &session, Viewer &viewer, const Request &request);  // the exit code
 };
 
-const QList<const Option *> &globalOptions();  // --install-dir, --tsv, --help
+const QList<const Option *> &globalOptions();  // --install-dir, --tsv, --csv, --help
 const QList<Command> &commands();
 
 const Command *findCommand(const QString &name);

@@ -8,15 +8,16 @@
 #include "standings.h"
 #include "standings_on_day.h"
 #include "start_date.h"
+#include "team_calendar.h"
 #include "teams.h"
 
 namespace hoopdeck::cli {
 
 namespace {
-// A team's list is introduced by its name, for a person; --tsv keeps to rows.
+// A team's list is introduced by its name, for a person; --tsv and --csv keep to rows.
 void printTeamName(Session &session, int team)
 {
-    if (session.tsv())
+    if (session.rowsOnly())
         return;
     session.printLine(teamDisplayName(team));
     session.printLine(QString());
@@ -66,8 +67,10 @@ bool showsResults(const Viewer &viewer)
 
 void printStandings(Session &session, const QString &title, const TextTable &list, const QList<ColumnSpec> &columns)
 {
-    if (session.tsv()) {
-        session.printRow({title});
+    if (session.rowsOnly()) {
+        // Under its captions, a --csv table needs no title.
+        if (session.tsv())
+            session.printRow({title});
         session.printTable(list, columns);
         return;
     }
@@ -84,7 +87,7 @@ void printSettings(Session &session, const Settings &settings)
     for (const SettingRow &setting : settingRows()) {
         if (!setting.name)
             continue;
-        if (session.tsv())
+        if (session.rowsOnly())
             session.printRow(QStringList{QLatin1String(setting.name)} + setting.cells(settings));
         else
             session.printLine(settingLine(setting, settings));
@@ -122,9 +125,11 @@ int runToday(Session &session, Viewer &viewer, const Request &request)
     viewer.loadSchedule();
     selectDay(session, viewer, request.date);
     viewer.fillGamesByDate();
-    // The day's caption comes first in both forms, as the window shows it over the list.
-    session.printLine(viewer.day.DateCaption);
-    if (!session.tsv())
+    // The day's caption comes first, as the window shows it over the list;
+    // --csv starts with the column captions instead.
+    if (!session.csv())
+        session.printLine(viewer.day.DateCaption);
+    if (!session.rowsOnly())
         session.printLine(QString());
     session.printList(viewer.gamesByDateList, gamesByDateColumns(), showsResults(viewer));
     return ExitOk;
@@ -137,6 +142,18 @@ int runTeam(Session &session, Viewer &viewer, const Request &request)
     viewer.fillTeamSchedule(*request.team);
     printTeamName(session, *request.team);
     session.printList(viewer.teamScheduleList, teamScheduleColumns(), showsResults(viewer));
+    return ExitOk;
+}
+
+int runIcs(Session &session, Viewer &viewer, const Request &request)
+{
+    viewer.loadSchedule();
+    // A calendar outlives the run: with results off, --on lets no score into it.
+    const bool showResults = showsResults(viewer);
+    placeSpoilerLine(session, viewer, request);
+    const QByteArray calendar = teamCalendar(viewer.games, *request.team, viewer.spoilerLine(), showResults,
+                                             QDateTime::currentDateTimeUtc());
+    session.printText(QString::fromUtf8(calendar));
     return ExitOk;
 }
 

@@ -13,6 +13,7 @@ int runStandings(Session &session, Viewer &viewer, const Request &request);
 int runSeason(Session &session, Viewer &viewer, const Request &request);
 int runToday(Session &session, Viewer &viewer, const Request &request);
 int runTeam(Session &session, Viewer &viewer, const Request &request);
+int runIcs(Session &session, Viewer &viewer, const Request &request);
 int runRoster(Session &session, Viewer &viewer, const Request &request);
 int runSettings(Session &session, Viewer &viewer, const Request &request);
 int runDownload(Session &session, Viewer &viewer, const Request &request);

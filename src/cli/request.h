@@ -19,6 +19,7 @@ struct Request {
     const Command *command = nullptr;
     bool help = false;
     bool tsv = false;
+    bool csv = false;
     QString installDir;
 
     std::optional<int> team;  // the TEAM argument

@@ -13,7 +13,7 @@
 namespace hoopdeck::cli {
 
 Session::Session(const Request &request, bool outputClosed)
-    : tsv_(request.tsv), outputClosed_(outputClosed), installDir_(request.installDir)
+    : tsv_(request.tsv), csv_(request.csv), outputClosed_(outputClosed), installDir_(request.installDir)
 {
     // Unbuffered, so that a failed write is seen by the stream itself.
     outFile_.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
@@ -58,12 +58,17 @@ void Session::printLine(const QString &text)
 
 void Session::printRow(const QStringList &cells)
 {
-    printTsvRow(out_, cells);
+    csv_ ? printCsvRow(out_, cells) : printTsvRow(out_, cells);
 }
 
 void Session::printTable(const TextTable &table, const QList<ColumnSpec> &columns, const QStringList &separatorTitles)
 {
-    tsv_ ? printTsv(out_, table, columns) : printAligned(out_, table, columns, separatorTitles);
+    if (csv_)
+        printCsv(out_, table, columns);
+    else if (tsv_)
+        printTsv(out_, table, columns);
+    else
+        printAligned(out_, table, columns, separatorTitles);
 }
 
 void Session::printList(TextTable &list, const QList<ColumnSpec> &columns, bool showResults)

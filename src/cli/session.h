@@ -24,6 +24,9 @@ public:
     Session(const Request &request, bool outputClosed = false);
 
     bool tsv() const { return tsv_; }
+    bool csv() const { return csv_; }
+    // Only the rows, for a script: --tsv or --csv.
+    bool rowsOnly() const { return tsv_ || csv_; }
     SettingsStore &store();  // opened when first needed
 
     // The checks the program runs at start, then the settings; on failure
@@ -31,9 +34,9 @@ public:
     int start(Viewer &viewer);
 
     void printLine(const QString &text);
-    void printRow(const QStringList &cells);  // a --tsv row
+    void printRow(const QStringList &cells);  // a --tsv or --csv row
     // In the form asked for: separatorTitles stand for the blank rows of an
-    // aligned table.
+    // aligned table; --csv puts the captions first.
     void printTable(const TextTable &table, const QList<ColumnSpec> &columns,
                     const QStringList &separatorTitles = {});
     // A list as its view shows it: with Show Results off, the result columns
@@ -50,6 +53,7 @@ public:
 
 private:
     bool tsv_;
+    bool csv_;
     bool outputClosed_;
     QString installDir_;
     QFile outFile_;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "control_characters.h"
+#include "csv_text.h"
 
 namespace hoopdeck::cli {
 
@@ -53,6 +54,24 @@ void printTsv(QTextStream &out, const TextTable &table, const QList<ColumnSpec> 
             cells[c] = table.cell(row, c);
         printTabbed(out, line, cells.constData(), int(cells.size()));
     }
+}
+
+void printCsvRow(QTextStream &out, const QStringList &cells)
+{
+    QStringList shown;
+    for (const QString &cell : cells)
+        shown.append(terminalText(cell));
+    out << csvRecord(shown);
+}
+
+void printCsv(QTextStream &out, const TextTable &table, const QList<ColumnSpec> &columns)
+{
+    QStringList captions;
+    for (const ColumnSpec &column : columns)
+        captions.append(QString::fromLatin1(column.caption));
+    out << csvRecord(captions);
+    for (int row = 0; row < table.count(); ++row)
+        out << csvRecord(rowCells(table, row, int(columns.size())));
 }
 
 void printAligned(QTextStream &out, const TextTable &table, const QList<ColumnSpec> &columns,

@@ -66,6 +66,12 @@ QString readTsv(const QString &, Request &request)
     return QString();
 }
 
+QString readCsv(const QString &, Request &request)
+{
+    request.csv = true;
+    return QString();
+}
+
 QString readHelp(const QString &, Request &request)
 {
     request.help = true;

@@ -16,6 +16,7 @@ QString readDownloadKind(const QString &text, Request &request);
 QString readFrom(const QString &text, Request &request);
 QString readInstallDir(const QString &text, Request &request);
 QString readTsv(const QString &text, Request &request);
+QString readCsv(const QString &text, Request &request);
 QString readHelp(const QString &text, Request &request);
 
 } // namespace hoopdeck::cli

@@ -421,8 +421,16 @@ private slots:
                                          << "--on takes a date (M/D/YYYY), not \"tomorrow\"" << "team TEAM [--on DAY]";
         QTest::newRow("--on with today") << QStringList{"today", "--on", "1/1/2004"}
                                          << "--on does not go with today" << "today [DATE]";
+        QTest::newRow("--csv with --tsv") << QStringList{"--csv", "team", "Boston", "--tsv"}
+                                          << "--csv and --tsv do not go together" << "team TEAM [--on DAY]";
+        QTest::newRow("--csv with --tsv, no command") << QStringList{"--tsv", "--csv"}
+                                                      << "--csv and --tsv do not go together"
+                                                      << "[--install-dir DIR] [--tsv] [--csv] COMMAND [ARGS]";
+        QTest::newRow("ics without a team") << QStringList{"ics"} << "ics needs TEAM" << "ics TEAM [--on DAY]";
+        QTest::newRow("ics of no team") << QStringList{"ics", "Gotham"} << "unknown team \"Gotham\""
+                                        << "ics TEAM [--on DAY]";
         QTest::newRow("no command") << QStringList{} << "no command given"
-                                    << "[--install-dir DIR] [--tsv] COMMAND [ARGS]";
+                                    << "[--install-dir DIR] [--tsv] [--csv] COMMAND [ARGS]";
     }
     void usageErrors()
     {
@@ -459,9 +467,10 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.err, "");
         QVERIFY(r.out.contains("Usage:"));
-        for (const char *command : {"standings", "season", "today", "team", "roster", "settings", "download", "install"})
+        for (const char *command :
+             {"standings", "season", "today", "team", "ics", "roster", "settings", "download", "install"})
             QVERIFY2(r.out.contains(QStringLiteral("\n  ") + command + ' '), command);
-        for (const char *option : {"--install-dir DIR", "--tsv", "--sort COLUMN", "--team TEAM", "--zone N",
+        for (const char *option : {"--install-dir DIR", "--tsv", "--csv", "--sort COLUMN", "--team TEAM", "--zone N",
                                    "--server HOST[:PORT]", "--results on|off|upto", "--on DAY", "--from DIR"})
             QVERIFY2(r.out.contains(QStringLiteral("\n  ") + option), option);
         for (const QStringList &arguments : {QStringList{"--help"}, QStringList{"--help", "standings"}}) {
@@ -478,7 +487,7 @@ private slots:
         QFile readme(QStringLiteral(HOOPDECK_SOURCE_DIR "/README.md"));
         QVERIFY(readme.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(readme.readAll()).split('\n');
-        const qsizetype first = lines.indexOf("    hoopdeck-cli [--install-dir DIR] [--tsv] COMMAND [ARGS]");
+        const qsizetype first = lines.indexOf("    hoopdeck-cli [--install-dir DIR] [--tsv] [--csv] COMMAND [ARGS]");
         QVERIFY(first >= 0);
         QStringList shown;
         for (qsizetype i = first + 1; i < lines.size() && !lines.at(i).isEmpty(); ++i)

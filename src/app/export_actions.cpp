@@ -3,6 +3,7 @@
 #include <QAbstractItemModel>
 #include <QDateTime>
 #include <QDir>
+#include <QBuffer>
 #include <QFileDialog>
 #include <QMenu>
 #include <QStandardPaths>
@@ -53,6 +54,19 @@ void exportList(QWidget *window, QTabWidget *tabs)
     if (!path.isEmpty())
         tellUnsaved(window, QObject::tr("The list"), saveListAsCsv(path, view));
 }
+// The race as drawn in the Standings tab, which must show it.
+void exportChart(QWidget *window, QWidget *chart)
+{
+    if (!chart || !chart->isVisible()) {
+        ShowHoopdeckMessage(window, QObject::tr("Choose Race in the Standings tab to draw the chart first."));
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(window, QObject::tr("Export Chart"),
+                                                      suggestedPath(QStringLiteral("race.png")),
+                                                      QObject::tr("PNG images (*.png);;All files (*)"));
+    if (!path.isEmpty())
+        tellUnsaved(window, QObject::tr("The chart"), saveChartAsPng(path, chart));
+}
 } // namespace
 
 QByteArray listAsCsv(const QTableView *view)
@@ -101,8 +115,17 @@ FileWriteResult saveListAsCsv(const QString &path, const QTableView *view)
     return writeFileWhole(path, listAsCsv(view));
 }
 
+FileWriteResult saveChartAsPng(const QString &path, QWidget *chart)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    chart->grab().save(&buffer, "PNG");
+    return writeFileWhole(path, bytes);
+}
+
 void addExportMenu(QMenu *fileMenu, QWidget *window, const Viewer &viewer, std::function<QTabWidget *()> tabs,
-                   std::function<int()> team)
+                   std::function<int()> team, std::function<QWidget *()> chart)
 {
     QMenu *menu = fileMenu->addMenu(QObject::tr("&Export"));
     menu->setObjectName(QStringLiteral("exportMenu"));
@@ -111,6 +134,8 @@ void addExportMenu(QMenu *fileMenu, QWidget *window, const Viewer &viewer, std::
         ->setObjectName(QStringLiteral("exportTeamSchedule"));
     menu->addAction(QObject::tr("&List as CSV..."), window, [window, tabs] { exportList(window, tabs()); })
         ->setObjectName(QStringLiteral("exportListAsCsv"));
+    menu->addAction(QObject::tr("&Chart as PNG..."), window, [window, chart] { exportChart(window, chart()); })
+        ->setObjectName(QStringLiteral("exportChart"));
 }
 
 } // namespace hoopdeck::app

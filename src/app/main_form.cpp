@@ -116,7 +116,8 @@ void MainForm::createMenus()
     download->addSeparator();
     download->addAction(tr("&Rosters"), this, [this] { openDownload(DownloadKind::Rosters); })
         ->setObjectName(QStringLiteral("downloadRosters"));
-    addExportMenu(fileMenu, this, viewer_, [this] { return tabs_; }, [this] { return teamPage_->team(); });
+    addExportMenu(fileMenu, this, viewer_, [this] { return tabs_; }, [this] { return teamPage_->team(); },
+                  [this]() -> QWidget * { return standingsPage_->raceChart(); });
     fileMenu->addSeparator();
     QAction *quit = fileMenu->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("quit"));

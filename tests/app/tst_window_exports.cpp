@@ -3,6 +3,8 @@
 // whole or not at all.
 
 #include <QAction>
+#include <QComboBox>
+#include <QImage>
 #include <QFile>
 #include <QMenu>
 #include <QTabWidget>
@@ -64,7 +66,7 @@ private slots:
         QStringList items;
         for (QAction *action : menu->actions())
             items.append(action->text().remove('&'));
-        QCOMPARE(items, (QStringList{"Team Schedule (.ics)...", "List as CSV..."}));
+        QCOMPARE(items, (QStringList{"Team Schedule (.ics)...", "List as CSV...", "Chart as PNG..."}));
         auto *file = form->findChild<QMenu *>(QStringLiteral("fileMenu"));
         QVERIFY(file && file->actions().contains(menu->menuAction()));
     }
@@ -177,6 +179,26 @@ private slots:
     }
 
     // A file that cannot be written is told with its reason, and nothing is left.
+    // The race as drawn, at the size it is shown, as a picture that reads back.
+    void raceChartAsPng()
+    {
+        auto form = test::startMainForm(paths_);
+        QVERIFY(form);
+        form->resize(800, 700);
+        form->selectTab(MainForm::StandingsTab);
+        form->findChild<QComboBox *>(QStringLiteral("standingsChoice"))->setCurrentIndex(2);
+        auto *chart = form->findChild<QWidget *>(QStringLiteral("raceChart"));
+        QVERIFY(chart && chart->isVisible());
+        QTemporaryDir dir;
+        const QString path = dir.filePath("race.png");
+        QVERIFY(app::saveChartAsPng(path, chart).ok);
+        const QImage saved(path);
+        QCOMPARE(saved.size(), chart->grab().size());
+        QVERIFY(saved.width() >= 600 && saved.height() >= 400);
+        QCOMPARE(saved, chart->grab().toImage().convertToFormat(saved.format()));
+        QVERIFY(!app::saveChartAsPng(dir.filePath("no folder/race.png"), chart).ok);
+    }
+
     void failedSavesSayWhy()
     {
         QTemporaryDir dir;

@@ -69,21 +69,16 @@ int main(int argc, char *argv[])
             save(form, names[tab]);
             saved = true;
         }
-        // The standings as they stood on the day Today opens on.
-        if (only.isEmpty() || only == QLatin1String("standings-on-day")) {
+        // The standings as they stood on the day Today opens on, and the race
+        // of the favourite's division up to it.
+        const std::pair<int, const char *> standingsChoices[] = {{1, "standings-on-day"}, {2, "race"}};
+        for (const auto &[index, name] : standingsChoices) {
+            if (!only.isEmpty() && only != QLatin1String(name))
+                continue;
             auto *choice = form.findChild<QComboBox *>(QStringLiteral("standingsChoice"));
             form.selectTab(app::MainForm::StandingsTab);
-            choice->setCurrentIndex(1);
-            save(form, "standings-on-day");
-            choice->setCurrentIndex(0);
-            saved = true;
-        }
-        // The race of the favourite's division, up to the day Today opens on.
-        if (only.isEmpty() || only == QLatin1String("race")) {
-            auto *choice = form.findChild<QComboBox *>(QStringLiteral("standingsChoice"));
-            form.selectTab(app::MainForm::StandingsTab);
-            choice->setCurrentIndex(2);
-            save(form, "race");
+            choice->setCurrentIndex(index);
+            save(form, name);
             choice->setCurrentIndex(0);
             saved = true;
         }

@@ -34,20 +34,21 @@ inline LoadedSeason loadedSeasonFile(const QString &path, hoopdeck::ZoneShift zo
 }
 
 // The same, into tables of the caller's: true when the whole file was read.
-inline bool loadSeasonTables(const QByteArray &bytes, hoopdeck::ZoneShift zone, hoopdeck::TextTable &scheduleTable,
-                             hoopdeck::TextTable &seasonList)
+inline bool intoTables(LoadedSeason season, hoopdeck::TextTable &scheduleTable, hoopdeck::TextTable &seasonList)
 {
-    LoadedSeason season = loadedSeason(bytes, zone);
     scheduleTable = std::move(season.scheduleTable);
     seasonList = std::move(season.seasonList);
     return season.complete;
 }
 
+inline bool loadSeasonTables(const QByteArray &bytes, hoopdeck::ZoneShift zone, hoopdeck::TextTable &scheduleTable,
+                             hoopdeck::TextTable &seasonList)
+{
+    return intoTables(loadedSeason(bytes, zone), scheduleTable, seasonList);
+}
+
 inline bool loadSeasonFileTables(const QString &path, hoopdeck::ZoneShift zone, hoopdeck::TextTable &scheduleTable,
                                  hoopdeck::TextTable &seasonList)
 {
-    LoadedSeason season = loadedSeasonFile(path, zone);
-    scheduleTable = std::move(season.scheduleTable);
-    seasonList = std::move(season.seasonList);
-    return season.complete;
+    return intoTables(loadedSeasonFile(path, zone), scheduleTable, seasonList);
 }

@@ -90,8 +90,11 @@ void registerSeason(const SeasonFiles &season)
     });
     add("LoadSeason", [paths](benchmark::State &state) {
         TextTable schedule, seasonList;
-        for (auto _ : state)
-            benchmark::DoNotOptimize(loadSeason(paths.season, ZoneShift{}, schedule, seasonList));
+        SeasonGames games;
+        for (auto _ : state) {
+            benchmark::DoNotOptimize(loadSeason(paths.season, schedule, games));
+            FillSeasonList(games, ZoneShift{}, {}, seasonList);
+        }
         state.counters["rows"] = schedule.count();
     });
     add("LoadAll", [dir = season.dir](benchmark::State &state) {

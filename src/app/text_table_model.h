@@ -35,6 +35,9 @@ public:
     // Rows for which isBold answers true are shown in bold.
     void setBoldRows(std::function<bool(int row)> isBold) { isBold_ = std::move(isBold); }
 
+    // A cell's length in characters, read without making its text.
+    qsizetype cellLength(int row, int column) const { return table_.cell(row, column).size(); }
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

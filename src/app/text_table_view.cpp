@@ -9,6 +9,9 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <numeric>
+#include <optional>
+#include <vector>
 
 #include "row_copy.h"
 #include "text_table_model.h"
@@ -19,6 +22,9 @@ namespace {
 constexpr int kRowPadding = 4;
 // Room between one column's text and the next one's.
 constexpr int kColumnGap = 12;
+// Beyond twice this many rows, a column is measured over its longest cells
+// (this many) and the rows in view.
+constexpr int kMeasuredRows = 48;
 
 // Rows are selected whole, so the style's dotted frame around the one cell
 // that holds the keyboard focus only looks like a stray mark.
@@ -199,15 +205,42 @@ void TextTableView::changeEvent(QEvent *event)
 
 int TextTableView::contentWidth(int column) const
 {
-    // Every row counts, not only those in view: the list must not change
-    // its columns as it scrolls.
-    const QFontMetrics cells = fontMetrics();
+    // Measured over the cells that can be the widest: the caption, the rows
+    // in view and the longest cells by characters, so that a long list
+    // costs no more than a short one, and the columns do not change as the
+    // list scrolls (the longest cells are the same wherever it stands).
     QFont captionFont = horizontalHeader()->font();
     captionFont.setBold(true);
-    const QFontMetrics captions(captionFont);
-    int widest = captions.horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString());
-    for (int row = 0; row < model_->rowCount(); ++row)
-        widest = std::max(widest, cells.horizontalAdvance(model_->index(row, column).data().toString()));
+    int widest = QFontMetrics(captionFont).horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString());
+    const int rows = model_->rowCount();
+    std::vector<int> sample;
+    if (rows <= kMeasuredRows * 2) {
+        sample.resize(size_t(rows));
+        std::iota(sample.begin(), sample.end(), 0);
+    } else {
+        std::vector<std::pair<qsizetype, int>> lengths;
+        lengths.resize(size_t(rows));
+        for (int row = 0; row < rows; ++row)
+            lengths[size_t(row)] = {model_->cellLength(row, column), row};
+        std::nth_element(lengths.begin(), lengths.begin() + kMeasuredRows, lengths.end(),
+                         [](const auto &a, const auto &b) { return a.first > b.first; });
+        for (int i = 0; i < kMeasuredRows; ++i)
+            sample.push_back(lengths[size_t(i)].second);
+        const int first = std::max(0, rowAt(0));
+        const int last = rowAt(viewport()->height() - 1);
+        for (int row = first; row <= (last < 0 ? std::min(rows - 1, first + kMeasuredRows) : last); ++row)
+            sample.push_back(row);
+    }
+    const QFontMetrics plain = fontMetrics();
+    std::optional<QFontMetrics> bold;
+    for (int row : sample) {
+        const QModelIndex index = model_->index(row, column);
+        const QVariant font = index.data(Qt::FontRole);
+        if (font.isValid() && !bold)
+            bold.emplace(font.value<QFont>().resolve(this->font()));
+        const QFontMetrics &metrics = font.isValid() ? *bold : plain;
+        widest = std::max(widest, metrics.horizontalAdvance(index.data().toString()));
+    }
     const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
     return widest + 2 * margin + kColumnGap;
 }

@@ -19,7 +19,8 @@ public:
     QList<int> selectedRowNumbers() const;
     void copySelectedRows();
 
-    // The width the column's widest text needs, over every row.
+    // The width the column's widest text needs: the caption's, and the
+    // widest of the rows in view and the longest cells.
     int contentWidth(int column) const;
     // The same, as of the last fill; where the last column's texts are drawn.
     int textWidth(int column) const;

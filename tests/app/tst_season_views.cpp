@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
+#include <QStyle>
 #include <QTest>
 #include <QTextCharFormat>
 
@@ -348,6 +349,57 @@ private slots:
         };
         QVERIFY2(coloured(upToDay) * 4 < coloured(allResults),
                  qPrintable(QStringLiteral("%1 against %2").arg(coloured(upToDay)).arg(coloured(allResults))));
+    }
+
+    // Columns are measured over a sample of their cells; no cell of the
+    // season may be wider than its column, bold rows included.
+    void noCellIsClipped()
+    {
+        auto form = startForm();
+        QVERIFY(form);
+        QStringList clipped;
+        const auto check = [&](const char *name, const QString &fill) {
+            QTableView *view = list(form.get(), name);
+            QAbstractItemModel *model = view->model();
+            const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+            for (int column = 0; column < model->columnCount(); ++column) {
+                if (view->isColumnHidden(column))
+                    continue;
+                for (int row = 0; row < model->rowCount(); ++row) {
+                    const QModelIndex index = model->index(row, column);
+                    const QVariant font = index.data(Qt::FontRole);
+                    const QFontMetrics metrics(font.isValid() ? font.value<QFont>().resolve(view->font()) : view->font());
+                    if (metrics.horizontalAdvance(index.data().toString()) + 2 * margin > view->columnWidth(column))
+                        clipped.append(QStringLiteral("%1 (%2) %3,%4: %5")
+                                           .arg(QLatin1String(name), fill)
+                                           .arg(row)
+                                           .arg(column)
+                                           .arg(index.data().toString()));
+                }
+            }
+        };
+        check("standingsList", "final");
+        check("seasonList", "season");
+        auto *teamPicker = form->findChild<QComboBox *>(QStringLiteral("teamPicker"));
+        auto *rosterPicker = form->findChild<QComboBox *>(QStringLiteral("rosterPicker"));
+        for (int team = 0; team < teamPicker->count(); ++team) {
+            teamPicker->setCurrentIndex(team);
+            check("teamScheduleList", teamPicker->currentText());
+            rosterPicker->setCurrentIndex(team);
+            check("rosterList", rosterPicker->currentText());
+        }
+        auto *choice = form->findChild<QComboBox *>(QStringLiteral("standingsChoice"));
+        choice->setCurrentIndex(1);
+        auto *forward = form->findChild<QPushButton *>(QStringLiteral("dayForward"));
+        auto *back = form->findChild<QPushButton *>(QStringLiteral("dayBack"));
+        for (int i = 0; i < 120; ++i)  // back to October, a day at a time
+            QTest::mouseClick(back, Qt::LeftButton);
+        for (int i = 0; i < 180; ++i) {
+            check("gamesByDateList", QString::number(i));
+            check("standingsDayList", QString::number(i));
+            QTest::mouseClick(forward, Qt::LeftButton);
+        }
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.mid(0, 10).join('\n')));
     }
 
     void listsOpenOnTheSelectedDay()

@@ -1,5 +1,6 @@
 #include "viewer.h"
 
+#include "playoff_games.h"
 #include "roster.h"
 #include "season.h"
 #include "season_day.h"
@@ -30,6 +31,16 @@ void Viewer::loadSchedule()
     hoopdeck::loadSeason(paths.season, scheduleTable, games);
 }
 
+bool Viewer::loadPlayoffs()
+{
+    return hoopdeck::loadPlayoffs(paths.playoffs, playoffGames);
+}
+
+bool Viewer::loadBoxScores()
+{
+    return hoopdeck::loadBoxScores(paths.box, games, playoffGames, boxScores);
+}
+
 void Viewer::fillSeasonList()
 {
     FillSeasonList(games, settings.zone(), spoilerLine(), seasonList);
@@ -52,6 +63,11 @@ void Viewer::fillTeamSchedule(int team)
     FillTeamSchedule(games, team, settings.zone(), spoilerLine(), teamScheduleList);
 }
 
+void Viewer::fillTeamPlayoffs(int team)
+{
+    FillTeamSchedule(playoffGames, team, settings.zone(), spoilerLine(), teamPlayoffList);
+}
+
 void Viewer::fillRosterList(int team)
 {
     FillRosterList(rosterTable, team, rosterList);
@@ -70,7 +86,7 @@ void Viewer::clickRosterColumn(int column)
 
 void Viewer::fillGamesByDate()
 {
-    FillGamesByDate(games, day, settings.zone(), spoilerLine(), gamesByDateList);
+    FillGamesByDate(games, playoffGames, day, settings.zone(), spoilerLine(), gamesByDateList);
 }
 
 void Viewer::stepDay(int days)

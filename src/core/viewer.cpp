@@ -23,6 +23,8 @@ void Viewer::loadRoster()
 void Viewer::loadSeason()
 {
     loadSchedule();
+    // Today steps on into the playoffs; a season without them lists its own days alone.
+    loadPlayoffs();
     fillSeasonList();
 }
 

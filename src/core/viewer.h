@@ -45,7 +45,7 @@ struct Viewer {
 
     void loadStandings();
     void loadRoster();
-    void loadSeason();
+    void loadSeason();  // the games of the season and the playoffs, and the Season list
     void loadSchedule();  // the games without the Season list
     // The game views' files, read after the schedule: true when the file
     // was read whole, false when it is missing or unreadable.

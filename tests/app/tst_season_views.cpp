@@ -296,6 +296,22 @@ private slots:
         QVERIFY(form->findChild<QComboBox *>(QStringLiteral("standingsChoice"))->isEnabled());
     }
 
+    // Today steps from the last day of the season on into the playoffs.
+    void todayStepsIntoThePlayoffs()
+    {
+        const std::unique_ptr<MainForm> form = startForm();
+        QVERIFY(form);
+        QPushButton *forward = form->findChild<QPushButton *>(QStringLiteral("dayForward"));
+        for (int day = dayNumber(kToday); day < dayNumber(QDate(2004, 4, 17)); ++day)
+            forward->click();
+        QAbstractItemModel *today = list(form.get(), "gamesByDateList")->model();
+        QStringList games;
+        for (int row = 0; row < today->rowCount(); ++row)
+            games.append(today->index(row, 0).data().toString() + ' ' + today->index(row, 2).data().toString());
+        QCOMPARE(games, (QStringList{"Boston @ Indiana 88-104", "New York @ New Jersey 83-107",
+                                     "Memphis @ San Antonio 74-98", "Houston @ L.A. Lakers 71-72"}));
+    }
+
     void listsOpenOnTheSelectedDay()
     {
         auto form = startForm();

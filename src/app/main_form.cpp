@@ -21,6 +21,8 @@
 #include "calendar_marks.h"
 #include "child_windows.h"
 #include "download_dialog.h"
+#include "game_details.h"
+#include "game_rows.h"
 #include "help_window.h"
 #include "options_dialog.h"
 #include "result_columns.h"
@@ -76,6 +78,7 @@ MainForm::MainForm(const MainFormStart &start, QWidget *parent)
     createMenus();
     createViewMenu();
     createTabs();
+    attachGameDetails();
     markFavoriteRows();
     createShortcuts();
     createStatusBar();
@@ -178,6 +181,18 @@ QWidget *MainForm::createSeasonPage()
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(list, 1);
     return page;
+}
+
+void MainForm::attachGameDetails()
+{
+    gameDetails_ = new GameDetails(viewer_, this);
+    gameDetails_->attach(findChild<TextTableView *>(QStringLiteral("gamesByDateList")), [this](int row) {
+        return gameOfDayRow(viewer_.games, viewer_.playoffGames, viewer_.day.SelectedDate, row);
+    });
+    gameDetails_->attach(findChild<TextTableView *>(QStringLiteral("teamScheduleList")),
+                         [this](int row) { return gameOfTeamRow(viewer_.games, teamPage_->team(), row); });
+    gameDetails_->attach(findChild<TextTableView *>(QStringLiteral("seasonList")),
+                         [this](int row) { return gameOfSeasonRow(viewer_.games, row); });
 }
 
 void MainForm::createShortcuts()

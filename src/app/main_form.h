@@ -15,6 +15,7 @@ class QTabWidget;
 
 namespace hoopdeck::app {
 
+class GameDetails;
 class StandingsPage;
 class TeamListPage;
 class TextTableModel;
@@ -58,6 +59,7 @@ private:
     void createMenus();
     void createViewMenu();
     void createTabs();
+    void attachGameDetails();  // to the Today, Team and Season lists
     void createShortcuts();
     void createStatusBar();
     void nameForAccessibility();
@@ -114,6 +116,7 @@ private:
     TodayPage *todayPage_ = nullptr;
     TeamListPage *teamPage_ = nullptr, *rosterPage_ = nullptr;
     QLabel *zoneStatus_ = nullptr;
+    GameDetails *gameDetails_ = nullptr;
 };
 
 } // namespace hoopdeck::app

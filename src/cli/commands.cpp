@@ -85,11 +85,6 @@ void placeSpoilerLine(Session &session, Viewer &viewer, const Request &request)
     }
 }
 
-SpoilerLine gameSpoilerLine(const Viewer &viewer)
-{
-    return showsResults(viewer) ? viewer.spoilerLine() : SpoilerLine{0};
-}
-
 bool showsResults(const Viewer &viewer)
 {
     return viewer.settings.results != ResultsShown::None;

@@ -23,8 +23,6 @@ int runPlayoffs(Session &session, Viewer &viewer, const Request &request);
 // Where results stop: at the day given with --on, or with the results
 // setting at upto, at the day `today` would show. The season is loaded.
 void placeSpoilerLine(Session &session, Viewer &viewer, const Request &request);
-// The line a view of single games keeps to: with Show Results off, none is shown.
-SpoilerLine gameSpoilerLine(const Viewer &viewer);
 bool showsResults(const Viewer &viewer);
 // Reads Playoffs.dat into the viewer; when it is missing, says so and
 // returns ExitGameFileMissing, else ExitOk.

@@ -70,7 +70,7 @@ int runGame(Session &session, Viewer &viewer, const Request &request)
                            .arg(teamDisplayName(*request.team), dayCaption(dayNumber(request.date))));
         return ExitNoSuchGame;
     }
-    const GameView view = gameView(sources, game, viewer.settings.zone(), gameSpoilerLine(viewer));
+    const GameView view = gameView(sources, game, viewer.settings.zone(), viewer.gameSpoilerLine());
     if (session.tsv()) {
         printGameRows(session, view);
         return ExitOk;
@@ -86,7 +86,7 @@ int runPlayoffs(Session &session, Viewer &viewer, const Request &request)
     if (const int code = loadPlayoffGames(session, viewer))
         return code;
     placeSpoilerLine(session, viewer, request);
-    printBracket(session, playoffBracket(viewer.playoffGames, gameSpoilerLine(viewer)));
+    printBracket(session, playoffBracket(viewer.playoffGames, viewer.gameSpoilerLine()));
     return ExitOk;
 }
 

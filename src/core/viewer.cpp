@@ -55,6 +55,13 @@ SpoilerLine Viewer::spoilerLine() const
     return {};
 }
 
+SpoilerLine Viewer::gameSpoilerLine() const
+{
+    if (settings.results == ResultsShown::None)
+        return {0};
+    return spoilerLine();
+}
+
 void Viewer::fillStandingsOnDay()
 {
     FillStandingsOnDay(standingsList, games, day.SelectedDate, standingsDayList);

@@ -54,6 +54,9 @@ struct Viewer {
     void fillSeasonList();
     // The results the lists show: every one, or up to the selected day.
     SpoilerLine spoilerLine() const;
+    // The same for a view of one game, which hides every result when the
+    // user shows none.
+    SpoilerLine gameSpoilerLine() const;
 
     void fillTeamSchedule(int team);
     void fillTeamPlayoffs(int team);

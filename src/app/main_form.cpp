@@ -23,6 +23,7 @@
 #include "download_dialog.h"
 #include "game_details.h"
 #include "game_rows.h"
+#include "playoffs_page.h"
 #include "help_window.h"
 #include "options_dialog.h"
 #include "result_columns.h"
@@ -46,7 +47,7 @@ namespace {
 
 // The blanks belong to the captions: they widen the tabs.
 const char *const kTabCaptions[MainForm::TabCount] = {" Standings ", "  Today   ", "   Team   ", "  Roster   ",
-                                                      "  Season   "};
+                                                      "  Season   ", " Playoffs  "};
 
 // The rosters are read this long after the window is built, and never
 // before it is on screen and painted; the later stages follow one by one,
@@ -169,6 +170,8 @@ void MainForm::createTabs()
     connect(rosterPage_, &TeamListPage::columnTapped, this, &MainForm::clickRosterColumn);
     tabs_->addTab(rosterPage_, QLatin1String(kTabCaptions[RosterTab]));
     tabs_->addTab(createSeasonPage(), QLatin1String(kTabCaptions[SeasonTab]));
+    playoffsPage_ = new PlayoffsPage(viewer_);
+    tabs_->addTab(playoffsPage_, QLatin1String(kTabCaptions[PlayoffsTab]));
     connect(tabs_, &QTabWidget::currentChanged, this, &MainForm::ShowTabControls);
     setCentralWidget(tabs_);
 }
@@ -252,6 +255,7 @@ void MainForm::loadSeasonStage()
     showStandings();
     applyResultColumns();
     scrollSeason();
+    playoffsPage_->refresh();
 }
 
 void MainForm::buildViewsStage()
@@ -285,6 +289,9 @@ void MainForm::ShowTabControls(int tab)
 {
     if (tab == StandingsTab)
         standingsPage_->PlaceDivisionBanners();
+    // The series as far as the results shown reach, which may have moved since.
+    if (tab == PlayoffsTab)
+        playoffsPage_->refresh();
 }
 
 void MainForm::chooseScheduleTeam(int team)

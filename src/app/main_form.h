@@ -16,6 +16,7 @@ class QTabWidget;
 namespace hoopdeck::app {
 
 class GameDetails;
+class PlayoffsPage;
 class StandingsPage;
 class TeamListPage;
 class TextTableModel;
@@ -38,7 +39,7 @@ struct MainFormStart {
 class MainForm : public QMainWindow {
     Q_OBJECT
 public:
-    enum Tab { StandingsTab, TodayTab, TeamTab, RosterTab, SeasonTab, TabCount };
+    enum Tab { StandingsTab, TodayTab, TeamTab, RosterTab, SeasonTab, PlayoffsTab, TabCount };
 
     explicit MainForm(const MainFormStart &start, QWidget *parent = nullptr);
     ~MainForm() override;
@@ -117,6 +118,7 @@ private:
     TeamListPage *teamPage_ = nullptr, *rosterPage_ = nullptr;
     QLabel *zoneStatus_ = nullptr;
     GameDetails *gameDetails_ = nullptr;
+    PlayoffsPage *playoffsPage_ = nullptr;
 };
 
 } // namespace hoopdeck::app

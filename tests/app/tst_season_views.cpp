@@ -375,6 +375,36 @@ private slots:
         QVERIFY(!window->isVisible());
     }
 
+    // Alt+6: the bracket, winners in bold; a series chosen lists its games.
+    void playoffsTab()
+    {
+        const std::unique_ptr<MainForm> form = startForm();
+        QVERIFY(form);
+        QTest::keyClick(form.get(), Qt::Key_6, Qt::AltModifier);
+        QCOMPARE(form->findChild<QTabWidget *>(QStringLiteral("tabs"))->currentIndex(), int(MainForm::PlayoffsTab));
+        QTableView *series = list(form.get(), "playoffSeriesList");
+        QAbstractItemModel *model = series->model();
+        QCOMPARE(model->rowCount(), 15);
+        const auto row = [model](int r) {
+            QStringList cells;
+            for (int c = 0; c < model->columnCount(); ++c)
+                cells.append(model->index(r, c).data().toString());
+            return cells.join('|');
+        };
+        QCOMPARE(row(0), "East First Round|Indiana|4|Boston|0");
+        QCOMPARE(row(14), "Finals|Detroit|4|L.A. Lakers|1");
+        QVERIFY(model->index(14, 1).data(Qt::FontRole).value<QFont>().bold());
+        QVERIFY(!model->index(14, 3).data(Qt::FontRole).value<QFont>().bold());
+        series->setCurrentIndex(model->index(14, 0));
+        QAbstractItemModel *games = list(form.get(), "playoffGamesList")->model();
+        QCOMPARE(games->rowCount(), 5);
+        QCOMPARE(games->index(0, 4).data().toString(), "Detroit leads 1-0");
+        QCOMPARE(games->index(1, 4).data().toString(), "Series tied 1-1");
+        QCOMPARE(games->index(4, 1).data().toString(), "L.A. Lakers @ Detroit");
+        QCOMPARE(games->index(4, 3).data().toString(), "87-100");
+        QCOMPARE(games->index(4, 4).data().toString(), "Detroit wins 4-1");
+    }
+
     void listsOpenOnTheSelectedDay()
     {
         auto form = startForm();

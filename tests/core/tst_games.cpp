@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "box_score.h"
+#include "game_rows.h"
 #include "game_view.h"
 #include "games_by_date_view.h"
 #include "playoff_bracket.h"
@@ -373,6 +374,45 @@ private slots:
                               "Series: Philadelphia leads the season series 2-0", "Next meeting: none"}));
         QVERIFY(!findTeamGame(sources, day(12, 6, 2003), 13).isValid());
         QVERIFY(!findTeamGame(sources, day(12, 5, 2003), 1).isValid());
+    }
+
+    // A row of Today, Team or Season stands for the game the list shows there.
+    void rowGames_data()
+    {
+        QTest::addColumn<QString>("list");  // "day", "team" or "season"
+        QTest::addColumn<int>("key");       // the day or the team
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("matchup");  // empty: no game
+        QTest::newRow("first of the season") << "season" << 0 << 0 << "Miami @ Philadelphia";
+        QTest::newRow("season, third") << "season" << 0 << 2 << "Dallas @ L.A. Lakers";
+        QTest::newRow("season, the All-Star Game") << "season" << 0 << 759 << "All-Star Game @ All-Star Game";
+        QTest::newRow("season, last") << "season" << 0 << 1189 << "Sacramento @ Golden State";
+        QTest::newRow("season, past the end") << "season" << 0 << 1190 << "";
+        QTest::newRow("team, first") << "team" << 11 << 0 << "Dallas @ L.A. Lakers";
+        QTest::newRow("team, last") << "team" << 1 << 81 << "Atlanta @ Boston";
+        QTest::newRow("team, past the end") << "team" << 1 << 82 << "";
+        QTest::newRow("day, second") << "day" << day(10, 28, 2003) << 1 << "Phoenix @ San Antonio";
+        QTest::newRow("playoff day") << "day" << day(4, 17, 2004) << 3 << "Houston @ L.A. Lakers";
+        QTest::newRow("playoff day, past its games") << "day" << day(4, 17, 2004) << 4 << "";
+        QTest::newRow("no games") << "day" << day(4, 16, 2004) << 0 << "";
+        QTest::newRow("negative row") << "day" << day(4, 17, 2004) << -1 << "";
+    }
+    void rowGames()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, key);
+        QFETCH(int, row);
+        QFETCH(QString, matchup);
+        const Bundled &data = bundled();
+        const GameRef game = list == "season" ? gameOfSeasonRow(data.season, row)
+                             : list == "team" ? gameOfTeamRow(data.season, key, row)
+                                              : gameOfDayRow(data.season, data.playoffs, key, row);
+        QCOMPARE(game.isValid(), !matchup.isEmpty());
+        if (!game.isValid())
+            return;
+        const SeasonGame &played = (game.playoff ? data.playoffs : data.season)[size_t(game.index)];
+        QCOMPARE(gameText(played.visitor, played.home), matchup);
+        QCOMPARE(game.playoff, list == "day" && key > day(4, 14, 2004));
     }
 
     void madeAttempted_data()

@@ -61,7 +61,9 @@ bool readTeamBoxes(const QStringView *fields, TeamBox &visitor, TeamBox &home)
 std::optional<BoxScore> boxScoreOf(const QStringView *fields, const ResultIndex &results)
 {
     BoxScore box;
-    box.day = dayNumber(parseUserDate(fields[0].toString()));
+    // A date that names no real day has no day number: it gives day 0, no game's day.
+    const QDate date = parseUserDate(fields[0].toString());
+    box.day = date.isValid() ? dayNumber(date) : 0;
     const std::optional<int> visitor = wholeNumber(fields[1]);
     const std::optional<int> home = wholeNumber(fields[2]);
     if (box.day == 0 || !visitor || !home || *visitor >= kTeamCount || *home >= kTeamCount)

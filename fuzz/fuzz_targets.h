@@ -16,6 +16,8 @@ int lineReaderTarget(const uint8_t *data, size_t size);
 int gameTimeTarget(const uint8_t *data, size_t size);
 int settingsTarget(const uint8_t *data, size_t size);
 int downloadCheckTarget(const uint8_t *data, size_t size);
+int playoffsTarget(const uint8_t *data, size_t size);
+int boxTarget(const uint8_t *data, size_t size);
 
 struct Target {
     const char *name;        // also the folder of its corpus, fuzz/corpus/<name>
@@ -31,6 +33,8 @@ constexpr Target kTargets[] = {
     {"game_time", gameTimeTarget, nullptr},
     {"settings", settingsTarget, nullptr},
     {"download_check", downloadCheckTarget, "Standings.dat"},
+    {"playoffs", playoffsTarget, "Playoffs.dat"},
+    {"box", boxTarget, nullptr},
 };
 
 } // namespace hoopdeck::fuzz

@@ -22,6 +22,9 @@
 #include "child_windows.h"
 #include "download_dialog.h"
 #include "export_actions.h"
+#include "game_details.h"
+#include "game_rows.h"
+#include "playoffs_page.h"
 #include "help_window.h"
 #include "options_dialog.h"
 #include "result_columns.h"
@@ -47,7 +50,7 @@ namespace {
 
 // The blanks belong to the captions: they widen the tabs.
 const char *const kTabCaptions[MainForm::TabCount] = {" Standings ", "  Today   ", "   Team   ", "  Roster   ",
-                                                      "  Season   "};
+                                                      "  Season   ", " Playoffs  "};
 
 // The rosters are read this long after the window is built, and never
 // before it is on screen and painted; the later stages follow one by one,
@@ -79,6 +82,7 @@ MainForm::MainForm(const MainFormStart &start, QWidget *parent)
     createMenus();
     createViewMenu();
     createTabs();
+    attachGameDetails();
     markFavoriteRows();
     createShortcuts();
     createStatusBar();
@@ -172,6 +176,8 @@ void MainForm::createTabs()
     connect(rosterPage_, &TeamListPage::columnTapped, this, &MainForm::clickRosterColumn);
     tabs_->addTab(rosterPage_, QLatin1String(kTabCaptions[RosterTab]));
     tabs_->addTab(createSeasonPage(), QLatin1String(kTabCaptions[SeasonTab]));
+    playoffsPage_ = new PlayoffsPage(viewer_);
+    tabs_->addTab(playoffsPage_, QLatin1String(kTabCaptions[PlayoffsTab]));
     connect(tabs_, &QTabWidget::currentChanged, this, &MainForm::ShowTabControls);
     setCentralWidget(tabs_);
 }
@@ -184,6 +190,18 @@ QWidget *MainForm::createSeasonPage()
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(list, 1);
     return page;
+}
+
+void MainForm::attachGameDetails()
+{
+    gameDetails_ = new GameDetails(viewer_, this);
+    gameDetails_->attach(findChild<TextTableView *>(QStringLiteral("gamesByDateList")), [this](int row) {
+        return gameOfDayRow(viewer_.games, viewer_.playoffGames, viewer_.day.SelectedDate, row);
+    });
+    gameDetails_->attach(findChild<TextTableView *>(QStringLiteral("teamScheduleList")),
+                         [this](int row) { return gameOfTeamRow(viewer_.games, teamPage_->team(), row); });
+    gameDetails_->attach(findChild<TextTableView *>(QStringLiteral("seasonList")),
+                         [this](int row) { return gameOfSeasonRow(viewer_.games, row); });
 }
 
 void MainForm::createShortcuts()
@@ -243,6 +261,7 @@ void MainForm::loadSeasonStage()
     showStandings();
     applyResultColumns();
     scrollSeason();
+    playoffsPage_->refresh();
 }
 
 void MainForm::buildViewsStage()
@@ -301,6 +320,9 @@ void MainForm::ShowTabControls(int tab)
 {
     if (tab == StandingsTab)
         standingsPage_->PlaceDivisionBanners();
+    // The series as far as the results shown reach, which may have moved since.
+    if (tab == PlayoffsTab)
+        playoffsPage_->refresh();
 }
 
 void MainForm::chooseScheduleTeam(int team)

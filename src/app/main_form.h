@@ -15,6 +15,8 @@ class QTabWidget;
 
 namespace hoopdeck::app {
 
+class GameDetails;
+class PlayoffsPage;
 class StandingsPage;
 class TeamListPage;
 class TextTableModel;
@@ -37,7 +39,7 @@ struct MainFormStart {
 class MainForm : public QMainWindow {
     Q_OBJECT
 public:
-    enum Tab { StandingsTab, TodayTab, TeamTab, RosterTab, SeasonTab, TabCount };
+    enum Tab { StandingsTab, TodayTab, TeamTab, RosterTab, SeasonTab, PlayoffsTab, TabCount };
 
     explicit MainForm(const MainFormStart &start, QWidget *parent = nullptr);
     ~MainForm() override;
@@ -58,6 +60,7 @@ private:
     void createMenus();
     void createViewMenu();
     void createTabs();
+    void attachGameDetails();  // to the Today, Team and Season lists
     void createShortcuts();
     void createStatusBar();
     void nameForAccessibility();
@@ -115,6 +118,8 @@ private:
     TodayPage *todayPage_ = nullptr;
     TeamListPage *teamPage_ = nullptr, *rosterPage_ = nullptr;
     QLabel *zoneStatus_ = nullptr;
+    GameDetails *gameDetails_ = nullptr;
+    PlayoffsPage *playoffsPage_ = nullptr;
 };
 
 } // namespace hoopdeck::app

@@ -50,7 +50,7 @@ int main(int argc, char *argv[])
     // The same window every time, whatever the last run left in the store.
     form.resize(640, 720);
     form.selectTab(app::MainForm::StandingsTab);
-    const char *const names[app::MainForm::TabCount] = {"standings", "today", "team", "roster", "season"};
+    const char *const names[app::MainForm::TabCount] = {"standings", "today", "team", "roster", "season", "playoffs"};
     int failures = 0;
     auto save = [&](QWidget &window, const char *name) {
         QCoreApplication::processEvents();

@@ -50,8 +50,10 @@ QString commandUsage(const Command &command)
         const QString name = QLatin1String(argument.name);
         text += QLatin1Char(' ') + (argument.optional ? QLatin1Char('[') + name + QLatin1Char(']') : name);
     }
-    for (const Option *option : command.options)
-        text += QLatin1Char(' ') + optionUsage(*option);
+    for (const Option *option : command.options) {
+        if (option->inUsage)
+            text += QLatin1Char(' ') + optionUsage(*option);
+    }
     return text;
 }
 
@@ -221,8 +223,9 @@ QString helpText()
                                  "TEAM is a team name such as \"L.A. Lakers\" (any letter case) or its number 0-28;\n"
                                  "N is a time zone 0-69.\n"
                                  "Exit codes: 0 success, 1 not installed, 2 a season of another year, 3 a failed\n"
-                                 "download, 5 settings that could not be saved, 64 a usage error, 74 a standard\n"
-                                 "output that could not be written.\n");
+                                 "download, 4 no Playoffs.dat or Box.dat (game, playoffs, team --playoffs),\n"
+                                 "5 settings that could not be saved, 6 no game of TEAM on DATE, 64 a usage\n"
+                                 "error, 74 a standard output that could not be written.\n");
 }
 
 QString usageErrorText(const CommandLine &line)

@@ -15,6 +15,7 @@ const Option kHelp{"help", nullptr, "Show this help.", readHelp, false, 'h'};
 
 const Option kSort{"sort", "COLUMN", "tap a column header", readSortColumn, true};
 const Option kOnDay{"on", "DAY", "as it stood on DAY (M/D/YYYY)", readOnDay};
+const Option kPlayoffs{"playoffs", nullptr, "the playoff games after the season's", readPlayoffs, false, 0, nullptr, false};
 const Option kFrom{"from", "DIR", "the folder to install from", readFrom};
 
 const Argument kTeamArgument{"TEAM", readTeam};
@@ -64,13 +65,18 @@ const QList<Command> &commands()
          "the games of a day (M/D/YYYY; default: today, or\n"
          "this day in the season when today lies outside it)",
          SeasonUse::Needed, runToday},
-        {"team", {kTeamArgument}, {&kOnDay}, "a team's whole schedule", SeasonUse::Needed, runTeam},
+        {"team", {kTeamArgument}, {&kOnDay, &kPlayoffs}, "a team's whole schedule", SeasonUse::Needed, runTeam},
         {"ics", {kTeamArgument}, {&kOnDay}, "a team's schedule as an iCalendar file", SeasonUse::Needed,
          runIcs},
         {"roster", {kTeamArgument}, {&kSort},
          "a team's players; each --sort is a tap on a header\n"
          "(#, Player, Pos, Ht, Wt): the same one twice reverses",
          SeasonUse::Needed, runRoster},
+        {"game", {{"DATE", readDate}, kTeamArgument}, {&kOnDay},
+         "a team's game on DATE (M/D/YYYY): score, line score,\n"
+         "team totals, records and series",
+         SeasonUse::Needed, runGame},
+        {"playoffs", {}, {&kOnDay}, "the 15 playoff series, round by round", SeasonUse::Needed, runPlayoffs},
         {"settings", {}, settingOptions(),
          "change and save the settings, then print them", SeasonUse::WhenNamed, runSettings},
         {"download", {{"standings|rosters", readDownloadKind}}, {settingOption(SettingId::Server)},

@@ -23,6 +23,9 @@ struct Option {
     char shortName = 0;       // as typed after "-", when it has one
     // A setting's option reads into the request's settings choice, as its row says.
     const SettingRow *setting = nullptr;
+    // An option added to a command later stays out of its usage line, which
+    // scripts and messages already quote; the options list still shows it.
+    bool inUsage = true;
 };
 
 struct Argument {

@@ -48,23 +48,6 @@ void selectDay(Session &session, Viewer &viewer, const QDate &given)
         session.report(viewer.day.DateCaption + QStringLiteral(": ") + viewer.dayNote);
 }
 
-// Where results stop: at the day given with --on, or with the results
-// setting at upto, at the day `today` would show. The season is loaded.
-void placeSpoilerLine(Session &session, Viewer &viewer, const Request &request)
-{
-    if (request.onDay.isValid()) {
-        viewer.settings.results = ResultsShown::UpToDay;
-        selectDay(session, viewer, request.onDay);
-    } else if (viewer.settings.results == ResultsShown::UpToDay) {
-        selectDay(session, viewer, QDate());
-    }
-}
-
-bool showsResults(const Viewer &viewer)
-{
-    return viewer.settings.results != ResultsShown::None;
-}
-
 void printStandings(Session &session, const QString &title, const TextTable &list, const QList<ColumnSpec> &columns)
 {
     if (session.rowsOnly()) {
@@ -95,6 +78,29 @@ void printSettings(Session &session, const Settings &settings)
 }
 } // namespace
 
+void placeSpoilerLine(Session &session, Viewer &viewer, const Request &request)
+{
+    if (request.onDay.isValid()) {
+        viewer.settings.results = ResultsShown::UpToDay;
+        selectDay(session, viewer, request.onDay);
+    } else if (viewer.settings.results == ResultsShown::UpToDay) {
+        selectDay(session, viewer, QDate());
+    }
+}
+
+bool showsResults(const Viewer &viewer)
+{
+    return viewer.settings.results != ResultsShown::None;
+}
+
+int loadPlayoffGames(Session &session, Viewer &viewer)
+{
+    if (viewer.loadPlayoffs())
+        return ExitOk;
+    session.report(QStringLiteral("hoopdeck-cli: cannot read the playoff games, %1").arg(viewer.paths.playoffs));
+    return ExitGameFileMissing;
+}
+
 int runStandings(Session &session, Viewer &viewer, const Request &request)
 {
     viewer.loadStandings();
@@ -123,6 +129,8 @@ int runSeason(Session &session, Viewer &viewer, const Request &request)
 int runToday(Session &session, Viewer &viewer, const Request &request)
 {
     viewer.loadSchedule();
+    // Without the playoff games the season's days are listed all the same.
+    viewer.loadPlayoffs();
     selectDay(session, viewer, request.date);
     viewer.fillGamesByDate();
     // The day's caption comes first, as the window shows it over the list;
@@ -138,10 +146,32 @@ int runToday(Session &session, Viewer &viewer, const Request &request)
 int runTeam(Session &session, Viewer &viewer, const Request &request)
 {
     viewer.loadSchedule();
+    if (request.playoffs) {
+        if (const int code = loadPlayoffGames(session, viewer))
+            return code;
+    }
     placeSpoilerLine(session, viewer, request);
     viewer.fillTeamSchedule(*request.team);
     printTeamName(session, *request.team);
-    session.printList(viewer.teamScheduleList, teamScheduleColumns(), showsResults(viewer));
+    if (!request.playoffs) {
+        session.printList(viewer.teamScheduleList, teamScheduleColumns(), showsResults(viewer));
+        return ExitOk;
+    }
+    viewer.fillTeamPlayoffs(*request.team);
+    if (session.tsv()) {
+        session.printList(viewer.teamScheduleList, teamScheduleColumns(), showsResults(viewer));
+        session.printList(viewer.teamPlayoffList, teamScheduleColumns(), showsResults(viewer));
+        return ExitOk;
+    }
+    // One table, so that both parts share their columns; the blank row
+    // between them stands for the playoffs' title.
+    TextTable both = viewer.teamScheduleList;
+    both.appendRow(QStringList());
+    for (int row = 0; row < viewer.teamPlayoffList.count(); ++row)
+        both.appendRow(viewer.teamPlayoffList.rowCells(row));
+    if (!showsResults(viewer))
+        clearResultCells(both, teamScheduleColumns());
+    session.printTable(both, teamScheduleColumns(), {QStringLiteral("Playoffs")});
     return ExitOk;
 }
 

@@ -18,5 +18,15 @@ int runRoster(Session &session, Viewer &viewer, const Request &request);
 int runSettings(Session &session, Viewer &viewer, const Request &request);
 int runDownload(Session &session, Viewer &viewer, const Request &request);
 int runInstall(Session &session, Viewer &viewer, const Request &request);
+int runGame(Session &session, Viewer &viewer, const Request &request);
+int runPlayoffs(Session &session, Viewer &viewer, const Request &request);
+
+// Where results stop: at the day given with --on, or with the results
+// setting at upto, at the day `today` would show. The season is loaded.
+void placeSpoilerLine(Session &session, Viewer &viewer, const Request &request);
+bool showsResults(const Viewer &viewer);
+// Reads Playoffs.dat into the viewer; when it is missing, says so and
+// returns ExitGameFileMissing, else ExitOk.
+int loadPlayoffGames(Session &session, Viewer &viewer);
 
 } // namespace hoopdeck::cli

@@ -9,7 +9,9 @@ enum ExitCode {
     ExitNotInstalled = 1,
     ExitWrongSeason = 2,
     ExitDownloadFailed = 3,
+    ExitGameFileMissing = 4,  // Playoffs.dat or Box.dat, which the message names
     ExitSettingsNotSaved = 5,
+    ExitNoSuchGame = 6,  // the team plays no game on the day asked for
     ExitUsage = 64,
     ExitOutputFailed = 74,
 };

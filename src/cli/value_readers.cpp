@@ -60,6 +60,12 @@ QString readInstallDir(const QString &text, Request &request)
     return QString();
 }
 
+QString readPlayoffs(const QString &, Request &request)
+{
+    request.playoffs = true;
+    return QString();
+}
+
 QString readTsv(const QString &, Request &request)
 {
     request.tsv = true;

@@ -15,6 +15,7 @@ QString readSortColumn(const QString &text, Request &request);
 QString readDownloadKind(const QString &text, Request &request);
 QString readFrom(const QString &text, Request &request);
 QString readInstallDir(const QString &text, Request &request);
+QString readPlayoffs(const QString &text, Request &request);
 QString readTsv(const QString &text, Request &request);
 QString readCsv(const QString &text, Request &request);
 QString readHelp(const QString &text, Request &request);

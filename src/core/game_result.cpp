@@ -3,24 +3,11 @@
 #include <algorithm>
 #include <charconv>
 
+#include "text_fields.h"
+
 namespace hoopdeck {
 
 namespace {
-bool isWholeNumber(QStringView text)
-{
-    return !text.isEmpty()
-           && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
-}
-
-std::optional<int> points(QStringView text)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!isWholeNumber(text) || !ok)
-        return std::nullopt;
-    return value;
-}
-
 // "OT" is one period of overtime, "2OT" two, and so on; 0 for anything else.
 int overtimePeriods(QStringView text)
 {
@@ -29,9 +16,7 @@ int overtimePeriods(QStringView text)
     const QStringView count = text.chopped(2);
     if (count.isEmpty())
         return 1;
-    bool ok = false;
-    const int periods = count.toInt(&ok);
-    return isWholeNumber(count) && ok && periods > 0 ? periods : 0;
+    return std::max(wholeNumber(count).value_or(0), 0);
 }
 
 void add(ScoreChars &out, char c)
@@ -65,8 +50,8 @@ std::optional<GameResult> parseGameResult(const QStringView *fields, int count)
 {
     if (count != 2 && count != 3)
         return std::nullopt;
-    const std::optional<int> visitor = points(fields[0]);
-    const std::optional<int> home = points(fields[1]);
+    const std::optional<int> visitor = wholeNumber(fields[0]);
+    const std::optional<int> home = wholeNumber(fields[1]);
     if (!visitor || !home || *visitor == *home)
         return std::nullopt;
     GameResult result{*visitor, *home, 0};

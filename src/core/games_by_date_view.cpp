@@ -29,10 +29,11 @@ void DaySelection::RefreshDateCaption()
     DateCaption = dayCaption(SelectedDate);
 }
 
-void FillGamesByDate(const SeasonGames &games, const DaySelection &day, ZoneShift zone, const SpoilerLine &line,
-                     TextTable &gamesByDateList)
+namespace {
+// The list's rows for the games of the selected day in one list of games.
+void appendDayGames(const SeasonGames &games, const DaySelection &day, ZoneShift zone, const SpoilerLine &line,
+                    TextTable &gamesByDateList)
 {
-    gamesByDateList.clear();
     for (const SeasonGame &each : games) {
         if (each.day > day.SelectedDate)
             break;
@@ -46,6 +47,21 @@ void FillGamesByDate(const SeasonGames &games, const DaySelection &day, ZoneShif
         else
             gamesByDateList.appendRow({game, texts.timeText()});
     }
+}
+} // namespace
+
+void FillGamesByDate(const SeasonGames &games, const DaySelection &day, ZoneShift zone, const SpoilerLine &line,
+                     TextTable &gamesByDateList)
+{
+    FillGamesByDate(games, SeasonGames(), day, zone, line, gamesByDateList);
+}
+
+void FillGamesByDate(const SeasonGames &games, const SeasonGames &playoffGames, const DaySelection &day,
+                     ZoneShift zone, const SpoilerLine &line, TextTable &gamesByDateList)
+{
+    gamesByDateList.clear();
+    appendDayGames(games, day, zone, line, gamesByDateList);
+    appendDayGames(playoffGames, day, zone, line, gamesByDateList);
     if (gamesByDateList.count() == 0)
         gamesByDateList.appendRow({QLatin1StringView(kNoGamesText), QLatin1StringView()});
 }

@@ -28,6 +28,9 @@ struct DaySelection {
 // schedule's own, whatever the user's zone.
 void FillGamesByDate(const SeasonGames &games, const DaySelection &day, ZoneShift zone, const SpoilerLine &line,
                      TextTable &gamesByDateList);
+// The same, the day's playoff games after its games of the season.
+void FillGamesByDate(const SeasonGames &games, const SeasonGames &playoffGames, const DaySelection &day,
+                     ZoneShift zone, const SpoilerLine &line, TextTable &gamesByDateList);
 
 // A date typed by a user as M/D/YYYY, leading zeros optional; invalid when
 // it does not name a real day.

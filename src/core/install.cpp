@@ -12,7 +12,8 @@
 namespace hoopdeck {
 
 namespace {
-const char *const kSeasonFiles[] = {"Standings.dat", "Roster.dat", "Season.dat", "SOURCES.md"};
+const char *const kSeasonFiles[] = {"Standings.dat", "Roster.dat", "Season.dat", "Playoffs.dat", "Box.dat",
+                                    "SOURCES.md"};
 constexpr qint64 kMaxSeasonFileBytes = 256 * 1024 * 1024;  // a season many times the bundled one
 }
 

@@ -66,7 +66,8 @@ DataPaths dataPathsFor(const QString &installDir)
 {
     const QString base = installDir + QDir::separator();
     return {base + QStringLiteral("Standings.dat"), base + QStringLiteral("Roster.dat"),
-            base + QStringLiteral("Season.dat")};
+            base + QStringLiteral("Season.dat"), base + QStringLiteral("Playoffs.dat"),
+            base + QStringLiteral("Box.dat")};
 }
 
 std::optional<DataPaths> ReadInstallDir(const SettingsStore &store)

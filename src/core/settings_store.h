@@ -56,11 +56,14 @@ SettingsSaveResult SaveSettings(SettingsStore &store, const Settings &settings);
 // the start), or fallback when none is stored.
 QString ReadStoredServer(const SettingsStore &store, const QString &fallback);
 
-// The three data files of an install folder.
+// The data files of an install folder: the three every view needs, and the
+// two of the game views, which a season may lack.
 struct DataPaths {
     QString standings;
     QString roster;
     QString season;
+    QString playoffs;
+    QString box;
 };
 
 DataPaths dataPathsFor(const QString &installDir);

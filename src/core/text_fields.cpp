@@ -90,6 +90,18 @@ int decimalToInt(QAnyStringView text)
     });
 }
 
+std::optional<int> wholeNumber(QStringView text)
+{
+    const bool digits = !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    bool ok = false;
+    const int value = digits ? text.toInt(&ok) : 0;
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
 int hexDigitValue(char16_t c)
 {
     if (c >= u'0' && c <= u'9')

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace hoopdeck {
 
 // Splits a line at a delimiter: a run of delimiters counts as one and
@@ -25,6 +27,10 @@ QString firstQuotedPiece(const QString &text);
 // Leading blanks skipped, an optional sign, digits up to the first
 // non-digit; no digits gives 0. Values beyond 32 bits are clamped.
 int decimalToInt(QAnyStringView text);
+
+// A field of decimal digits only (no blank, no sign) that fits in an int;
+// nothing for any other text.
+std::optional<int> wholeNumber(QStringView text);
 
 // The value of one hexadecimal digit (either case), or -1.
 int hexDigitValue(char16_t c);

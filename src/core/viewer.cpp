@@ -1,5 +1,6 @@
 #include "viewer.h"
 
+#include "playoff_games.h"
 #include "roster.h"
 #include "season.h"
 #include "season_day.h"
@@ -22,12 +23,24 @@ void Viewer::loadRoster()
 void Viewer::loadSeason()
 {
     loadSchedule();
+    // Today steps on into the playoffs; a season without them lists its own days alone.
+    loadPlayoffs();
     fillSeasonList();
 }
 
 void Viewer::loadSchedule()
 {
     hoopdeck::loadSeason(paths.season, scheduleTable, games);
+}
+
+bool Viewer::loadPlayoffs()
+{
+    return hoopdeck::loadPlayoffs(paths.playoffs, playoffGames);
+}
+
+bool Viewer::loadBoxScores()
+{
+    return hoopdeck::loadBoxScores(paths.box, games, playoffGames, boxScores);
 }
 
 void Viewer::fillSeasonList()
@@ -42,6 +55,13 @@ SpoilerLine Viewer::spoilerLine() const
     return {};
 }
 
+SpoilerLine Viewer::gameSpoilerLine() const
+{
+    if (settings.results == ResultsShown::None)
+        return {0};
+    return spoilerLine();
+}
+
 void Viewer::fillStandingsOnDay()
 {
     FillStandingsOnDay(standingsList, games, day.SelectedDate, standingsDayList);
@@ -50,6 +70,11 @@ void Viewer::fillStandingsOnDay()
 void Viewer::fillTeamSchedule(int team)
 {
     FillTeamSchedule(games, team, settings.zone(), spoilerLine(), teamScheduleList);
+}
+
+void Viewer::fillTeamPlayoffs(int team)
+{
+    FillTeamSchedule(playoffGames, team, settings.zone(), spoilerLine(), teamPlayoffList);
 }
 
 void Viewer::fillRosterList(int team)
@@ -70,7 +95,7 @@ void Viewer::clickRosterColumn(int column)
 
 void Viewer::fillGamesByDate()
 {
-    FillGamesByDate(games, day, settings.zone(), spoilerLine(), gamesByDateList);
+    FillGamesByDate(games, playoffGames, day, settings.zone(), spoilerLine(), gamesByDateList);
 }
 
 void Viewer::stepDay(int days)

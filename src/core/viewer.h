@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "box_score.h"
 #include "games_by_date_view.h"
 #include "roster.h"
 #include "roster_view.h"
@@ -28,9 +29,12 @@ struct Viewer {
     TextTable rosterTable{RosterCellCount};    // as Roster.dat
     TextTable scheduleTable{ScheduleColumnCount};  // as Season.dat
     SeasonGames games;                             // the same games as numbers: what the views read
+    SeasonGames playoffGames;                      // as Playoffs.dat; empty without one
+    BoxScores boxScores;                           // the lines of Box.dat that hold together
     TextTable standingsDayList{StandingsDayCellCount};  // the standings on the selected day
     TextTable seasonList{int(seasonColumns().size())};     // Date, Game, Time
     TextTable teamScheduleList{int(teamScheduleColumns().size())};
+    TextTable teamPlayoffList{int(teamScheduleColumns().size())};  // the same columns, the playoff games
     TextTable rosterList{RosterColumnCount};
     TextTable rosterSortList{RosterColumnCount};
     TextTable gamesByDateList{int(gamesByDateColumns().size())};
@@ -41,13 +45,21 @@ struct Viewer {
 
     void loadStandings();
     void loadRoster();
-    void loadSeason();
+    void loadSeason();  // the games of the season and the playoffs, and the Season list
     void loadSchedule();  // the games without the Season list
+    // The game views' files, read after the schedule: true when the file
+    // was read whole, false when it is missing or unreadable.
+    bool loadPlayoffs();
+    bool loadBoxScores();  // checked against the season's and the playoffs' games
     void fillSeasonList();
     // The results the lists show: every one, or up to the selected day.
     SpoilerLine spoilerLine() const;
+    // The same for a view of one game, which hides every result when the
+    // user shows none.
+    SpoilerLine gameSpoilerLine() const;
 
     void fillTeamSchedule(int team);
+    void fillTeamPlayoffs(int team);
     void fillStandingsOnDay();  // for the selected day
     void fillRosterList(int team);
     // A team picked for the roster: the sort starts over, then the list is refilled.

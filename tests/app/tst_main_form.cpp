@@ -297,6 +297,7 @@ void TestMainForm::tabsShowOnlyTheirControls_data()
     QTest::newRow("Team") << int(MainForm::TeamTab) << QStringList{"teamLabel", "teamPicker", "teamScheduleList"};
     QTest::newRow("Roster") << int(MainForm::RosterTab) << QStringList{"rosterLabel", "rosterPicker", "rosterList"};
     QTest::newRow("Season") << int(MainForm::SeasonTab) << QStringList{"seasonList"};
+    QTest::newRow("Playoffs") << int(MainForm::PlayoffsTab) << QStringList{"playoffSeriesList", "playoffGamesList"};
 }
 
 void TestMainForm::tabsShowOnlyTheirControls()
@@ -317,7 +318,7 @@ void TestMainForm::tabsShowOnlyTheirControls()
                                   "divisionBanner1", "divisionBanner2", "divisionBanner3", "dayBack",
                                   "dayForward", "calendarButton", "dateCaption", "gamesByDateList", "teamLabel",
                                   "teamPicker", "teamScheduleList", "rosterLabel", "rosterPicker", "rosterList",
-                                  "seasonList"};
+                                  "seasonList", "playoffSeriesList", "playoffGamesList"};
     for (const QString &name : controls) {
         QWidget *control = child(form_.get(), name);
         QVERIFY2(control, qPrintable(name));
@@ -361,11 +362,12 @@ void TestMainForm::keyboardSwitchesTabs_data()
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<int>("to");
     for (int tab = 0; tab < MainForm::TabCount; ++tab)
-        QTest::addRow("Alt+%d", tab + 1) << int(MainForm::SeasonTab - tab) << int(Qt::Key_1 + tab) << int(Qt::AltModifier) << tab;
+        QTest::addRow("Alt+%d", tab + 1) << int(MainForm::TabCount - 1 - tab) << int(Qt::Key_1 + tab) << int(Qt::AltModifier) << tab;
     QTest::newRow("Ctrl+Tab") << 1 << int(Qt::Key_Tab) << int(Qt::ControlModifier) << 2;
-    QTest::newRow("Ctrl+Tab wraps") << 4 << int(Qt::Key_Tab) << int(Qt::ControlModifier) << 0;
+    QTest::newRow("Ctrl+Tab wraps") << int(MainForm::TabCount - 1) << int(Qt::Key_Tab) << int(Qt::ControlModifier) << 0;
     QTest::newRow("Ctrl+Shift+Tab") << 2 << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier) << 1;
-    QTest::newRow("Ctrl+Shift+Tab wraps") << 0 << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier) << 4;
+    QTest::newRow("Ctrl+Shift+Tab wraps") << 0 << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier)
+                                          << int(MainForm::TabCount - 1);
 }
 
 void TestMainForm::keyboardSwitchesTabs()

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -25,6 +26,7 @@
 #include "main_form_fixture.h"
 #include "child_windows.h"
 #include "main_form.h"
+#include "game_window.h"
 #include "race_chart.h"
 #include "season.h"
 #include "settings_store.h"
@@ -400,6 +402,113 @@ private slots:
             QTest::mouseClick(forward, Qt::LeftButton);
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.mid(0, 10).join('\n')));
+    }
+
+    // Today steps from the last day of the season on into the playoffs.
+    void todayStepsIntoThePlayoffs()
+    {
+        const std::unique_ptr<MainForm> form = startForm();
+        QVERIFY(form);
+        QPushButton *forward = form->findChild<QPushButton *>(QStringLiteral("dayForward"));
+        for (int day = dayNumber(kToday); day < dayNumber(QDate(2004, 4, 17)); ++day)
+            forward->click();
+        QAbstractItemModel *today = list(form.get(), "gamesByDateList")->model();
+        QStringList games;
+        for (int row = 0; row < today->rowCount(); ++row)
+            games.append(today->index(row, 0).data().toString() + ' ' + today->index(row, 2).data().toString());
+        QCOMPARE(games, (QStringList{"Boston @ Indiana 88-104", "New York @ New Jersey 83-107",
+                                     "Memphis @ San Antonio 74-98", "Houston @ L.A. Lakers 71-72"}));
+    }
+
+    // Enter, a double-click or Game Details opens the row's game in the one
+    // game window, which the next game reuses and Escape closes.
+    void gameDetailsWindow()
+    {
+        const std::unique_ptr<MainForm> form = startForm();
+        QVERIFY(form);
+        form->selectTab(MainForm::SeasonTab);
+        QTableView *season = list(form.get(), "seasonList");
+        season->setCurrentIndex(season->model()->index(0, 0));
+        season->setFocus();
+        QTest::keyClick(season, Qt::Key_Return);
+        const QList<QWidget *> windows = test::windowsTitled("Game Details", true);
+        QCOMPARE(windows.size(), 1);
+        auto *window = qobject_cast<app::GameWindow *>(windows.first());
+        QVERIFY(window);
+        QVERIFY2(window->text().startsWith("Miami @ Philadelphia\n10/28/2003 7:00p\nFinal: 74-89\n"),
+                 qPrintable(window->text()));
+        QVERIFY(window->text().contains("Miami         19  20  23  12  74"));
+        // Beside the main window: on its right where the screen has room.
+        const QRect screen = form->screen()->availableGeometry();
+        if (form->frameGeometry().right() + 8 + window->width() <= screen.right())
+            QCOMPARE(window->x(), form->frameGeometry().right() + 8);
+        else
+            QVERIFY(window->x() + window->width() <= form->x() || window->x() == screen.left());
+
+        // The Team list's first game of the favourite team, through the context menu's action.
+        form->selectTab(MainForm::TeamTab);
+        QTableView *team = list(form.get(), "teamScheduleList");
+        team->setCurrentIndex(team->model()->index(0, 0));
+        QAction *details = team->findChild<QAction *>(QStringLiteral("gameDetails"));
+        QVERIFY(details && team->actions().contains(details));
+        details->trigger();
+        QCOMPARE(test::windowsTitled("Game Details", true), windows);
+        QVERIFY2(window->text().startsWith("Dallas @ L.A. Lakers\n10/28/2003 10:30p\nFinal: 93-109\n"),
+                 qPrintable(window->text()));
+
+        // A double-click on a playoff day of Today.
+        form->selectTab(MainForm::TodayTab);
+        QPushButton *forward = form->findChild<QPushButton *>(QStringLiteral("dayForward"));
+        for (int day = dayNumber(kToday); day < dayNumber(QDate(2004, 6, 15)); ++day)
+            forward->click();
+        QTableView *today = list(form.get(), "gamesByDateList");
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QCOMPARE(today->model()->index(0, 0).data().toString(), "L.A. Lakers @ Detroit");
+        const QRect cell = today->visualRect(today->model()->index(0, 0));
+        QVERIFY2(today->viewport()->rect().contains(cell.center()), qPrintable(QString::number(cell.y())));
+        QSignalSpy doubleClicks(today, &QAbstractItemView::doubleClicked);
+        // The window closed first: it comes back for the next game.
+        window->close();
+        QTest::mouseClick(today->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(today->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(doubleClicks.size(), 1);
+        QVERIFY2(window->text().startsWith("L.A. Lakers @ Detroit\n06/15/2004 9:00p\nFinals, game 5\n"),
+                 qPrintable(window->text()));
+        QVERIFY(window->text().contains("Series: Detroit wins 4-1"));
+
+        QVERIFY(window->isVisible());
+        QTest::keyClick(window->findChild<QWidget *>(QStringLiteral("gameText")), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+    }
+
+    // Alt+6: the bracket, winners in bold; a series chosen lists its games.
+    void playoffsTab()
+    {
+        const std::unique_ptr<MainForm> form = startForm();
+        QVERIFY(form);
+        QTest::keyClick(form.get(), Qt::Key_6, Qt::AltModifier);
+        QCOMPARE(form->findChild<QTabWidget *>(QStringLiteral("tabs"))->currentIndex(), int(MainForm::PlayoffsTab));
+        QTableView *series = list(form.get(), "playoffSeriesList");
+        QAbstractItemModel *model = series->model();
+        QCOMPARE(model->rowCount(), 15);
+        const auto row = [model](int r) {
+            QStringList cells;
+            for (int c = 0; c < model->columnCount(); ++c)
+                cells.append(model->index(r, c).data().toString());
+            return cells.join('|');
+        };
+        QCOMPARE(row(0), "East First Round|Indiana|4|Boston|0");
+        QCOMPARE(row(14), "Finals|Detroit|4|L.A. Lakers|1");
+        QVERIFY(model->index(14, 1).data(Qt::FontRole).value<QFont>().bold());
+        QVERIFY(!model->index(14, 3).data(Qt::FontRole).value<QFont>().bold());
+        series->setCurrentIndex(model->index(14, 0));
+        QAbstractItemModel *games = list(form.get(), "playoffGamesList")->model();
+        QCOMPARE(games->rowCount(), 5);
+        QCOMPARE(games->index(0, 4).data().toString(), "Detroit leads 1-0");
+        QCOMPARE(games->index(1, 4).data().toString(), "Series tied 1-1");
+        QCOMPARE(games->index(4, 1).data().toString(), "L.A. Lakers @ Detroit");
+        QCOMPARE(games->index(4, 3).data().toString(), "87-100");
+        QCOMPARE(games->index(4, 4).data().toString(), "Detroit wins 4-1");
     }
 
     void listsOpenOnTheSelectedDay()

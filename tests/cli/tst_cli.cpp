@@ -182,6 +182,139 @@ private slots:
         QCOMPARE(run({"--tsv", "today", "7/4/2004"}).lines(), (QStringList{"07/04/2004", "No games scheduled.\t\t"}));
     }
 
+    void game_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("regular season") << QStringList{"10/28/2003", "Miami"} << QStringList{
+            "Miami\t19\t20\t23\t12\t0\t74",
+            "Philadelphia\t24\t20\t21\t24\t0\t89",
+            "Miami\t29-71\t2-8\t14-17\t12\t32\t44\t16\t3\t2\t19\t22",
+            "Philadelphia\t33-75\t7-20\t16-30\t12\t27\t39\t25\t12\t3\t8\t19",
+            "Series\tPhiladelphia leads the season series 1-0"};
+        QTest::newRow("overtime") << QStringList{"10/29/2003", "orlando"} << QStringList{
+            "Orlando\t17\t17\t17\t22\t12\t85",
+            "New York\t19\t15\t25\t14\t10\t83",
+            "Orlando\t32-87\t5-20\t16-29\t12\t32\t44\t17\t11\t4\t17\t18",
+            "New York\t32-80\t5-16\t14-17\t8\t40\t48\t20\t8\t6\t27\t22",
+            "Series\tOrlando leads the season series 1-0"};
+        QTest::newRow("Finals, game 5") << QStringList{"6/15/2004", "L.A. Lakers"} << QStringList{
+            "L.A. Lakers\t24\t21\t14\t28\t0\t87",
+            "Detroit\t25\t30\t27\t18\t0\t100",
+            "L.A. Lakers\t31-75\t4-16\t21-33\t14\t22\t36\t18\t10\t2\t13\t27",
+            "Detroit\t35-76\t2-14\t28-39\t20\t30\t50\t18\t8\t2\t14\t27",
+            "Series\tDetroit wins 4-1"};
+        QTest::newRow("beyond the day given") << QStringList{"4/17/2004", "Indiana", "--on", "4/14/2004"}
+                                              << QStringList{"Boston\t\t\t\t\t\t", "Indiana\t\t\t\t\t\t",
+                                                             "Boston" + QString(11, '\t'), "Indiana" + QString(11, '\t'),
+                                                             "Series\t"};
+    }
+    void game()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, rows);
+        const Run r = run(QStringList{"--tsv", "game"} + arguments);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.err, "");
+        QCOMPARE(r.out, rows.join('\n') + '\n');
+    }
+
+    void gameText()
+    {
+        Run r = run({"game", "6/1/2004", "Detroit"});
+        QCOMPARE(r.exitCode, 0);
+        const QStringList lines = r.out.split('\n');
+        QCOMPARE(lines.mid(0, 4), (QStringList{"Indiana @ Detroit", "06/01/2004 8:00p", "East Finals, game 6",
+                                               "Final: 65-69"}));
+        QVERIFY(lines.contains("After (playoffs): Indiana 10-6, Detroit 12-6"));
+        QVERIFY(lines.contains("Series: Detroit wins 4-2"));
+        QVERIFY(lines.contains("Next meeting: none"));
+        // Beyond the results shown: the matchup, the time and the records before, nothing more.
+        r = run({"game", "6/1/2004", "Detroit", "--on", "5/31/2004"});
+        QCOMPARE(r.out, "Indiana @ Detroit\n06/01/2004 8:00p\n\nBefore (playoffs): Indiana 10-5, Detroit 11-6\n");
+        r = run({"game", "6/2/2004", "Detroit"});
+        QCOMPARE(r.exitCode, 6);
+        QCOMPARE(r.out, "");
+        QCOMPARE(r.err, "hoopdeck-cli: Detroit plays no game on 06/02/2004\n");
+        QCOMPARE(run({"game", "6/1/2004"}).exitCode, 64);
+        QCOMPARE(run({"game", "Detroit", "6/1/2004"}).exitCode, 64);
+    }
+
+    void playoffs()
+    {
+        Run r = run({"--tsv", "playoffs"});
+        QCOMPARE(r.exitCode, 0);
+        const QStringList rows = r.lines();
+        QCOMPARE(rows.size(), 15);
+        QCOMPARE(rows.first(), "East First Round\tIndiana\t4\tBoston\t0");
+        QCOMPARE(rows.at(6), "East Finals\tDetroit\t4\tIndiana\t2");
+        QCOMPARE(rows.at(7), "West First Round\tMinnesota\t4\tDenver\t1");
+        QCOMPARE(rows.at(13), "West Finals\tL.A. Lakers\t4\tMinnesota\t2");
+        QCOMPARE(rows.last(), "Finals\tDetroit\t4\tL.A. Lakers\t1");
+        QStringList rounds;
+        for (const QString &row : rows)
+            rounds.append(row.section('\t', 0, 0));
+        QCOMPARE(rounds, (QStringList{"East First Round", "East First Round", "East First Round", "East First Round",
+                                      "East Semifinals", "East Semifinals", "East Finals",
+                                      "West First Round", "West First Round", "West First Round", "West First Round",
+                                      "West Semifinals", "West Semifinals", "West Finals", "Finals"}));
+        r = run({"playoffs"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.startsWith("East First Round\n  Indiana 4, Boston 0\n"));
+        QVERIFY(r.out.endsWith("\nFinals\n              Detroit 4, L.A. Lakers 1\n"));
+        // Up to a day: the games so far, and no series still to begin.
+        QCOMPARE(run({"--tsv", "playoffs", "--on", "4/17/2004"}).lines(),
+                 (QStringList{"East First Round\tIndiana\t1\tBoston\t0", "East First Round\tNew Jersey\t1\tNew York\t0",
+                              "West First Round\tSan Antonio\t1\tMemphis\t0",
+                              "West First Round\tL.A. Lakers\t1\tHouston\t0"}));
+    }
+
+    void playoffDays()
+    {
+        QCOMPARE(run({"--tsv", "today", "4/17/2004"}).lines(),
+                 (QStringList{"04/17/2004", "Boston @ Indiana\t2:00p\t88-104", "New York @ New Jersey\t4:30p\t83-107",
+                              "Memphis @ San Antonio\t8:00p\t74-98", "Houston @ L.A. Lakers\t10:30p\t71-72"}));
+        const Run r = run({"--tsv", "team", "Boston", "--playoffs"});
+        QCOMPARE(r.exitCode, 0);
+        const QStringList rows = r.lines();
+        QCOMPARE(rows.size(), 82 + 4);
+        QCOMPARE(rows.mid(0, 82), run({"--tsv", "team", "Boston"}).lines());
+        QCOMPARE(rows.at(82), "04/17\t @ Indiana\t2:00p\tL 88-104\t0-1");
+        QCOMPARE(rows.last(), "04/25\t vs Indiana\t1:00p\tL 75-90\t0-4");
+        const QStringList lines = run({"team", "Boston", "--playoffs"}).out.split('\n');
+        const qsizetype title = lines.indexOf("Playoffs");
+        QVERIFY(title > 0);
+        QCOMPARE(lines.at(title - 1), "");
+        QVERIFY(lines.at(title - 2).endsWith("36-46"));
+        QVERIFY(lines.at(title + 1).startsWith("04/17   @ Indiana"));
+    }
+
+    // Without the game files the other commands work as before, and the
+    // commands that need them name the one missing.
+    void missingGameFiles()
+    {
+        Home home;
+        QCOMPARE(::run(home, {"install"}).exitCode, 0);
+        const QString folder = home.path("data/Morvane/Hoopdeck");
+        QVERIFY(QFile::remove(folder + "/Box.dat"));
+        Run r = ::run(home, {"game", "6/15/2004", "Detroit"});
+        QCOMPARE(r.exitCode, 4);
+        QCOMPARE(r.out, "");
+        QCOMPARE(r.err, "hoopdeck-cli: cannot read the box scores, " + folder + "/Box.dat\n");
+        QCOMPARE(::run(home, {"--tsv", "playoffs"}).lines().size(), 15);
+        QVERIFY(QFile::remove(folder + "/Playoffs.dat"));
+        for (const QStringList &arguments : {QStringList{"playoffs"}, QStringList{"game", "6/15/2004", "Detroit"},
+                                             QStringList{"team", "Boston", "--playoffs"}}) {
+            r = ::run(home, arguments);
+            QCOMPARE(r.exitCode, 4);
+            QCOMPARE(r.out, "");
+            QCOMPARE(r.err, "hoopdeck-cli: cannot read the playoff games, " + folder + "/Playoffs.dat\n");
+        }
+        QCOMPARE(::run(home, {"--tsv", "team", "Boston"}).lines(), run({"--tsv", "team", "Boston"}).lines());
+        QCOMPARE(::run(home, {"--tsv", "today", "4/17/2004"}).lines(), (QStringList{"04/17/2004", "No games scheduled.\t\t"}));
+        QCOMPARE(::run(home, {"--tsv", "today", "4/14/2004"}).lines(), run({"--tsv", "today", "4/14/2004"}).lines());
+    }
+
     // The standings on a day, counted here from the scores of Season.dat:
     // each team's wins and losses in the games on or before the day.
     void standingsOnADay_data()
@@ -467,11 +600,12 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.err, "");
         QVERIFY(r.out.contains("Usage:"));
-        for (const char *command :
-             {"standings", "season", "today", "team", "ics", "roster", "settings", "download", "install"})
+        for (const char *command : {"standings", "season", "today", "team", "ics", "roster", "game", "playoffs",
+                                    "settings", "download", "install"})
             QVERIFY2(r.out.contains(QStringLiteral("\n  ") + command + ' '), command);
         for (const char *option : {"--install-dir DIR", "--tsv", "--csv", "--sort COLUMN", "--team TEAM", "--zone N",
-                                   "--server HOST[:PORT]", "--results on|off|upto", "--on DAY", "--from DIR"})
+                                   "--server HOST[:PORT]", "--results on|off|upto", "--on DAY", "--from DIR",
+                                   "--playoffs"})
             QVERIFY2(r.out.contains(QStringLiteral("\n  ") + option), option);
         for (const QStringList &arguments : {QStringList{"--help"}, QStringList{"--help", "standings"}}) {
             const Run same = ::run(Home(), arguments);

@@ -352,9 +352,9 @@ private slots:
 
         InstallResult result = installSeason(source, target, store);
         QVERIFY2(result.ok, qPrintable(result.message));
-        QCOMPARE(result.copied, 3);
+        QCOMPARE(result.copied, 5);
         QCOMPARE(store.value("Install"), target);
-        for (const char *name : {"Standings.dat", "Roster.dat", "Season.dat", "SOURCES.md"}) {
+        for (const char *name : {"Standings.dat", "Roster.dat", "Season.dat", "Playoffs.dat", "Box.dat", "SOURCES.md"}) {
             QFile from(source + '/' + name), to(target + '/' + name);
             QVERIFY(from.open(QIODevice::ReadOnly) && to.open(QIODevice::ReadOnly));
             QCOMPARE(to.readAll(), qstrcmp(name, "Standings.dat") ? from.readAll() : QByteArray("mine\n"));

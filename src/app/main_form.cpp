@@ -353,7 +353,7 @@ void MainForm::openCalendarDialog()
     if (BringDialogForward(QLatin1String(kCalendarDialogTitle)))
         return;
     auto *dialog = new CalendarDialog(this);
-    markGameDays(dialog->findChild<QCalendarWidget *>(), viewer_.games, viewer_.settings.favoriteTeam);
+    markGameDays(dialog->findChild<QCalendarWidget *>(), viewer_.everyGame(), viewer_.settings.favoriteTeam);
     placeOverMainWindow(dialog, this);
     dialog->show();
 }

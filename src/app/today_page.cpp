@@ -121,7 +121,7 @@ void TodayPage::openPopupCalendar()
         connect(popupCalendar_, &QCalendarWidget::clicked, this, &TodayPage::chooseDay);
         connect(popupCalendar_, &QCalendarWidget::activated, this, &TodayPage::chooseDay);
     }
-    markGameDays(popupCalendar_, viewer_.games, viewer_.settings.favoriteTeam);
+    markGameDays(popupCalendar_, viewer_.everyGame(), viewer_.settings.favoriteTeam);
     popupCalendar_->setSelectedDate(dateOfDayNumber(viewer_.day.SelectedDate));
     popupFrame_->adjustSize();
     QPoint position = calendarButton_->mapToGlobal(QPoint(0, calendarButton_->height()));

@@ -41,6 +41,9 @@ StartDate readStartDate(Session &session)
 // this day in the season, which is told).
 void selectDay(Session &session, Viewer &viewer, const QDate &given)
 {
+    // The season's days run on into the playoffs, as `today` steps.
+    if (!given.isValid() && viewer.playoffGames.empty())
+        viewer.loadPlayoffs();
     const StartDate start = given.isValid() ? StartDate{given, true} : readStartDate(session);
     viewer.day.InitSelectedDate(start.date);
     viewer.startInSeason(start);

@@ -112,11 +112,18 @@ void Viewer::chooseDay(int dayNumber)
     fillGamesByDate();
 }
 
+SeasonGames Viewer::everyGame() const
+{
+    SeasonGames all = games;
+    all.insert(all.end(), playoffGames.begin(), playoffGames.end());
+    return all;
+}
+
 void Viewer::startInSeason(const StartDate &start)
 {
     if (start.fixed || day.SelectedDate != dayNumber(start.date))
         return;
-    const SeasonDay inSeason = seasonDayFor(games, start.date);
+    const SeasonDay inSeason = seasonDayFor(everyGame(), start.date);
     day.selectDay(inSeason.dayNumber);
     dayNote = inSeason.note;
 }

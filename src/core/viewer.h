@@ -72,6 +72,8 @@ struct Viewer {
     // season moves to this day in the season (see seasonDayFor), unless the
     // user fixed the start day or has moved the day already.
     void startInSeason(const StartDate &start);
+    // The regular season's games, then the playoffs': the days of the season.
+    SeasonGames everyGame() const;
 };
 
 } // namespace hoopdeck

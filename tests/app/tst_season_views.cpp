@@ -28,7 +28,9 @@
 #include "main_form.h"
 #include "game_window.h"
 #include "race_chart.h"
+#include "playoff_games.h"
 #include "season.h"
+#include "season_file.h"
 #include "settings_store.h"
 #include "team_rows.h"
 #include "teams.h"
@@ -543,10 +545,14 @@ private slots:
         QCOMPARE(popup->selectedDate(), kToday);
         QCOMPARE((QList<int>{popup->yearShown(), popup->monthShown()}), (QList<int>{2004, 2}));
 
-        const TextTable schedule = bundledSchedule();
-        const QList<int> days = gameDays(seasonGames(schedule)), lakersDays = gameDays(seasonGames(schedule), kFavoriteTeam);
+        // The playoff days are days of the season too.
+        SeasonGames every = seasonGames(bundledSchedule()), playoffs;
+        QVERIFY(loadPlayoffsFromBytes(seasonFile("Playoffs.dat"), playoffs));
+        every.insert(every.end(), playoffs.begin(), playoffs.end());
+        const QList<int> days = gameDays(every), lakersDays = gameDays(every, kFavoriteTeam);
+        QVERIFY(days.contains(dayNumber(QDate(2004, 6, 15))) && lakersDays.contains(dayNumber(QDate(2004, 6, 15))));
         for (QCalendarWidget *calendar : {popup}) {
-            for (QDate date(2003, 10, 1); date <= QDate(2004, 4, 30); date = date.addDays(1)) {
+            for (QDate date(2003, 10, 1); date <= QDate(2004, 6, 30); date = date.addDays(1)) {
                 const QTextCharFormat format = calendar->dateTextFormat(date);
                 QCOMPARE(format.fontWeight() == QFont::Bold, days.contains(dayNumber(date)));
                 QCOMPARE(format.fontUnderline(), lakersDays.contains(dayNumber(date)));

@@ -7,6 +7,7 @@
 #include "season_file.h"
 #include "game_time.h"
 #include "season.h"
+#include "playoff_games.h"
 #include "season_day.h"
 #include "viewer.h"
 
@@ -113,6 +114,38 @@ private slots:
         viewer.startInSeason(start);
         QCOMPARE(dateOfDayNumber(viewer.day.SelectedDate), shown);
         QVERIFY(viewer.dayNote.isEmpty());
+    }
+
+    // The playoffs are days of the season: a date after them ends on the
+    // Finals' last game, one among them is kept; without the playoffs, the
+    // regular season's last day is the last.
+    void thisDayReachesIntoThePlayoffs_data()
+    {
+        QTest::addColumn<QDate>("machine");
+        QTest::addColumn<bool>("withPlayoffs");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("note");
+        const QString last = "the last game day of the 2003-04 season", same = "this day in the 2003-04 season";
+        QTest::newRow("June, with the playoffs") << QDate(2026, 6, 20) << true << "06/15/2004" << last;
+        QTest::newRow("June, without them") << QDate(2026, 6, 20) << false << "04/14/2004" << last;
+        QTest::newRow("May, with the playoffs") << QDate(2026, 5, 10) << true << "05/10/2004" << same;
+        QTest::newRow("May, without them") << QDate(2026, 5, 10) << false << "04/14/2004" << last;
+    }
+    void thisDayReachesIntoThePlayoffs()
+    {
+        QFETCH(QDate, machine);
+        QFETCH(bool, withPlayoffs);
+        QFETCH(QString, caption);
+        QFETCH(QString, note);
+        const StartDate start = startDateFrom(QString(), machine);
+        Viewer viewer;
+        viewer.games = seasonGames(bundledSchedule());
+        if (withPlayoffs)
+            QVERIFY(loadPlayoffsFromBytes(seasonFile("Playoffs.dat"), viewer.playoffGames));
+        viewer.day.InitSelectedDate(start.date);
+        viewer.startInSeason(start);
+        QCOMPARE(viewer.day.DateCaption, caption);
+        QCOMPARE(viewer.dayNote, note);
     }
 
     void machineDateOutsideMoves()

@@ -255,8 +255,14 @@ void MainForm::loadRosterStage()
 void MainForm::loadSeasonStage()
 {
     QTimer::singleShot(kViewsStageDelayMs, this, &MainForm::buildViewsStage);
-    seasonModel_->refill([this] { viewer_.loadSeason(); });
-    viewer_.startInSeason(startDate_);
+    // The day moves into the season before the Season list is filled, so
+    // that results up to the day stop at the day the list opens on.
+    seasonModel_->refill([this] {
+        viewer_.loadSchedule();
+        viewer_.loadPlayoffs();
+        viewer_.startInSeason(startDate_);
+        viewer_.fillSeasonList();
+    });
     todayPage_->PaintDateCaption();
     showStandings();
     applyResultColumns();
@@ -526,9 +532,11 @@ void MainForm::chooseResults(ResultsShown shown)
 void MainForm::showResultsUpToDay()
 {
     showStandings();
+    // A list filled already follows, even while the others wait for their stage.
+    if (seasonModel_->rowCount() > 0)
+        refillKeepingPlace(listNamed("seasonList"), seasonModel_, [this] { viewer_.fillSeasonList(); });
     if (isLoading())
         return;
-    refillKeepingPlace(listNamed("seasonList"), seasonModel_, [this] { viewer_.fillSeasonList(); });
     const int team = teamPage_->team();
     if (team >= 0)
         refillKeepingPlace(listNamed("teamScheduleList"), teamScheduleModel_,

@@ -84,7 +84,9 @@ void printSettings(Session &session, const Settings &settings)
 void placeSpoilerLine(Session &session, Viewer &viewer, const Request &request)
 {
     if (request.onDay.isValid()) {
-        viewer.settings.results = ResultsShown::UpToDay;
+        // Hidden results stay hidden: the day only draws the line.
+        if (viewer.settings.results != ResultsShown::None)
+            viewer.settings.results = ResultsShown::UpToDay;
         selectDay(session, viewer, request.onDay);
     } else if (viewer.settings.results == ResultsShown::UpToDay) {
         selectDay(session, viewer, QDate());

@@ -23,7 +23,8 @@ DivisionRace divisionRaceOf(const TextTable &standingsList, const SeasonGames &g
         return race;
     const std::vector<std::vector<DayStanding>> days =
         divisionRace(standingsList, games, division, race.firstDay, race.shownThrough);
-    // The lines keep the division's first-day order, the final list's.
+    // The lines keep the division's order on the first day: by percentage,
+    // then as the final list has them.
     for (const DayStanding &standing : days.front())
         race.lines.push_back({standing.team, {}, {}, {}});
     for (const std::vector<DayStanding> &day : days) {

@@ -30,6 +30,7 @@
 #include "race_chart.h"
 #include "playoff_games.h"
 #include "season.h"
+#include "start_date.h"
 #include "season_file.h"
 #include "settings_store.h"
 #include "team_rows.h"
@@ -307,6 +308,30 @@ private slots:
 
     // The race: the favourite's division first, a line at the day shown, a
     // click that shows its day in Today, lines that end at the spoiler line.
+    // A start on the machine's date outside the season moves the day into
+    // it before the Season list is filled: no later result shows there.
+    void spoilerLineAtAStartOutsideTheSeason()
+    {
+        test::writeSettings(season_->path(), kFavoriteTeam);
+        app::MainFormStart start = test::mainFormStart(paths_);
+        start.settings.results = ResultsShown::UpToDay;
+        start.startDate = startDateFrom(QString(), QDate(2026, 12, 9));
+        MainForm form(start);
+        QSignalSpy ready(&form, &MainForm::loadingFinished);
+        form.show();
+        QVERIFY(ready.wait(10000));
+        QCOMPARE(form.findChild<QLabel *>(QStringLiteral("dateCaption"))->text().trimmed(), "12/09/2003");
+        const SeasonGames games = seasonGames(bundledSchedule());
+        QAbstractItemModel *model = list(&form, "seasonList")->model();
+        int shown = 0;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const bool scored = !model->index(row, 3).data().toString().isEmpty();
+            QVERIFY2(!scored || games[size_t(row)].day <= dayNumber(QDate(2003, 12, 9)), qPrintable(QString::number(row)));
+            shown += scored;
+        }
+        QVERIFY(shown > 0);
+    }
+
     void raceChartFollowsAndMovesToday()
     {
         auto form = startForm();

@@ -178,7 +178,6 @@ private slots:
         QVERIFY(calendar.contains("\r\nSUMMARY:Miami @ Boston\r\n"));
     }
 
-    // A file that cannot be written is told with its reason, and nothing is left.
     // The race as drawn, at the size it is shown, as a picture that reads back.
     void raceChartAsPng()
     {
@@ -199,6 +198,7 @@ private slots:
         QVERIFY(!app::saveChartAsPng(dir.filePath("no folder/race.png"), chart).ok);
     }
 
+    // A file that cannot be written is told with its reason, and nothing is left.
     void failedSavesSayWhy()
     {
         QTemporaryDir dir;

@@ -447,18 +447,26 @@ void MainForm::showTimesInChosenZone()
 {
     zoneStatus_->setText(zoneStatusText(viewer_.settings));
     WaitCursor wait;
-    // Lists still waiting for their loading stage are filled in the new zone anyway.
-    if (seasonModel_->rowCount() > 0)
-        refillKeepingPlace(listNamed("seasonList"), seasonModel_,
-                           [this] { viewer_.fillSeasonList(); });
-    if (isLoading())
+    if (!refillSeasonAndTeamLists())
         return;
+    refillKeepingPlace(listNamed("gamesByDateList"), gamesByDateModel_,
+                       [this] { viewer_.fillGamesByDate(); });
+}
+
+// The Season and Team lists filled again in place, the user keeping the
+// rows selected and the part in view. A list filled already is refilled even
+// while the others wait for their loading stage; false while they wait.
+bool MainForm::refillSeasonAndTeamLists()
+{
+    if (seasonModel_->rowCount() > 0)
+        refillKeepingPlace(listNamed("seasonList"), seasonModel_, [this] { viewer_.fillSeasonList(); });
+    if (isLoading())
+        return false;
     const int team = teamPage_->team();
     if (team >= 0)
         refillKeepingPlace(listNamed("teamScheduleList"), teamScheduleModel_,
                            [this, team] { viewer_.fillTeamSchedule(team); });
-    refillKeepingPlace(listNamed("gamesByDateList"), gamesByDateModel_,
-                       [this] { viewer_.fillGamesByDate(); });
+    return true;
 }
 
 void MainForm::closeEvent(QCloseEvent *event)
@@ -532,15 +540,7 @@ void MainForm::chooseResults(ResultsShown shown)
 void MainForm::showResultsUpToDay()
 {
     showStandings();
-    // A list filled already follows, even while the others wait for their stage.
-    if (seasonModel_->rowCount() > 0)
-        refillKeepingPlace(listNamed("seasonList"), seasonModel_, [this] { viewer_.fillSeasonList(); });
-    if (isLoading())
-        return;
-    const int team = teamPage_->team();
-    if (team >= 0)
-        refillKeepingPlace(listNamed("teamScheduleList"), teamScheduleModel_,
-                           [this, team] { viewer_.fillTeamSchedule(team); });
+    refillSeasonAndTeamLists();
 }
 
 void MainForm::applyResultColumns()

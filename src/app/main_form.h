@@ -92,6 +92,7 @@ private:
     void showRace();
     void chooseResults(ResultsShown shown);
     void showResultsUpToDay();
+    bool refillSeasonAndTeamLists();
     void applyResultColumns();
     void scrollTeamSchedule(int team);
     void scrollSeason();

@@ -4,19 +4,16 @@
 
 #include "season.h"
 #include "teams.h"
+#include "won_lost.h"
 
 namespace hoopdeck {
 
 namespace {
-struct WonLost {
-    int won = 0;
-    int lost = 0;
-    QString text() const { return QStringLiteral("%1-%2").arg(won).arg(lost); }
-    void add(const SeasonGame &game, const GameResult &result, int team)
-    {
-        (result.visitorWon() == (game.visitor == team) ? won : lost) += 1;
-    }
-};
+// The team's side of the game's result.
+bool wonBy(const SeasonGame &game, const GameResult &result, int team)
+{
+    return result.visitorWon() == (game.visitor == team);
+}
 
 bool samePair(const SeasonGame &game, int a, int b)
 {
@@ -37,7 +34,7 @@ WonLost recordBefore(const SeasonGames &games, int index, int team, const Spoile
         if (!plays(game, team))
             continue;
         if (const std::optional<GameResult> result = line.resultOf(game))
-            record.add(game, *result, team);
+            record.add(wonBy(game, *result, team));
     }
     return record;
 }
@@ -140,7 +137,7 @@ GameView gameView(const GameSources &sources, GameRef ref, ZoneShift zone, const
     view.score = scoreText(*result);
     for (size_t side = 0; side < 2; ++side) {
         WonLost after = recordBefore(games, ref.index, teams[side], line);
-        after.add(game, *result, teams[side]);
+        after.add(wonBy(game, *result, teams[side]));
         view.recordsAfter[side] = after.text();
         view.lineScore[side][5] = side == 0 ? result->visitorPoints : result->homePoints;
     }

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "teams.h"
+#include "won_lost.h"
 
 namespace hoopdeck {
 
@@ -12,19 +13,13 @@ namespace {
 constexpr int kLastGames = 10;
 constexpr int kDivisions = 4;
 
-struct WonLost {
-    int won = 0;
-    int lost = 0;
-    void add(bool win) { (win ? won : lost) += 1; }
-    QString text() const { return QStringLiteral("%1-%2").arg(won).arg(lost); }
-    // a's share of wins against b's, compared without rounding; no games is .000
-    static int compare(const WonLost &a, const WonLost &b)
-    {
-        const qint64 left = qint64(a.won) * std::max(1, b.won + b.lost);
-        const qint64 right = qint64(b.won) * std::max(1, a.won + a.lost);
-        return left < right ? -1 : (left > right ? 1 : 0);
-    }
-};
+// a's share of wins against b's, compared without rounding; no games is .000
+int comparePercentage(const WonLost &a, const WonLost &b)
+{
+    const qint64 left = qint64(a.won) * std::max(1, b.won + b.lost);
+    const qint64 right = qint64(b.won) * std::max(1, a.won + a.lost);
+    return left < right ? -1 : (left > right ? 1 : 0);
+}
 
 struct TeamRecord {
     int team = -1;      // -1: a name of no team, which has no games
@@ -71,11 +66,11 @@ QString streakText(const std::vector<bool> &wins)
 void orderDivision(std::vector<TeamRecord *> &division, const std::array<std::array<int, kTeamCount>, kTeamCount> &beat)
 {
     std::stable_sort(division.begin(), division.end(), [](const TeamRecord *a, const TeamRecord *b) {
-        return WonLost::compare(a->all, b->all) > 0;
+        return comparePercentage(a->all, b->all) > 0;
     });
     for (auto first = division.begin(); first != division.end();) {
         auto last = std::find_if(first, division.end(), [&](const TeamRecord *t) {
-            return WonLost::compare(t->all, (*first)->all) != 0;
+            return comparePercentage(t->all, (*first)->all) != 0;
         });
         if (last - first > 1) {
             const std::vector<TeamRecord *> level(first, last);
@@ -91,7 +86,7 @@ void orderDivision(std::vector<TeamRecord *> &division, const std::array<std::ar
                 const int h2h = winsAmong(a) - winsAmong(b);
                 if (h2h != 0)
                     return h2h > 0;
-                const int div = WonLost::compare(a->division_, b->division_);
+                const int div = comparePercentage(a->division_, b->division_);
                 if (div != 0)
                     return div > 0;
                 return a->listOrder < b->listOrder;

@@ -2,18 +2,9 @@
 
 #include "season.h"
 #include "teams.h"
+#include "won_lost.h"
 
 namespace hoopdeck {
-
-namespace {
-// The team's won-lost record so far, counted from the games with a result.
-struct Record {
-    int won = 0;
-    int lost = 0;
-    QString text() const { return QStringLiteral("%1-%2").arg(won).arg(lost); }
-};
-
-} // namespace
 
 bool isTeamScheduleGame(int visitor, int home, int team)
 {
@@ -24,7 +15,7 @@ void FillTeamSchedule(const SeasonGames &games, int team, ZoneShift zone, const 
                       TextTable &teamScheduleList)
 {
     teamScheduleList.clear();
-    Record record;
+    WonLost record;  // the team's so far, counted from the games with a result
     for (const SeasonGame &each : games) {
         if (!isTeamScheduleGame(each.visitor, each.home, team))
             continue;
@@ -34,7 +25,7 @@ void FillTeamSchedule(const SeasonGames &games, int team, ZoneShift zone, const 
         const GameClockTexts texts = gameClockTexts(each.time, zone);
         if (const std::optional<GameResult> result = line.resultOf(each)) {
             const bool atHome = each.visitor != team;
-            (result->visitorWon() != atHome ? record.won : record.lost) += 1;
+            record.add(result->visitorWon() != atHome);
             teamScheduleList.appendRow(
                 {texts.dateText(), game, texts.timeText(), resultText(*result, atHome), record.text()});
         } else {

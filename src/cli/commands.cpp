@@ -158,25 +158,20 @@ int runTeam(Session &session, Viewer &viewer, const Request &request)
     placeSpoilerLine(session, viewer, request);
     viewer.fillTeamSchedule(*request.team);
     printTeamName(session, *request.team);
-    if (!request.playoffs) {
-        session.printList(viewer.teamScheduleList, teamScheduleColumns(), showsResults(viewer));
-        return ExitOk;
+    // The list's "Playoffs" row becomes a blank row, which the text form
+    // titles and the tab-separated form leaves out.
+    TextTable rows(viewer.teamScheduleList.columnCount());
+    for (int row = 0; row < viewer.teamScheduleList.count(); ++row) {
+        if (row != viewer.teamPlayoffsRow)
+            rows.appendRow(viewer.teamScheduleList.rowCells(row));
+        else if (!request.playoffs)
+            break;
+        else if (!session.tsv())
+            rows.appendRow(QStringList());
     }
-    viewer.fillTeamPlayoffs(*request.team);
-    if (session.tsv()) {
-        session.printList(viewer.teamScheduleList, teamScheduleColumns(), showsResults(viewer));
-        session.printList(viewer.teamPlayoffList, teamScheduleColumns(), showsResults(viewer));
-        return ExitOk;
-    }
-    // One table, so that both parts share their columns; the blank row
-    // between them stands for the playoffs' title.
-    TextTable both = viewer.teamScheduleList;
-    both.appendRow(QStringList());
-    for (int row = 0; row < viewer.teamPlayoffList.count(); ++row)
-        both.appendRow(viewer.teamPlayoffList.rowCells(row));
     if (!showsResults(viewer))
-        clearResultCells(both, teamScheduleColumns());
-    session.printTable(both, teamScheduleColumns(), {QStringLiteral("Playoffs")});
+        clearResultCells(rows, teamScheduleColumns());
+    session.printTable(rows, teamScheduleColumns(), {QStringLiteral("Playoffs")});
     return ExitOk;
 }
 

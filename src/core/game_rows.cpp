@@ -2,6 +2,8 @@
 
 #include "team_schedule_view.h"
 
+#include <algorithm>
+
 namespace hoopdeck {
 
 namespace {
@@ -34,14 +36,17 @@ GameRef gameOfDayRow(const SeasonGames &season, const SeasonGames &playoffs, int
     return {};
 }
 
-GameRef gameOfTeamRow(const SeasonGames &season, int team, int row)
+GameRef gameOfTeamRow(const SeasonGames &season, const SeasonGames &playoffs, int team, int row)
 {
     if (row < 0)
         return {};
-    const int index = rowGame(season, row, [team](const SeasonGame &game) {
-        return isTeamScheduleGame(game.visitor, game.home, team);
-    });
-    return index >= 0 ? GameRef{false, index} : GameRef{};
+    const auto shows = [team](const SeasonGame &game) { return isTeamScheduleGame(game.visitor, game.home, team); };
+    if (const int index = rowGame(season, row, shows); index >= 0)
+        return {false, index};
+    // Past the season's games: the "Playoffs" row, then the playoff games.
+    const int regular = int(std::count_if(season.begin(), season.end(), shows));
+    const int index = rowGame(playoffs, row - regular - 1, shows);
+    return index >= 0 ? GameRef{true, index} : GameRef{};
 }
 
 GameRef gameOfSeasonRow(const SeasonGames &season, int row)

@@ -11,8 +11,9 @@ namespace hoopdeck {
 
 // Today: the day's games of the season, then its playoff games.
 GameRef gameOfDayRow(const SeasonGames &season, const SeasonGames &playoffs, int day, int row);
-// Team: the team's games of the season.
-GameRef gameOfTeamRow(const SeasonGames &season, int team, int row);
+// Team: the team's games of the season, then, after a row that opens them,
+// its playoff games.
+GameRef gameOfTeamRow(const SeasonGames &season, const SeasonGames &playoffs, int team, int row);
 // Season: the games the Season list shows.
 GameRef gameOfSeasonRow(const SeasonGames &season, int row);
 

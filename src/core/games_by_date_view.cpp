@@ -2,6 +2,9 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
+#include "playoff_bracket.h"
 #include "season.h"
 
 namespace hoopdeck {
@@ -31,16 +34,22 @@ void DaySelection::RefreshDateCaption()
 
 namespace {
 // The list's rows for the games of the selected day in one list of games.
+// A playoff game also names its series and its number in it, from the
+// bracket of the playoffs.
 void appendDayGames(const SeasonGames &games, const DaySelection &day, ZoneShift zone, const SpoilerLine &line,
-                    TextTable &gamesByDateList)
+                    TextTable &gamesByDateList, const PlayoffBracket *bracket = nullptr)
 {
-    for (const SeasonGame &each : games) {
+    for (int i = 0; i < int(games.size()); ++i) {
+        const SeasonGame &each = games[size_t(i)];
         if (each.day > day.SelectedDate)
             break;
         // An unreadable date (day 0) is no day at all, even when 12/30/1899 is asked for.
         if (each.day != day.SelectedDate || each.day == 0)
             continue;
-        const QString game = gameText(each.visitor, each.home);
+        QString game = gameText(each.visitor, each.home);
+        int number = 0;
+        if (const PlayoffSeries *series = bracket ? bracket->seriesOfGame(i, &number) : nullptr)
+            game += QStringLiteral(" (%1)").arg(series->gameLabel(number));
         const GameClockTexts texts = gameClockTexts(each.time, zone);
         if (const std::optional<GameResult> result = line.resultOf(each))
             gamesByDateList.appendRow({game, texts.timeText(), scoreChars(*result).view()});
@@ -61,7 +70,13 @@ void FillGamesByDate(const SeasonGames &games, const SeasonGames &playoffGames, 
 {
     gamesByDateList.clear();
     appendDayGames(games, day, zone, line, gamesByDateList);
-    appendDayGames(playoffGames, day, zone, line, gamesByDateList);
+    const bool playoffDay = std::any_of(playoffGames.begin(), playoffGames.end(),
+                                        [&day](const SeasonGame &game) { return game.day == day.SelectedDate; });
+    if (playoffDay) {
+        // The whole bracket: where a game stands in its series is no result.
+        const PlayoffBracket bracket = playoffBracket(playoffGames);
+        appendDayGames(playoffGames, day, zone, line, gamesByDateList, &bracket);
+    }
     if (gamesByDateList.count() == 0)
         gamesByDateList.appendRow({QLatin1StringView(kNoGamesText), QLatin1StringView()});
 }

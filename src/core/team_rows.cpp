@@ -21,7 +21,12 @@ bool gameHasTeam(QAnyStringView gameText, int team)
     const Utf16Text wide(gameText);
     const QStringView game = wide;
     const qsizetype at = game.indexOf(QLatin1String(" @ "));
-    return at >= 0 && (namesTeam(game.left(at), team) || namesTeam(game.mid(at + 3), team));
+    if (at < 0)
+        return false;
+    // A playoff game's series follows its home team: "(East Finals, game 6)".
+    const qsizetype series = game.indexOf(QLatin1String(" ("), at + 3);
+    const QStringView home = series < 0 ? game.mid(at + 3) : game.mid(at + 3, series - at - 3);
+    return namesTeam(game.left(at), team) || namesTeam(home, team);
 }
 
 bool standingsRowIs(QAnyStringView teamCell, int team)

@@ -10,7 +10,8 @@ namespace hoopdeck {
 // Rows of the lists that concern one team (the favourite shown in bold), and
 // where the lists reach a day (what they scroll to).
 
-// A Today or Season Game text, "Visitor @ Home", with the team on either side.
+// A Today or Season Game text, "Visitor @ Home" (a playoff game followed by
+// its series), with the team on either side.
 bool gameHasTeam(QAnyStringView game, int team);
 
 // A standings Team cell that names the team.

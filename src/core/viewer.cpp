@@ -70,11 +70,7 @@ void Viewer::fillStandingsOnDay()
 void Viewer::fillTeamSchedule(int team)
 {
     FillTeamSchedule(games, team, settings.zone(), spoilerLine(), teamScheduleList);
-}
-
-void Viewer::fillTeamPlayoffs(int team)
-{
-    FillTeamSchedule(playoffGames, team, settings.zone(), spoilerLine(), teamPlayoffList);
+    teamPlayoffsRow = AppendTeamPlayoffs(playoffGames, team, settings.zone(), gameSpoilerLine(), teamScheduleList);
 }
 
 void Viewer::fillRosterList(int team)

@@ -33,8 +33,10 @@ struct Viewer {
     BoxScores boxScores;                           // the lines of Box.dat that hold together
     TextTable standingsDayList{StandingsDayCellCount};  // the standings on the selected day
     TextTable seasonList{int(seasonColumns().size())};     // Date, Game, Time
+    // The team's games of the season; with its playoff games read, a row
+    // "Playoffs" (at teamPlayoffsRow) and those whose results are shown.
     TextTable teamScheduleList{int(teamScheduleColumns().size())};
-    TextTable teamPlayoffList{int(teamScheduleColumns().size())};  // the same columns, the playoff games
+    int teamPlayoffsRow = -1;
     TextTable rosterList{RosterColumnCount};
     TextTable rosterSortList{RosterColumnCount};
     TextTable gamesByDateList{int(gamesByDateColumns().size())};
@@ -59,7 +61,6 @@ struct Viewer {
     SpoilerLine gameSpoilerLine() const;
 
     void fillTeamSchedule(int team);
-    void fillTeamPlayoffs(int team);
     void fillStandingsOnDay();  // for the selected day
     void fillRosterList(int team);
     // A team picked for the roster: the sort starts over, then the list is refilled.

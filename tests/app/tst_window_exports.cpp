@@ -83,7 +83,7 @@ private slots:
         QTest::newRow("today") << int(MainForm::TodayTab) << QByteArray("showResults") << "Game,Time,Score"
                                << "All-Star Game @ All-Star Game,8:00p," << 1;
         QTest::newRow("team") << int(MainForm::TeamTab) << QByteArray("showResults") << "Date,Game,Time,Result,Record"
-                              << "10/29, vs Miami,7:00p,W 98-75,1-0" << 82;
+                              << "10/29, vs Miami,7:00p,W 98-75,1-0" << 82 + 1 + 4;  // and the playoffs
         QTest::newRow("team, no results") << int(MainForm::TeamTab) << QByteArray("hideResults") << "Date,Game,Time"
                                           << "10/29, vs Miami,7:00p" << 82;
         QTest::newRow("team, results up to the day") << int(MainForm::TeamTab) << QByteArray("showResultsUpToDay")

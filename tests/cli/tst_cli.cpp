@@ -272,15 +272,17 @@ private slots:
     void playoffDays()
     {
         QCOMPARE(run({"--tsv", "today", "4/17/2004"}).lines(),
-                 (QStringList{"04/17/2004", "Boston @ Indiana\t2:00p\t88-104", "New York @ New Jersey\t4:30p\t83-107",
-                              "Memphis @ San Antonio\t8:00p\t74-98", "Houston @ L.A. Lakers\t10:30p\t71-72"}));
+                 (QStringList{"04/17/2004", "Boston @ Indiana (East First Round, game 1)\t2:00p\t88-104",
+                              "New York @ New Jersey (East First Round, game 1)\t4:30p\t83-107",
+                              "Memphis @ San Antonio (West First Round, game 1)\t8:00p\t74-98",
+                              "Houston @ L.A. Lakers (West First Round, game 1)\t10:30p\t71-72"}));
         const Run r = run({"--tsv", "team", "Boston", "--playoffs"});
         QCOMPARE(r.exitCode, 0);
         const QStringList rows = r.lines();
         QCOMPARE(rows.size(), 82 + 4);
         QCOMPARE(rows.mid(0, 82), run({"--tsv", "team", "Boston"}).lines());
-        QCOMPARE(rows.at(82), "04/17\t @ Indiana\t2:00p\tL 88-104\t0-1");
-        QCOMPARE(rows.last(), "04/25\t vs Indiana\t1:00p\tL 75-90\t0-4");
+        QCOMPARE(rows.at(82), "04/17\t @ Indiana\t2:00p\tL 88-104\tIndiana leads 1-0");
+        QCOMPARE(rows.last(), "04/25\t vs Indiana\t1:00p\tL 75-90\tIndiana wins 4-0");
         const QStringList lines = run({"team", "Boston", "--playoffs"}).out.split('\n');
         const qsizetype title = lines.indexOf("Playoffs");
         QVERIFY(title > 0);

@@ -12,6 +12,7 @@
 #include "season.h"
 #include "season_file.h"
 #include "table_text.h"
+#include "team_schedule_view.h"
 #include "teams.h"
 
 using namespace hoopdeck;
@@ -390,7 +391,11 @@ private slots:
         QTest::newRow("season, past the end") << "season" << 0 << 1190 << "";
         QTest::newRow("team, first") << "team" << 11 << 0 << "Dallas @ L.A. Lakers";
         QTest::newRow("team, last") << "team" << 1 << 81 << "Atlanta @ Boston";
-        QTest::newRow("team, past the end") << "team" << 1 << 82 << "";
+        QTest::newRow("team, the row opening the playoffs") << "team" << 1 << 82 << "";
+        QTest::newRow("team, first playoff game") << "team" << 1 << 83 << "Boston @ Indiana";
+        QTest::newRow("team, last playoff game") << "team" << 1 << 86 << "Indiana @ Boston";
+        QTest::newRow("team, past the end") << "team" << 1 << 87 << "";
+        QTest::newRow("team out of the playoffs, past the end") << "team" << 0 << 83 << "";
         QTest::newRow("day, second") << "day" << day(10, 28, 2003) << 1 << "Phoenix @ San Antonio";
         QTest::newRow("playoff day") << "day" << day(4, 17, 2004) << 3 << "Houston @ L.A. Lakers";
         QTest::newRow("playoff day, past its games") << "day" << day(4, 17, 2004) << 4 << "";
@@ -405,14 +410,14 @@ private slots:
         QFETCH(QString, matchup);
         const Bundled &data = bundled();
         const GameRef game = list == "season" ? gameOfSeasonRow(data.season, row)
-                             : list == "team" ? gameOfTeamRow(data.season, key, row)
+                             : list == "team" ? gameOfTeamRow(data.season, data.playoffs, key, row)
                                               : gameOfDayRow(data.season, data.playoffs, key, row);
         QCOMPARE(game.isValid(), !matchup.isEmpty());
         if (!game.isValid())
             return;
         const SeasonGame &played = (game.playoff ? data.playoffs : data.season)[size_t(game.index)];
         QCOMPARE(gameText(played.visitor, played.home), matchup);
-        QCOMPARE(game.playoff, list == "day" && key > day(4, 14, 2004));
+        QCOMPARE(game.playoff, list == "day" ? key > day(4, 14, 2004) : list == "team" && row > 82);
     }
 
     void madeAttempted_data()
@@ -441,12 +446,14 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("last day of the season") << day(4, 14, 2004) << QStringList{};
         QTest::newRow("first playoff day") << day(4, 17, 2004)
-                                           << QStringList{"Boston @ Indiana|2:00p|88-104",
-                                                          "New York @ New Jersey|4:30p|83-107",
-                                                          "Memphis @ San Antonio|8:00p|74-98",
-                                                          "Houston @ L.A. Lakers|10:30p|71-72"};
+                                           << QStringList{"Boston @ Indiana (East First Round, game 1)|2:00p|88-104",
+                                                          "New York @ New Jersey (East First Round, game 1)|4:30p|83-107",
+                                                          "Memphis @ San Antonio (West First Round, game 1)|8:00p|74-98",
+                                                          "Houston @ L.A. Lakers (West First Round, game 1)|10:30p|71-72"};
         QTest::newRow("between the seasons' games") << day(4, 16, 2004) << QStringList{"No games scheduled.|"};
-        QTest::newRow("last game") << day(6, 15, 2004) << QStringList{"L.A. Lakers @ Detroit|9:00p|87-100"};
+        QTest::newRow("last game") << day(6, 15, 2004) << QStringList{"L.A. Lakers @ Detroit (Finals, game 5)|9:00p|87-100"};
+        QTest::newRow("a conference final's sixth game")
+            << day(5, 31, 2004) << QStringList{"Minnesota @ L.A. Lakers (West Finals, game 6)|9:00p|90-96"};
         QTest::newRow("after the last game") << day(6, 16, 2004) << QStringList{"No games scheduled.|"};
     }
     void todayListsPlayoffDays()
@@ -464,6 +471,42 @@ private slots:
         } else {
             QCOMPARE(tableLines(withPlayoffs), lines);
         }
+    }
+    // The Team list's playoffs: after a row of their own, Record is the
+    // series; only the days whose results are shown are listed.
+    void teamPlayoffs_data()
+    {
+        QTest::addColumn<int>("team");
+        QTest::addColumn<int>("lastDay");  // 0: no line
+        QTest::addColumn<int>("games");    // -1: no "Playoffs" row
+        QTest::addColumn<QString>("lastRow");
+        QTest::newRow("the whole playoffs") << 11 << 0 << 22 << "06/15| @ Detroit|9:00p|L 87-100|Detroit wins 4-1";
+        QTest::newRow("up to a day in them") << 11 << day(4, 20, 2004) << 2
+                                             << "04/19| vs Houston|10:30p|W 98-84|L.A. Lakers leads 2-0";
+        QTest::newRow("a team swept") << 1 << 0 << 4 << "04/25| vs Indiana|1:00p|L 75-90|Indiana wins 4-0";
+        QTest::newRow("before the playoffs") << 11 << day(4, 14, 2004) << -1 << "";
+        QTest::newRow("a team not in them") << 0 << 0 << -1 << "";
+    }
+    void teamPlayoffs()
+    {
+        QFETCH(int, team);
+        QFETCH(int, lastDay);
+        QFETCH(int, games);
+        QFETCH(QString, lastRow);
+        const SpoilerLine line = lastDay ? SpoilerLine{lastDay} : SpoilerLine{};
+        TextTable list;
+        FillTeamSchedule(bundled().season, team, {}, line, list);
+        const int regular = list.count();
+        const int group = AppendTeamPlayoffs(bundled().playoffs, team, {}, line, list);
+        if (games < 0) {
+            QCOMPARE(group, -1);
+            QCOMPARE(list.count(), regular);
+            return;
+        }
+        QCOMPARE(group, regular);
+        QCOMPARE(list.rowCells(group), QStringList{"Playoffs"});
+        QCOMPARE(list.count(), regular + 1 + games);
+        QCOMPARE(tableLines(list).last(), lastRow);
     }
 };
 

@@ -45,6 +45,9 @@ private slots:
         QTest::newRow("no games") << "No games scheduled." << 0 << false;
         QTest::newRow("All-Star Game") << "All-Star Game @ All-Star Game" << -1 << false;
         QTest::newRow("no team") << " @ " << 29 << false;
+        QTest::newRow("home, a playoff game") << "L.A. Lakers @ Detroit (Finals, game 5)" << 6 << true;
+        QTest::newRow("visitor, a playoff game") << "L.A. Lakers @ Detroit (Finals, game 5)" << 11 << true;
+        QTest::newRow("neither, a playoff game") << "L.A. Lakers @ Detroit (Finals, game 5)" << 10 << false;
     }
     void gameOfATeam()
     {

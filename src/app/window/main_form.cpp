@@ -199,7 +199,9 @@ void MainForm::attachGameDetails()
         return gameOfDayRow(viewer_.games, viewer_.playoffGames, viewer_.day.SelectedDate, row);
     });
     gameDetails_->attach(findChild<TextTableView *>(QStringLiteral("teamScheduleList")),
-                         [this](int row) { return gameOfTeamRow(viewer_.games, teamPage_->team(), row); });
+                         [this](int row) {
+        return gameOfTeamRow(viewer_.games, viewer_.playoffGames, teamPage_->team(), row);
+    });
     gameDetails_->attach(findChild<TextTableView *>(QStringLiteral("seasonList")),
                          [this](int row) { return gameOfSeasonRow(viewer_.games, row); });
 }
@@ -273,7 +275,7 @@ void MainForm::loadSeasonStage()
 void MainForm::buildViewsStage()
 {
     const int team = viewer_.settings.favoriteTeam;
-    teamScheduleModel_->refill([this, team] { viewer_.fillTeamSchedule(team); });
+    teamScheduleModel_->refill([this, team] { fillTeamSchedule(team); });
     scrollTeamSchedule(team);
     rosterModel_->refill([this, team] { viewer_.fillRosterList(team); });
     showRosterSort();
@@ -331,9 +333,18 @@ void MainForm::ShowTabControls(int tab)
         playoffsPage_->refresh();
 }
 
+void MainForm::fillTeamSchedule(int team)
+{
+    viewer_.fillTeamSchedule(team);
+    QMap<int, QString> groups;
+    if (viewer_.teamPlayoffsRow >= 0)
+        groups.insert(viewer_.teamPlayoffsRow, viewer_.teamScheduleList.cell(viewer_.teamPlayoffsRow, 0).toString());
+    teamScheduleModel_->setGroupRows(groups);
+}
+
 void MainForm::chooseScheduleTeam(int team)
 {
-    teamScheduleModel_->refill([this, team] { viewer_.fillTeamSchedule(team); });
+    teamScheduleModel_->refill([this, team] { fillTeamSchedule(team); });
     scrollTeamSchedule(team);
 }
 
@@ -465,7 +476,7 @@ bool MainForm::refillSeasonAndTeamLists()
     const int team = teamPage_->team();
     if (team >= 0)
         refillKeepingPlace(listNamed("teamScheduleList"), teamScheduleModel_,
-                           [this, team] { viewer_.fillTeamSchedule(team); });
+                           [this, team] { fillTeamSchedule(team); });
     return true;
 }
 
@@ -519,6 +530,7 @@ void MainForm::markFavoriteRows()
         [this, &favorite](int row) { return standingsRowIs(viewer_.standingsDayList.cell(row, 0), favorite); });
     gamesByDateModel_->setBoldRows(
         [this, &favorite](int row) { return gameHasTeam(viewer_.gamesByDateList.cell(row, 0), favorite); });
+    teamScheduleModel_->setBoldRows([this](int row) { return teamScheduleModel_->isGroupRow(row); });
     seasonModel_->setBoldRows(
         [this, &favorite](int row) { return gameHasTeam(viewer_.seasonList.cell(row, 1), favorite); });
 }

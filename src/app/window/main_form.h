@@ -75,6 +75,8 @@ private:
     void buildViewsStage();
 
     void ShowTabControls(int tab);
+    // The team's list, its "Playoffs" row opening a group of its own.
+    void fillTeamSchedule(int team);
     void chooseScheduleTeam(int team);
     void chooseRosterTeam(int team);
     void clickRosterColumn(int column);

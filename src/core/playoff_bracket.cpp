@@ -115,6 +115,16 @@ QString PlayoffSeries::gameLabel(int gameNumber) const
     return QStringLiteral("%1, game %2").arg(roundName()).arg(gameNumber);
 }
 
+QString teamSeriesText(int won, int lost)
+{
+    const char *state = won == kWinsToTakeSeries    ? "Won"
+                        : lost == kWinsToTakeSeries ? "Lost"
+                        : won > lost                ? "Leads"
+                        : won < lost                ? "Trails"
+                                                    : "Tied";
+    return QStringLiteral("%1 %2-%3").arg(QLatin1String(state)).arg(won).arg(lost);
+}
+
 QString seriesStateText(const std::array<int, 2> &teams, const std::array<int, 2> &wins)
 {
     if (wins[0] == wins[1])

@@ -53,6 +53,9 @@ struct PlayoffSeries {
 
 // "Detroit leads 2-1", "Series tied 1-1", "Detroit wins 4-1".
 QString seriesStateText(const std::array<int, 2> &teams, const std::array<int, 2> &wins);
+// The same from one team's side, its wins first: "Leads 2-1", "Trails 1-2",
+// "Tied 1-1", "Won 4-1", "Lost 1-4".
+QString teamSeriesText(int won, int lost);
 
 // The series of the playoff games, in bracket order: the East's first
 // round, semifinals and final, the same for the West, then the Finals;

@@ -65,10 +65,14 @@ int AppendTeamPlayoffs(const SeasonGames &playoffs, int team, ZoneShift zone, co
         return -1;
     const int groupRow = teamScheduleList.appendRow({QStringLiteral("Playoffs")});
     const PlayoffBracket bracket = playoffBracket(shown, line);
-    fillTeamRows(shown, team, zone, line, teamScheduleList, [&bracket](int index, bool) {
+    fillTeamRows(shown, team, zone, line, teamScheduleList, [&bracket, team](int index, bool) {
         int number = 0;
         const PlayoffSeries *series = bracket.seriesOfGame(index, &number);
-        return series ? seriesStateText(series->teams, series->games[size_t(number - 1)].wins) : QString();
+        if (!series)
+            return QString();
+        const std::array<int, 2> &wins = series->games[size_t(number - 1)].wins;
+        const size_t side = series->teams[0] == team ? 0 : 1;
+        return teamSeriesText(wins[side], wins[1 - side]);
     });
     return groupRow;
 }

@@ -17,8 +17,8 @@ bool isTeamScheduleGame(int visitor, int home, int team);
 void FillTeamSchedule(const SeasonGames &games, int team, ZoneShift zone, const SpoilerLine &line,
                       TextTable &teamScheduleList);
 // Appends a row "Playoffs" and the team's playoff games in the same columns,
-// Record being where the series stood after the game ("L.A. Lakers leads
-// 2-1"): those on days up to the line, the whole playoffs with no line.
+// Record being where the team's series stood after the game ("Leads 2-1"):
+// those on days up to the line, the whole playoffs with no line.
 // Returns the "Playoffs" row, or -1 when the team has no game to list.
 int AppendTeamPlayoffs(const SeasonGames &playoffs, int team, ZoneShift zone, const SpoilerLine &line,
                         TextTable &teamScheduleList);

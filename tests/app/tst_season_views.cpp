@@ -491,11 +491,16 @@ private slots:
         // After the 82 games, a row that opens the playoffs and is no game; then the first playoff game.
         QCOMPARE(team->model()->index(82, 0).data().toString(), "Playoffs");
         QVERIFY(!(team->model()->flags(team->model()->index(82, 0)) & Qt::ItemIsSelectable));
-        QCOMPARE(team->model()->index(83, 4).data().toString(), "L.A. Lakers leads 1-0");
+        QCOMPARE(team->model()->index(83, 4).data().toString(), "Leads 1-0");
         team->setCurrentIndex(team->model()->index(83, 0));
         details->trigger();
         QVERIFY2(window->text().startsWith("Houston @ L.A. Lakers\n04/17/2004 10:30p\nWest First Round, game 1\nFinal: 71-72\n"),
                  qPrintable(window->text()));
+        // The window open follows the results chosen.
+        test::menuAction(form.get(), "hideResults")->trigger();
+        QVERIFY2(!window->text().contains("Final"), qPrintable(window->text()));
+        test::menuAction(form.get(), "showResults")->trigger();
+        QVERIFY(window->text().contains("Final: 71-72"));
 
         // A double-click on a playoff day of Today.
         form->selectTab(MainForm::TodayTab);
@@ -538,8 +543,8 @@ private slots:
                 cells.append(model->index(r, c).data().toString());
             return cells.join('|');
         };
-        QCOMPARE(row(0), "East First Round|Indiana|4|Boston|0");
-        QCOMPARE(row(14), "Finals|Detroit|4|L.A. Lakers|1");
+        QCOMPARE(row(0), "East First Round|Indiana (1)|4|Boston (8)|0");
+        QCOMPARE(row(14), "Finals|Detroit (3)|4|L.A. Lakers (2)|1");
         QVERIFY(model->index(14, 1).data(Qt::FontRole).value<QFont>().bold());
         QVERIFY(!model->index(14, 3).data(Qt::FontRole).value<QFont>().bold());
         series->setCurrentIndex(model->index(14, 0));

@@ -281,8 +281,8 @@ private slots:
         const QStringList rows = r.lines();
         QCOMPARE(rows.size(), 82 + 4);
         QCOMPARE(rows.mid(0, 82), run({"--tsv", "team", "Boston"}).lines());
-        QCOMPARE(rows.at(82), "04/17\t @ Indiana\t2:00p\tL 88-104\tIndiana leads 1-0");
-        QCOMPARE(rows.last(), "04/25\t vs Indiana\t1:00p\tL 75-90\tIndiana wins 4-0");
+        QCOMPARE(rows.at(82), "04/17\t @ Indiana\t2:00p\tL 88-104\tTrails 0-1");
+        QCOMPARE(rows.last(), "04/25\t vs Indiana\t1:00p\tL 75-90\tLost 0-4");
         const QStringList lines = run({"team", "Boston", "--playoffs"}).out.split('\n');
         const qsizetype title = lines.indexOf("Playoffs");
         QVERIFY(title > 0);

@@ -249,19 +249,22 @@ private slots:
         QTest::addColumn<int>("firstWins");
         QTest::addColumn<int>("secondWins");
         QTest::addColumn<QString>("text");
-        QTest::newRow("none yet") << 0 << 0 << "Series tied 0-0";
-        QTest::newRow("tied") << 1 << 1 << "Series tied 1-1";
-        QTest::newRow("first leads") << 2 << 1 << "Detroit leads 2-1";
-        QTest::newRow("second leads") << 0 << 3 << "L.A. Lakers leads 3-0";
-        QTest::newRow("first wins") << 4 << 1 << "Detroit wins 4-1";
-        QTest::newRow("second wins in seven") << 3 << 4 << "L.A. Lakers wins 4-3";
+        QTest::addColumn<QString>("firstSide");  // the same from the first team's side
+        QTest::newRow("none yet") << 0 << 0 << "Series tied 0-0" << "Tied 0-0";
+        QTest::newRow("tied") << 1 << 1 << "Series tied 1-1" << "Tied 1-1";
+        QTest::newRow("first leads") << 2 << 1 << "Detroit leads 2-1" << "Leads 2-1";
+        QTest::newRow("second leads") << 0 << 3 << "L.A. Lakers leads 3-0" << "Trails 0-3";
+        QTest::newRow("first wins") << 4 << 1 << "Detroit wins 4-1" << "Won 4-1";
+        QTest::newRow("second wins in seven") << 3 << 4 << "L.A. Lakers wins 4-3" << "Lost 3-4";
     }
     void seriesState()
     {
         QFETCH(int, firstWins);
         QFETCH(int, secondWins);
         QFETCH(QString, text);
+        QFETCH(QString, firstSide);
         QCOMPARE(seriesStateText({6, 11}, {firstWins, secondWins}), text);
+        QCOMPARE(teamSeriesText(firstWins, secondWins), firstSide);
     }
 
     void gameLabels_data()
@@ -480,10 +483,10 @@ private slots:
         QTest::addColumn<int>("lastDay");  // 0: no line
         QTest::addColumn<int>("games");    // -1: no "Playoffs" row
         QTest::addColumn<QString>("lastRow");
-        QTest::newRow("the whole playoffs") << 11 << 0 << 22 << "06/15| @ Detroit|9:00p|L 87-100|Detroit wins 4-1";
+        QTest::newRow("the whole playoffs") << 11 << 0 << 22 << "06/15| @ Detroit|9:00p|L 87-100|Lost 1-4";
         QTest::newRow("up to a day in them") << 11 << day(4, 20, 2004) << 2
-                                             << "04/19| vs Houston|10:30p|W 98-84|L.A. Lakers leads 2-0";
-        QTest::newRow("a team swept") << 1 << 0 << 4 << "04/25| vs Indiana|1:00p|L 75-90|Indiana wins 4-0";
+                                             << "04/19| vs Houston|10:30p|W 98-84|Leads 2-0";
+        QTest::newRow("a team swept") << 1 << 0 << 4 << "04/25| vs Indiana|1:00p|L 75-90|Lost 0-4";
         QTest::newRow("before the playoffs") << 11 << day(4, 14, 2004) << -1 << "";
         QTest::newRow("a team not in them") << 0 << 0 << -1 << "";
     }

@@ -54,8 +54,17 @@ void GameDetails::open(GameRef game)
             place.setX(std::max(screen->availableGeometry().left(), main.left() - window_->width() - 8));
         window_->move(place);
     }
+    shown_ = game;
     window_->show();
     window_->raise();
+}
+
+void GameDetails::refresh()
+{
+    if (!window_ || !window_->isVisible())
+        return;
+    const GameSources sources{viewer_.games, viewer_.playoffGames, viewer_.boxScores};
+    window_->showLines(gameViewLines(gameView(sources, shown_, viewer_.settings.zone(), viewer_.gameSpoilerLine())));
 }
 
 } // namespace hoopdeck::app

@@ -29,6 +29,9 @@ public:
     // rowGame gives the game a row of the list stands for.
     void attach(TextTableView *list, std::function<GameRef(int row)> rowGame);
     void open(GameRef game);
+    // The game shown again, in the zone and with the results now chosen;
+    // nothing when no game window is open.
+    void refresh();
 
     GameWindow *window() const { return window_; }  // null until first opened
 
@@ -37,6 +40,7 @@ private:
     QWidget *mainWindow_;
     QPointer<GameWindow> window_;
     bool boxesRead_ = false;
+    GameRef shown_;
 };
 
 } // namespace hoopdeck::app

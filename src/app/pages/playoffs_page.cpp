@@ -26,6 +26,13 @@ QTableWidget *table(const QString &name, const QStringList &captions, QWidget *p
     return list;
 }
 
+// "Detroit (3)": the team and its seed in its conference.
+QString seededName(int team)
+{
+    const std::optional<PlayoffSeed> seed = playoffSeedOf(team);
+    return seed ? QStringLiteral("%1 (%2)").arg(teamDisplayName(team)).arg(seed->seed) : teamDisplayName(team);
+}
+
 QTableWidgetItem *cell(const QString &text, bool bold = false)
 {
     auto *item = new QTableWidgetItem(text);
@@ -63,9 +70,9 @@ void PlayoffsPage::refresh()
         const size_t first = series.wins[1] > series.wins[0] ? 1 : 0;
         const int winner = series.winner();
         series_->setItem(row, 0, cell(series.roundName()));
-        series_->setItem(row, 1, cell(teamDisplayName(series.teams[first]), series.teams[first] == winner));
+        series_->setItem(row, 1, cell(seededName(series.teams[first]), series.teams[first] == winner));
         series_->setItem(row, 2, cell(QString::number(series.wins[first])));
-        series_->setItem(row, 3, cell(teamDisplayName(series.teams[1 - first]), series.teams[1 - first] == winner));
+        series_->setItem(row, 3, cell(seededName(series.teams[1 - first]), series.teams[1 - first] == winner));
         series_->setItem(row, 4, cell(QString::number(series.wins[1 - first])));
     }
     series_->resizeColumnsToContents();

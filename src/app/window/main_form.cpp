@@ -458,6 +458,8 @@ void MainForm::showTimesInChosenZone()
 {
     zoneStatus_->setText(zoneStatusText(viewer_.settings));
     WaitCursor wait;
+    gameDetails_->refresh();
+    playoffsPage_->refresh();
     if (!refillSeasonAndTeamLists())
         return;
     refillKeepingPlace(listNamed("gamesByDateList"), gamesByDateModel_,
@@ -552,6 +554,8 @@ void MainForm::chooseResults(ResultsShown shown)
 void MainForm::showResultsUpToDay()
 {
     showStandings();
+    gameDetails_->refresh();
+    playoffsPage_->refresh();
     refillSeasonAndTeamLists();
 }
 

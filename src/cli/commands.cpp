@@ -162,7 +162,7 @@ int runTeam(Session &session, Viewer &viewer, const Request &request)
     // titles and the tab-separated form leaves out.
     TextTable rows(viewer.teamScheduleList.columnCount());
     for (int row = 0; row < viewer.teamScheduleList.count(); ++row) {
-        if (row != viewer.teamPlayoffsRow)
+        if (row != viewer.teamRows.playoffsRow())
             rows.appendRow(viewer.teamScheduleList.rowCells(row));
         else if (!request.playoffs)
             break;

@@ -21,14 +21,6 @@ struct GameSources {
     const BoxScores &boxes;
 };
 
-// A game of either list.
-struct GameRef {
-    bool playoff = false;
-    int index = -1;  // in its list; -1 for no game
-
-    bool isValid() const { return index >= 0; }
-};
-
 // The game a team plays on a day (a day number), regular season first; an
 // invalid reference when it plays none.
 GameRef findTeamGame(const GameSources &sources, int day, int team);

@@ -79,6 +79,11 @@ void appendGameText(QString &out, int visitor, int home)
     out.append(teamDisplayName(home));
 }
 
+qsizetype gameTextLength(int visitor, int home)
+{
+    return teamNameView(visitor).size() + 3 + teamNameView(home).size();
+}
+
 QString gameText(int visitor, int home)
 {
     QString text;

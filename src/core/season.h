@@ -31,6 +31,7 @@ bool hasSeasonListRow(QAnyStringView date);
 // The game as the Season and Today lists write it: "Visitor @ Home".
 QString gameText(int visitor, int home);
 void appendGameText(QString &out, int visitor, int home);
+qsizetype gameTextLength(int visitor, int home);  // without writing it
 
 // Replaces scheduleTable with the games of Season.dat as written, and games
 // with the same games as numbers, in one reading of the file.

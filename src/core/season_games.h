@@ -35,6 +35,14 @@ struct SpoilerLine {
     std::optional<GameResult> resultOf(const SeasonGame &game) const;
 };
 
+// A game of the season or of the playoffs, by its place in its list.
+struct GameRef {
+    bool playoff = false;
+    int index = -1;  // in its list; -1 for no game
+
+    bool isValid() const { return index >= 0; }
+};
+
 // A game from the three schedule fields as written and its result.
 SeasonGame seasonGame(QStringView dateTime, QStringView visitor, QStringView home,
                       const std::optional<GameResult> &result);

@@ -1,13 +1,77 @@
 #include "season_list_view.h"
 
 #include "season.h"
+#include "teams.h"
 
 namespace hoopdeck {
 
 namespace {
 // Season list rows are about 36 characters.
 constexpr qint64 kCharsPerRow = 36;
+enum Column { DateColumn, GameColumn, TimeColumn, ScoreColumn };
 } // namespace
+
+void SeasonListRows::fill(const SeasonGames &games, ZoneShift zone, const SpoilerLine &line)
+{
+    games_ = &games;
+    zone_ = zone;
+    line_ = line;
+    rows_.clear();
+    for (int i = 0; i < int(games.size()); ++i) {
+        if (games[size_t(i)].listed)
+            rows_.push_back(i);
+    }
+}
+
+int SeasonListRows::cellCount(int row) const
+{
+    if (row < 0 || row >= count())
+        return 0;
+    return line_.resultOf(gameAt(row)) ? 4 : 3;
+}
+
+QString SeasonListRows::cell(int row, int column) const
+{
+    if (column < 0 || column >= cellCount(row))
+        return QString();
+    const SeasonGame &game = gameAt(row);
+    switch (column) {
+    case DateColumn:
+        return gameClockTexts(game.time, zone_).dateText().toString();
+    case GameColumn:
+        return gameText(game.visitor, game.home);
+    case TimeColumn:
+        return gameClockTexts(game.time, zone_).timeText().toString();
+    default:
+        return scoreChars(*game.result).view().toString();
+    }
+}
+
+qsizetype SeasonListRows::cellLength(int row, int column) const
+{
+    // Told without writing the text: the widest candidates are chosen by
+    // length over the whole list.
+    if (column < 0 || column >= cellCount(row))
+        return 0;
+    const SeasonGame &game = gameAt(row);
+    switch (column) {
+    case DateColumn:
+        return gameClockTexts(game.time, zone_).dateLength;
+    case GameColumn:
+        return gameTextLength(game.visitor, game.home);
+    case TimeColumn:
+        return gameClockTexts(game.time, zone_).timeLength;
+    default:
+        return scoreChars(*game.result).view().size();
+    }
+}
+
+GameRef SeasonListRows::game(int row) const
+{
+    if (row < 0 || row >= count())
+        return {};
+    return {false, rows_[size_t(row)]};
+}
 
 void FillSeasonList(const SeasonGames &games, ZoneShift zone, const SpoilerLine &line, TextTable &seasonList)
 {

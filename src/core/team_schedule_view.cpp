@@ -9,72 +9,130 @@
 
 namespace hoopdeck {
 
+namespace {
+enum Column { DateColumn, GameColumn, TimeColumn, ResultColumn, RecordColumn };
+const QLatin1StringView kPlayoffsRowText("Playoffs");
+} // namespace
+
 bool isTeamScheduleGame(int visitor, int home, int team)
 {
     return visitor >= 0 && (visitor == team || home == team);
 }
 
-namespace {
-// The team's rows of games, Record being what recordAfter(game index, won) says.
-template <typename RecordAfter>
-void fillTeamRows(const SeasonGames &games, int team, ZoneShift zone, const SpoilerLine &line, TextTable &list,
-                  RecordAfter recordAfter)
+void TeamScheduleRows::fill(const SeasonGames &games, int team, ZoneShift zone, const SpoilerLine &line,
+                            const SeasonGames *playoffs, const SpoilerLine &playoffLine)
 {
+    games_ = &games;
+    playoffs_ = playoffs;
+    team_ = team;
+    zone_ = zone;
+    rows_.clear();
+    playoffsRow_ = -1;
+    WonLost record;  // the team's so far, counted from the games with a result
     for (int i = 0; i < int(games.size()); ++i) {
         const SeasonGame &each = games[size_t(i)];
         if (!isTeamScheduleGame(each.visitor, each.home, team))
             continue;
-        // The visitor test comes first: a team on both sides plays away.
-        const QString game = each.visitor == team ? QStringLiteral(" @ ") + teamDisplayName(each.home)
-                                                  : QStringLiteral(" vs ") + teamDisplayName(each.visitor);
-        const GameClockTexts texts = gameClockTexts(each.time, zone);
+        Row row{i, false};
         if (const std::optional<GameResult> result = line.resultOf(each)) {
-            const bool atHome = each.visitor != team;
-            list.appendRow({texts.dateText(), game, texts.timeText(), resultText(*result, atHome),
-                            recordAfter(i, result->visitorWon() != atHome)});
-        } else {
-            list.appendRow({texts.dateText(), game, texts.timeText()});
+            record.add(result->visitorWon() == (each.visitor == team));
+            row = {i, false, true, qint16(record.won), qint16(record.lost)};
         }
+        rows_.push_back(row);
+    }
+    if (!playoffs)
+        return;
+
+    SeasonGames shown;
+    for (const SeasonGame &game : *playoffs) {
+        if (!playoffLine.lastDay || game.day <= *playoffLine.lastDay)
+            shown.push_back(game);
+    }
+    const PlayoffBracket bracket = playoffBracket(shown, playoffLine);
+    for (int i = 0; i < int(shown.size()); ++i) {
+        const SeasonGame &each = shown[size_t(i)];
+        if (!isTeamScheduleGame(each.visitor, each.home, team))
+            continue;
+        if (playoffsRow_ < 0) {
+            playoffsRow_ = int(rows_.size());
+            rows_.push_back(Row{});
+        }
+        Row row{i, true};
+        int number = 0;
+        const PlayoffSeries *series = bracket.seriesOfGame(i, &number);
+        if (playoffLine.resultOf(each) && series) {
+            const std::array<int, 2> &wins = series->games[size_t(number - 1)].wins;
+            const size_t side = series->teams[0] == team ? 0 : 1;
+            row = {i, true, true, qint16(wins[side]), qint16(wins[1 - side])};
+        }
+        rows_.push_back(row);
     }
 }
-} // namespace
+
+const SeasonGame *TeamScheduleRows::gameOf(const Row &row) const
+{
+    if (row.index < 0)
+        return nullptr;
+    return &(*(row.playoff ? playoffs_ : games_))[size_t(row.index)];
+}
+
+GameRef TeamScheduleRows::game(int row) const
+{
+    if (row < 0 || row >= count() || rows_[size_t(row)].index < 0)
+        return {};
+    return {rows_[size_t(row)].playoff, rows_[size_t(row)].index};
+}
+
+int TeamScheduleRows::cellCount(int row) const
+{
+    if (row < 0 || row >= count())
+        return 0;
+    const Row &at = rows_[size_t(row)];
+    return at.index < 0 ? 1 : at.result ? 5 : 3;
+}
+
+QString TeamScheduleRows::cell(int row, int column) const
+{
+    if (column < 0 || column >= cellCount(row))
+        return QString();
+    const Row &at = rows_[size_t(row)];
+    const SeasonGame *game = gameOf(at);
+    if (!game)
+        return QString(kPlayoffsRowText);
+    // The visitor test comes first: a team on both sides plays away.
+    const bool away = game->visitor == team_;
+    switch (column) {
+    case DateColumn:
+        return gameClockTexts(game->time, zone_).dateText().toString();
+    case GameColumn:
+        return away ? QStringLiteral(" @ ") + teamDisplayName(game->home)
+                    : QStringLiteral(" vs ") + teamDisplayName(game->visitor);
+    case TimeColumn:
+        return gameClockTexts(game->time, zone_).timeText().toString();
+    case ResultColumn:
+        return resultText(*game->result, !away);
+    default:
+        return at.playoff ? teamSeriesText(at.won, at.lost) : WonLost{at.won, at.lost}.text();
+    }
+}
+
+qsizetype TeamScheduleRows::cellLength(int row, int column) const
+{
+    // The widest candidates are chosen by length over the whole list: the
+    // columns of fixed-width texts are told without writing them.
+    if (column == DateColumn && cellCount(row) > 1)
+        return gameClockTexts(gameOf(rows_[size_t(row)])->time, zone_).dateLength;
+    if (column == TimeColumn && cellCount(row) > 1)
+        return gameClockTexts(gameOf(rows_[size_t(row)])->time, zone_).timeLength;
+    return cell(row, column).size();
+}
 
 void FillTeamSchedule(const SeasonGames &games, int team, ZoneShift zone, const SpoilerLine &line,
                       TextTable &teamScheduleList)
 {
-    teamScheduleList.clear();
-    WonLost record;  // the team's so far, counted from the games with a result
-    fillTeamRows(games, team, zone, line, teamScheduleList, [&record](int, bool won) {
-        record.add(won);
-        return record.text();
-    });
-}
-
-int AppendTeamPlayoffs(const SeasonGames &playoffs, int team, ZoneShift zone, const SpoilerLine &line,
-                       TextTable &teamScheduleList)
-{
-    // Which teams reached the playoffs and how far is the news itself:
-    // only games on days whose results are shown are listed.
-    SeasonGames shown;
-    for (const SeasonGame &game : playoffs) {
-        if (!line.lastDay || game.day <= *line.lastDay)
-            shown.push_back(game);
-    }
-    if (std::none_of(shown.begin(), shown.end(),
-                     [team](const SeasonGame &game) { return isTeamScheduleGame(game.visitor, game.home, team); }))
-        return -1;
-    const int groupRow = teamScheduleList.appendRow({QStringLiteral("Playoffs")});
-    const PlayoffBracket bracket = playoffBracket(shown, line);
-    fillTeamRows(shown, team, zone, line, teamScheduleList, [&bracket, team](int index, bool) {
-        int number = 0;
-        const PlayoffSeries *series = bracket.seriesOfGame(index, &number);
-        if (!series)
-            return QString();
-        const std::array<int, 2> &wins = series->games[size_t(number - 1)].wins;
-        const size_t side = series->teams[0] == team ? 0 : 1;
-        return teamSeriesText(wins[side], wins[1 - side]);
-    });
-    return groupRow;
+    TeamScheduleRows rows;
+    rows.fill(games, team, zone, line);
+    writeRows(rows, teamScheduleList);
 }
 
 } // namespace hoopdeck

@@ -13,12 +13,18 @@ const char *const kNames[kTeamCount + 1] = {
 };
 } // namespace
 
-QString teamName(int teamIndex)
+QLatin1StringView teamNameView(int teamIndex)
 {
     const unsigned entry = unsigned(teamIndex) + 1u;
     if (entry > unsigned(kTeamCount))
-        return QString();
-    return QString::fromLatin1(kNames[entry]);
+        return QLatin1StringView();
+    return QLatin1StringView(kNames[entry]);
+}
+
+QString teamName(int teamIndex)
+{
+    const QLatin1StringView name = teamNameView(teamIndex);
+    return name.data() ? QString(name) : QString();
 }
 
 QString teamDisplayName(int teamIndex)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,8 @@ constexpr int kTeamCount = 29;      // TeamIndex 0 to 28
 
 // The display name of a TeamIndex (-1 to 28), or a null text for any other.
 QString teamName(int teamIndex);
+// The same name in place; empty (and null) for none.
+QLatin1StringView teamNameView(int teamIndex);
 
 // What a view shows for a TeamIndex: its name, or an empty text when it has none.
 QString teamDisplayName(int teamIndex);

@@ -43,6 +43,11 @@ bool Viewer::loadBoxScores()
     return hoopdeck::loadBoxScores(paths.box, games, playoffGames, boxScores);
 }
 
+void Viewer::indexSeasonList()
+{
+    seasonRows.fill(games, settings.zone(), spoilerLine());
+}
+
 void Viewer::fillSeasonList()
 {
     FillSeasonList(games, settings.zone(), spoilerLine(), seasonList);
@@ -67,10 +72,15 @@ void Viewer::fillStandingsOnDay()
     FillStandingsOnDay(standingsList, games, day.SelectedDate, standingsDayList);
 }
 
+void Viewer::indexTeamSchedule(int team)
+{
+    teamRows.fill(games, team, settings.zone(), spoilerLine(), &playoffGames, gameSpoilerLine());
+}
+
 void Viewer::fillTeamSchedule(int team)
 {
-    FillTeamSchedule(games, team, settings.zone(), spoilerLine(), teamScheduleList);
-    teamPlayoffsRow = AppendTeamPlayoffs(playoffGames, team, settings.zone(), gameSpoilerLine(), teamScheduleList);
+    indexTeamSchedule(team);
+    writeRows(teamRows, teamScheduleList);
 }
 
 void Viewer::fillRosterList(int team)

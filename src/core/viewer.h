@@ -8,10 +8,12 @@
 #include "roster_view.h"
 #include "season.h"
 #include "season_games.h"
+#include "season_list_view.h"
 #include "standings.h"
 #include "standings_on_day.h"
 #include "settings_store.h"
 #include "start_date.h"
+#include "team_schedule_view.h"
 #include "text_table.h"
 #include "view_columns.h"
 
@@ -32,11 +34,13 @@ struct Viewer {
     SeasonGames playoffGames;                      // as Playoffs.dat; empty without one
     BoxScores boxScores;                           // the lines of Box.dat that hold together
     TextTable standingsDayList{StandingsDayCellCount};  // the standings on the selected day
-    TextTable seasonList{int(seasonColumns().size())};     // Date, Game, Time
+    SeasonListRows seasonRows;                             // the Season list as the window reads it
+    TextTable seasonList{int(seasonColumns().size())};     // Date, Game, Time, as the terminal prints it
     // The team's games of the season; with its playoff games read, a row
-    // "Playoffs" (at teamPlayoffsRow) and those whose results are shown.
+    // "Playoffs" and those whose results are shown. The window reads the
+    // rows, the terminal the table written from them.
+    TeamScheduleRows teamRows;
     TextTable teamScheduleList{int(teamScheduleColumns().size())};
-    int teamPlayoffsRow = -1;
     TextTable rosterList{RosterColumnCount};
     TextTable rosterSortList{RosterColumnCount};
     TextTable gamesByDateList{int(gamesByDateColumns().size())};
@@ -53,14 +57,16 @@ struct Viewer {
     // was read whole, false when it is missing or unreadable.
     bool loadPlayoffs();
     bool loadBoxScores();  // checked against the season's and the playoffs' games
-    void fillSeasonList();
+    void indexSeasonList();  // the rows alone
+    void fillSeasonList();   // the table
     // The results the lists show: every one, or up to the selected day.
     SpoilerLine spoilerLine() const;
     // The same for a view of one game, which hides every result when the
     // user shows none.
     SpoilerLine gameSpoilerLine() const;
 
-    void fillTeamSchedule(int team);
+    void indexTeamSchedule(int team);  // the rows alone
+    void fillTeamSchedule(int team);   // the rows and their table
     void fillStandingsOnDay();  // for the selected day
     void fillRosterList(int team);
     // A team picked for the roster: the sort starts over, then the list is refilled.

@@ -10,6 +10,7 @@
 #include "playoff_bracket.h"
 #include "playoff_games.h"
 #include "season.h"
+#include "season_list_view.h"
 #include "season_file.h"
 #include "table_text.h"
 #include "team_schedule_view.h"
@@ -24,6 +25,20 @@ struct Bundled {
     BoxScores boxes;
     bool complete = false;
 };
+
+TeamScheduleRows teamRows(const Bundled &data, int team)
+{
+    TeamScheduleRows rows;
+    rows.fill(data.season, team, {}, {}, &data.playoffs);
+    return rows;
+}
+
+SeasonListRows seasonRows(const Bundled &data)
+{
+    SeasonListRows rows;
+    rows.fill(data.season, {}, {});
+    return rows;
+}
 
 const Bundled &bundled()
 {
@@ -412,8 +427,8 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, matchup);
         const Bundled &data = bundled();
-        const GameRef game = list == "season" ? gameOfSeasonRow(data.season, row)
-                             : list == "team" ? gameOfTeamRow(data.season, data.playoffs, key, row)
+        const GameRef game = list == "season" ? seasonRows(data).game(row)
+                             : list == "team" ? teamRows(data, key).game(row)
                                               : gameOfDayRow(data.season, data.playoffs, key, row);
         QCOMPARE(game.isValid(), !matchup.isEmpty());
         if (!game.isValid())
@@ -497,17 +512,19 @@ private slots:
         QFETCH(int, games);
         QFETCH(QString, lastRow);
         const SpoilerLine line = lastDay ? SpoilerLine{lastDay} : SpoilerLine{};
+        TeamScheduleRows rows;
+        rows.fill(bundled().season, team, {}, line, &bundled().playoffs, line);
         TextTable list;
-        FillTeamSchedule(bundled().season, team, {}, line, list);
-        const int regular = list.count();
-        const int group = AppendTeamPlayoffs(bundled().playoffs, team, {}, line, list);
+        writeRows(rows, list);
+        const int regular = 82;
         if (games < 0) {
-            QCOMPARE(group, -1);
+            QCOMPARE(rows.playoffsRow(), -1);
             QCOMPARE(list.count(), regular);
             return;
         }
-        QCOMPARE(group, regular);
-        QCOMPARE(list.rowCells(group), QStringList{"Playoffs"});
+        QCOMPARE(rows.playoffsRow(), regular);
+        QCOMPARE(list.rowCells(regular), QStringList{"Playoffs"});
+        QVERIFY(!rows.game(regular).isValid() && rows.game(regular + 1).playoff);
         QCOMPARE(list.count(), regular + 1 + games);
         QCOMPARE(tableLines(list).last(), lastRow);
     }

@@ -7,7 +7,12 @@
 namespace hoopdeck::app {
 
 TextTableModel::TextTableModel(const TextTable &table, const QList<ColumnSpec> &columns, QObject *parent)
-    : QAbstractTableModel(parent), table_(table), columns_(columns)
+    : QAbstractTableModel(parent), tableRows_(std::make_unique<TableRows>(table)), rows_(*tableRows_), columns_(columns)
+{
+}
+
+TextTableModel::TextTableModel(const ListRows &rows, const QList<ColumnSpec> &columns, QObject *parent)
+    : QAbstractTableModel(parent), rows_(rows), columns_(columns)
 {
 }
 
@@ -20,7 +25,7 @@ void TextTableModel::refill(const std::function<void()> &fill)
 
 int TextTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : table_.count();
+    return parent.isValid() ? 0 : rows_.count();
 }
 
 int TextTableModel::columnCount(const QModelIndex &parent) const
@@ -36,7 +41,7 @@ QVariant TextTableModel::data(const QModelIndex &index, int role) const
         return groupRows_.value(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return table_.cell(index.row(), index.column()).toString();
+        return rows_.cell(index.row(), index.column());
     case Qt::TextAlignmentRole:
         return alignment(index.column());
     case Qt::FontRole:

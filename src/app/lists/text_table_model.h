@@ -5,19 +5,23 @@
 #include <QMap>
 
 #include <functional>
+#include <memory>
 
+#include "list_rows.h"
 #include "text_table.h"
 #include "view_columns.h"
 
 namespace hoopdeck::app {
 
-// A visible list: the rows of a table that the core fills, under the
-// columns the core names. The model keeps no rows of its own; every fill of
-// the table goes through refill() so that the views start over.
+// A visible list: the rows that the core fills, a table's or rows whose
+// cells are made when painted, under the columns the core names. The model
+// keeps no rows of its own; every fill goes through refill() so that the
+// views start over.
 class TextTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     TextTableModel(const TextTable &table, const QList<ColumnSpec> &columns, QObject *parent = nullptr);
+    TextTableModel(const ListRows &rows, const QList<ColumnSpec> &columns, QObject *parent = nullptr);
 
     const QList<ColumnSpec> &columns() const { return columns_; }
 
@@ -36,7 +40,7 @@ public:
     void setBoldRows(std::function<bool(int row)> isBold) { isBold_ = std::move(isBold); }
 
     // A cell's length in characters, read without making its text.
-    qsizetype cellLength(int row, int column) const { return table_.cell(row, column).size(); }
+    qsizetype cellLength(int row, int column) const { return rows_.cellLength(row, column); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -48,7 +52,8 @@ private:
     QVariant alignment(int column) const;
     QVariant boldFont(int row) const;
 
-    const TextTable &table_;
+    std::unique_ptr<TableRows> tableRows_;  // for a table's rows
+    const ListRows &rows_;
     const QList<ColumnSpec> &columns_;
     std::function<bool(int row)> isBold_;
     QMap<int, QString> groupRows_;

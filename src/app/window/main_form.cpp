@@ -75,9 +75,9 @@ MainForm::MainForm(const MainFormStart &start, QWidget *parent)
     standingsModel_ = new TextTableModel(viewer_.standingsList, standingsColumns(), this);
     standingsDayModel_ = new TextTableModel(viewer_.standingsDayList, standingsDayColumns(), this);
     gamesByDateModel_ = new TextTableModel(viewer_.gamesByDateList, gamesByDateColumns(), this);
-    teamScheduleModel_ = new TextTableModel(viewer_.teamScheduleList, teamScheduleColumns(), this);
+    teamScheduleModel_ = new TextTableModel(viewer_.teamRows, teamScheduleColumns(), this);
     rosterModel_ = new TextTableModel(viewer_.rosterList, rosterListColumns(), this);
-    seasonModel_ = new TextTableModel(viewer_.seasonList, seasonColumns(), this);
+    seasonModel_ = new TextTableModel(viewer_.seasonRows, seasonColumns(), this);
 
     createMenus();
     createViewMenu();
@@ -200,10 +200,10 @@ void MainForm::attachGameDetails()
     });
     gameDetails_->attach(findChild<TextTableView *>(QStringLiteral("teamScheduleList")),
                          [this](int row) {
-        return gameOfTeamRow(viewer_.games, viewer_.playoffGames, teamPage_->team(), row);
+        return viewer_.teamRows.game(row);
     });
     gameDetails_->attach(findChild<TextTableView *>(QStringLiteral("seasonList")),
-                         [this](int row) { return gameOfSeasonRow(viewer_.games, row); });
+                         [this](int row) { return viewer_.seasonRows.game(row); });
 }
 
 void MainForm::createShortcuts()
@@ -263,7 +263,7 @@ void MainForm::loadSeasonStage()
         viewer_.loadSchedule();
         viewer_.loadPlayoffs();
         viewer_.startInSeason(startDate_);
-        viewer_.fillSeasonList();
+        viewer_.indexSeasonList();
     });
     todayPage_->PaintDateCaption();
     showStandings();
@@ -335,10 +335,10 @@ void MainForm::ShowTabControls(int tab)
 
 void MainForm::fillTeamSchedule(int team)
 {
-    viewer_.fillTeamSchedule(team);
+    viewer_.indexTeamSchedule(team);
     QMap<int, QString> groups;
-    if (viewer_.teamPlayoffsRow >= 0)
-        groups.insert(viewer_.teamPlayoffsRow, viewer_.teamScheduleList.cell(viewer_.teamPlayoffsRow, 0).toString());
+    if (const int row = viewer_.teamRows.playoffsRow(); row >= 0)
+        groups.insert(row, viewer_.teamRows.cell(row, 0));
     teamScheduleModel_->setGroupRows(groups);
 }
 
@@ -472,7 +472,7 @@ void MainForm::showTimesInChosenZone()
 bool MainForm::refillSeasonAndTeamLists()
 {
     if (seasonModel_->rowCount() > 0)
-        refillKeepingPlace(listNamed("seasonList"), seasonModel_, [this] { viewer_.fillSeasonList(); });
+        refillKeepingPlace(listNamed("seasonList"), seasonModel_, [this] { viewer_.indexSeasonList(); });
     if (isLoading())
         return false;
     const int team = teamPage_->team();
@@ -534,7 +534,8 @@ void MainForm::markFavoriteRows()
         [this, &favorite](int row) { return gameHasTeam(viewer_.gamesByDateList.cell(row, 0), favorite); });
     teamScheduleModel_->setBoldRows([this](int row) { return teamScheduleModel_->isGroupRow(row); });
     seasonModel_->setBoldRows(
-        [this, &favorite](int row) { return gameHasTeam(viewer_.seasonList.cell(row, 1), favorite); });
+        [this, &favorite](int row) { return isTeamScheduleGame(viewer_.seasonRows.gameAt(row).visitor,
+                                                               viewer_.seasonRows.gameAt(row).home, favorite); });
 }
 
 void MainForm::chooseResults(ResultsShown shown)

@@ -122,6 +122,20 @@ void registerSeason(const SeasonFiles &season)
             FillTeamSchedule(viewer.games, 0, pacific, {}, list);
         state.counters["rows"] = list.count();
     });
+    // What the window does for the same lists: the index of rows, whose
+    // cells are made when painted.
+    add("TeamScheduleRows/Atlanta", [viewer, pacific](benchmark::State &state) {
+        TeamScheduleRows rows;
+        for (auto _ : state)
+            rows.fill(viewer.games, 0, pacific, {}, &viewer.playoffGames);
+        state.counters["rows"] = rows.count();
+    });
+    add("SeasonListRows", [viewer, pacific](benchmark::State &state) {
+        SeasonListRows rows;
+        for (auto _ : state)
+            rows.fill(viewer.games, pacific, {});
+        state.counters["rows"] = rows.count();
+    });
     add("FillRosterList/Atlanta", [viewer](benchmark::State &state) {
         TextTable list;
         for (auto _ : state)

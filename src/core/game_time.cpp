@@ -1,5 +1,7 @@
 #include "game_time.h"
 
+#include <optional>
+
 #include "utf16_text.h"
 
 namespace hoopdeck {
@@ -53,11 +55,14 @@ constexpr qint64 kDayNumberBase = 2415019;  // Julian day of 30 December 1899
 
 } // namespace
 
+bool GameTime::isRealDay() const
+{
+    return year >= 1601 && year <= 9999 && QDate::isValid(year, month, day);
+}
+
 QDate GameTime::date() const
 {
-    if (year < 1601 || year > 9999 || !QDate::isValid(year, month, day))
-        return QDate();
-    return QDate(year, month, day);
+    return isRealDay() ? QDate(year, month, day) : QDate();
 }
 
 GameTime parseGameTime(QStringView text)
@@ -81,25 +86,44 @@ GameClockTexts gameClockTexts(QStringView text, ZoneShift zone)
     return gameClockTexts(parseGameTime(text), zone);
 }
 
+std::optional<int> clockHour(const GameTime &t, ZoneShift zone)
+{
+    if (!t.isRealDay() || t.hour > 23 || t.minute > 59)
+        return std::nullopt;
+    qint64 h = qint64(t.hour) + zone.offsetHours;
+    if (keepsStandardTime(zone.zoneIndex) && inSummerWindow(t.month, t.day))
+        h -= 1;
+    // The shift never moves the date, so the hour simply wraps onto the clock.
+    return int(((h % 24) + 24) % 24);
+}
+
+int clockDateLength(const GameTime &t)
+{
+    return t.isRealDay() ? 5 : 0;
+}
+
+int clockTimeLength(const GameTime &t, ZoneShift zone)
+{
+    const std::optional<int> h = clockHour(t, zone);
+    if (!h)
+        return 0;
+    return *h % 12 == 0 || *h % 12 >= 10 ? 6 : 5;  // "12:00p", "10:30p"; "7:30p"
+}
+
 GameClockTexts gameClockTexts(const GameTime &t, ZoneShift zone)
 {
     GameClockTexts out;
-    if (!t.date().isValid())
+    if (!t.isRealDay())
         return out;
     writeTwoDigits(out.date, t.month);
     out.date[2] = '/';
     writeTwoDigits(out.date + 3, t.day);
     out.dateLength = 5;
 
-    if (t.hour > 23 || t.minute > 59)
+    const std::optional<int> h = clockHour(t, zone);
+    if (!h)
         return out;
-    qint64 h = qint64(t.hour) + zone.offsetHours;
-    if (keepsStandardTime(zone.zoneIndex) && inSummerWindow(t.month, t.day))
-        h -= 1;
-    // The shift never moves the date, so the hour simply wraps onto the clock.
-    h = ((h % 24) + 24) % 24;
-
-    const int h12 = h % 12 == 0 ? 12 : int(h % 12);
+    const int h12 = *h % 12 == 0 ? 12 : *h % 12;
     quint8 n = 0;
     if (h12 >= 10)
         out.time[n++] = '1';
@@ -107,7 +131,7 @@ GameClockTexts gameClockTexts(const GameTime &t, ZoneShift zone)
     out.time[n++] = ':';
     writeTwoDigits(out.time + n, t.minute);
     n += 2;
-    out.time[n++] = h < 12 ? 'a' : 'p';
+    out.time[n++] = *h < 12 ? 'a' : 'p';
     out.timeLength = n;
     return out;
 }

@@ -6,6 +6,8 @@
 #include <QAnyStringView>
 #include <QLatin1StringView>
 
+#include <optional>
+
 #include "time_zones.h"
 
 namespace hoopdeck {
@@ -15,6 +17,7 @@ namespace hoopdeck {
 struct GameTime {
     quint16 month = 0, day = 0, year = 0, hour = 0, minute = 0;
     QDate date() const;  // invalid unless a real day in the years 1601-9999
+    bool isRealDay() const;  // the same test, without making the date
 };
 
 GameTime parseGameTime(QStringView text);
@@ -46,6 +49,11 @@ struct GameClockTexts {
 // empty when the hour or minute is out of range.
 GameClockTexts gameClockTexts(QStringView text, ZoneShift zone);
 GameClockTexts gameClockTexts(const GameTime &time, ZoneShift zone);
+// The hour of the game on the user's clock, 0-23; none when its text has none.
+std::optional<int> clockHour(const GameTime &time, ZoneShift zone);
+// The lengths of the two texts, told without writing them.
+int clockDateLength(const GameTime &time);
+int clockTimeLength(const GameTime &time, ZoneShift zone);
 GameTimeTexts convertGameTime(QAnyStringView text, ZoneShift zone);
 
 // Whole days since 30 December 1899, the form the selected day is kept in.

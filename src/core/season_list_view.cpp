@@ -56,11 +56,11 @@ qsizetype SeasonListRows::cellLength(int row, int column) const
     const SeasonGame &game = gameAt(row);
     switch (column) {
     case DateColumn:
-        return gameClockTexts(game.time, zone_).dateLength;
+        return clockDateLength(game.time);
     case GameColumn:
         return gameTextLength(game.visitor, game.home);
     case TimeColumn:
-        return gameClockTexts(game.time, zone_).timeLength;
+        return clockTimeLength(game.time, zone_);
     default:
         return scoreChars(*game.result).view().size();
     }

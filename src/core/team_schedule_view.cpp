@@ -121,9 +121,9 @@ qsizetype TeamScheduleRows::cellLength(int row, int column) const
     // The widest candidates are chosen by length over the whole list: the
     // columns of fixed-width texts are told without writing them.
     if (column == DateColumn && cellCount(row) > 1)
-        return gameClockTexts(gameOf(rows_[size_t(row)])->time, zone_).dateLength;
+        return clockDateLength(gameOf(rows_[size_t(row)])->time);
     if (column == TimeColumn && cellCount(row) > 1)
-        return gameClockTexts(gameOf(rows_[size_t(row)])->time, zone_).timeLength;
+        return clockTimeLength(gameOf(rows_[size_t(row)])->time, zone_);
     return cell(row, column).size();
 }
 

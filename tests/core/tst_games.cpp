@@ -528,6 +528,47 @@ private slots:
         QCOMPARE(list.count(), regular + 1 + games);
         QCOMPARE(tableLines(list).last(), lastRow);
     }
+    // The lists the window paints cell by cell read as the tables the
+    // terminal prints, and tell each cell's length without writing it.
+    void rowsReadAsTheirTables_data()
+    {
+        QTest::addColumn<int>("zoneHours");
+        QTest::addColumn<int>("zoneIndex");
+        QTest::addColumn<int>("lastDay");  // 0: no line
+        QTest::newRow("Eastern, every result") << 0 << kDefaultZoneIndex << 0;
+        QTest::newRow("Pacific, up to a day") << -3 << 4 << day(2, 15, 2004);
+        QTest::newRow("Arizona, without summer time") << -2 << 6 << day(4, 20, 2004);
+        QTest::newRow("far east, clock past midnight") << 14 << 60 << 0;
+    }
+    void rowsReadAsTheirTables()
+    {
+        QFETCH(int, zoneHours);
+        QFETCH(int, zoneIndex);
+        QFETCH(int, lastDay);
+        const ZoneShift zone{zoneHours, zoneIndex};
+        const SpoilerLine line = lastDay ? SpoilerLine{lastDay} : SpoilerLine{};
+        const auto sameAsTable = [](const ListRows &rows, const TextTable &table) {
+            QCOMPARE(rows.count(), table.count());
+            for (int row = 0; row < rows.count(); ++row) {
+                QCOMPARE(rows.cellCount(row), table.cellCount(row));
+                for (int column = 0; column < table.columnCount(); ++column) {
+                    QCOMPARE(rows.cell(row, column), table.cell(row, column).toString());
+                    QCOMPARE(rows.cellLength(row, column), table.cell(row, column).size());
+                }
+            }
+        };
+        SeasonListRows season;
+        season.fill(bundled().season, zone, line);
+        TextTable seasonList;
+        FillSeasonList(bundled().season, zone, line, seasonList);
+        sameAsTable(season, seasonList);
+
+        TeamScheduleRows team;
+        team.fill(bundled().season, 11, zone, line, &bundled().playoffs, line);
+        TextTable teamList;
+        writeRows(team, teamList);
+        sameAsTable(team, teamList);
+    }
 };
 
 QTEST_GUILESS_MAIN(GamesTest)

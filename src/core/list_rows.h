@@ -18,7 +18,9 @@ public:
     virtual int cellCount(int row) const = 0;
     // The cell's text, cut to TextTable::kCellReadLimit as every reader sees it.
     virtual QString cell(int row, int column) const = 0;
-    // Its length in characters; a list that can tell it without the text does.
+    // Its length in characters once every result the spoiler line hides is
+    // shown too: the cells that stay the widest as the results unfold. A
+    // list that can tell it without writing the text does.
     virtual qsizetype cellLength(int row, int column) const { return cell(row, column).size(); }
 };
 

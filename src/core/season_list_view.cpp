@@ -51,7 +51,7 @@ qsizetype SeasonListRows::cellLength(int row, int column) const
 {
     // Told without writing the text: the widest candidates are chosen by
     // length over the whole list.
-    if (column < 0 || column >= cellCount(row))
+    if (row < 0 || row >= count() || column < 0 || column > ScoreColumn)
         return 0;
     const SeasonGame &game = gameAt(row);
     switch (column) {
@@ -62,7 +62,7 @@ qsizetype SeasonListRows::cellLength(int row, int column) const
     case TimeColumn:
         return clockTimeLength(game.time, zone_);
     default:
-        return scoreChars(*game.result).view().size();
+        return game.result ? scoreChars(*game.result).view().size() : 0;
     }
 }
 

@@ -29,15 +29,20 @@ void TeamScheduleRows::fill(const SeasonGames &games, int team, ZoneShift zone, 
     rows_.clear();
     playoffsRow_ = -1;
     WonLost record;  // the team's so far, counted from the games with a result
+    WonLost all;     // the same with the results the line hides
     for (int i = 0; i < int(games.size()); ++i) {
         const SeasonGame &each = games[size_t(i)];
         if (!isTeamScheduleGame(each.visitor, each.home, team))
             continue;
         Row row{i, false};
+        if (each.result)
+            all.add(each.result->visitorWon() == (each.visitor == team));
         if (const std::optional<GameResult> result = line.resultOf(each)) {
             record.add(result->visitorWon() == (each.visitor == team));
             row = {i, false, true, qint16(record.won), qint16(record.lost)};
         }
+        row.allWon = qint16(all.won);
+        row.allLost = qint16(all.lost);
         rows_.push_back(row);
     }
     if (!playoffs)
@@ -120,11 +125,24 @@ qsizetype TeamScheduleRows::cellLength(int row, int column) const
 {
     // The widest candidates are chosen by length over the whole list: the
     // columns of fixed-width texts are told without writing them.
-    if (column == DateColumn && cellCount(row) > 1)
-        return clockDateLength(gameOf(rows_[size_t(row)])->time);
-    if (column == TimeColumn && cellCount(row) > 1)
-        return clockTimeLength(gameOf(rows_[size_t(row)])->time, zone_);
-    return cell(row, column).size();
+    if (row < 0 || row >= count() || rows_[size_t(row)].index < 0)
+        return cell(row, column).size();
+    const Row &at = rows_[size_t(row)];
+    const SeasonGame &game = *gameOf(at);
+    switch (column) {
+    case DateColumn:
+        return clockDateLength(game.time);
+    case TimeColumn:
+        return clockTimeLength(game.time, zone_);
+    case ResultColumn:
+        return game.result ? resultText(*game.result, game.visitor != team_).size() : 0;
+    case RecordColumn:
+        if (!at.playoff && game.result)
+            return WonLost{at.allWon, at.allLost}.text().size();
+        return cell(row, column).size();
+    default:
+        return cell(row, column).size();
+    }
 }
 
 void FillTeamSchedule(const SeasonGames &games, int team, ZoneShift zone, const SpoilerLine &line,

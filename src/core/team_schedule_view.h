@@ -43,6 +43,8 @@ private:
         bool result = false;
         qint16 won = 0;      // the record, or the series, after the game
         qint16 lost = 0;
+        qint16 allWon = 0;   // the record with every result counted
+        qint16 allLost = 0;
     };
     const SeasonGame *gameOf(const Row &row) const;
 

@@ -529,7 +529,8 @@ private slots:
         QCOMPARE(tableLines(list).last(), lastRow);
     }
     // The lists the window paints cell by cell read as the tables the
-    // terminal prints, and tell each cell's length without writing it.
+    // terminal prints, and tell each cell's length without writing it, as it
+    // will be once every result is shown.
     void rowsReadAsTheirTables_data()
     {
         QTest::addColumn<int>("zoneHours");
@@ -547,27 +548,29 @@ private slots:
         QFETCH(int, lastDay);
         const ZoneShift zone{zoneHours, zoneIndex};
         const SpoilerLine line = lastDay ? SpoilerLine{lastDay} : SpoilerLine{};
-        const auto sameAsTable = [](const ListRows &rows, const TextTable &table) {
-            QCOMPARE(rows.count(), table.count());
+        const auto check = [](const ListRows &rows, const TextTable &shown, const TextTable &unfolded) {
+            QCOMPARE(rows.count(), shown.count());
             for (int row = 0; row < rows.count(); ++row) {
-                QCOMPARE(rows.cellCount(row), table.cellCount(row));
-                for (int column = 0; column < table.columnCount(); ++column) {
-                    QCOMPARE(rows.cell(row, column), table.cell(row, column).toString());
-                    QCOMPARE(rows.cellLength(row, column), table.cell(row, column).size());
+                QCOMPARE(rows.cellCount(row), shown.cellCount(row));
+                for (int column = 0; column < shown.columnCount(); ++column) {
+                    QCOMPARE(rows.cell(row, column), shown.cell(row, column).toString());
+                    QCOMPARE(rows.cellLength(row, column), unfolded.cell(row, column).size());
                 }
             }
         };
         SeasonListRows season;
         season.fill(bundled().season, zone, line);
-        TextTable seasonList;
+        TextTable seasonList, everySeasonResult;
         FillSeasonList(bundled().season, zone, line, seasonList);
-        sameAsTable(season, seasonList);
+        FillSeasonList(bundled().season, zone, {}, everySeasonResult);
+        check(season, seasonList, everySeasonResult);
 
         TeamScheduleRows team;
-        team.fill(bundled().season, 11, zone, line, &bundled().playoffs, line);
-        TextTable teamList;
+        team.fill(bundled().season, 11, zone, line);
+        TextTable teamList, everyTeamResult;
         writeRows(team, teamList);
-        sameAsTable(team, teamList);
+        FillTeamSchedule(bundled().season, 11, zone, {}, everyTeamResult);
+        check(team, teamList, everyTeamResult);
     }
 };
 

@@ -20,6 +20,16 @@ void TextTableModel::refill(const std::function<void()> &fill)
 {
     beginResetModel();
     fill();
+    keptRows_ = false;
+    endResetModel();
+}
+
+void TextTableModel::refillTexts(const std::function<void()> &fill)
+{
+    beginResetModel();
+    const int rows = rows_.count();
+    fill();
+    keptRows_ = rows_.count() == rows;
     endResetModel();
 }
 

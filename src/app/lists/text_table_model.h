@@ -33,8 +33,13 @@ public:
     // The name of the group a row belongs to, empty when there are none.
     QString groupOf(int row) const;
 
-    // Runs a fill of the table, framed as a reset of the model.
+    // Runs a fill of the rows, framed as a reset of the model.
     void refill(const std::function<void()> &fill);
+    // The same for a fill that keeps the rows and changes only their texts
+    // (another zone, results up to another day): the views need not look
+    // for the longest cells again.
+    void refillTexts(const std::function<void()> &fill);
+    bool lastFillKeptRows() const { return keptRows_; }
 
     // Rows for which isBold answers true are shown in bold.
     void setBoldRows(std::function<bool(int row)> isBold) { isBold_ = std::move(isBold); }
@@ -57,6 +62,7 @@ private:
     const QList<ColumnSpec> &columns_;
     std::function<bool(int row)> isBold_;
     QMap<int, QString> groupRows_;
+    bool keptRows_ = false;
 };
 
 } // namespace hoopdeck::app

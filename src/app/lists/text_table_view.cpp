@@ -120,7 +120,7 @@ TextTableView::TextTableView(TextTableModel *model, QWidget *parent) : QTableVie
         if (draggingColumn_)
             userSizedColumns_ = true;
     });
-    connect(model, &QAbstractItemModel::modelReset, this, &TextTableView::fitColumnsToContent);
+    connect(model, &QAbstractItemModel::modelReset, this, &TextTableView::fitAfterFill);
 
     // Ctrl+C and the context menu's Copy put the selected rows on the clipboard.
     auto *copy = new QAction(tr("&Copy"), this);
@@ -203,37 +203,42 @@ void TextTableView::changeEvent(QEvent *event)
     }
 }
 
-int TextTableView::contentWidth(int column) const
+std::vector<int> TextTableView::longestRows(int column) const
 {
-    // Measured over the cells that can be the widest: the caption, the rows
-    // in view and the longest cells by characters, so that a long list
-    // costs no more than a short one, and the columns do not change as the
-    // list scrolls (the longest cells are the same wherever it stands).
+    const int rows = model_->rowCount();
+    std::vector<int> longest;
+    if (rows <= kMeasuredRows * 2) {
+        longest.resize(size_t(rows));
+        std::iota(longest.begin(), longest.end(), 0);
+        return longest;
+    }
+    std::vector<std::pair<qsizetype, int>> lengths;
+    lengths.resize(size_t(rows));
+    for (int row = 0; row < rows; ++row)
+        lengths[size_t(row)] = {model_->cellLength(row, column), row};
+    std::nth_element(lengths.begin(), lengths.begin() + kMeasuredRows, lengths.end(),
+                     [](const auto &a, const auto &b) { return a.first > b.first; });
+    for (int i = 0; i < kMeasuredRows; ++i)
+        longest.push_back(lengths[size_t(i)].second);
+    return longest;
+}
+
+int TextTableView::measuredWidth(int column, const std::vector<int> &longest) const
+{
     QFont captionFont = horizontalHeader()->font();
     captionFont.setBold(true);
     int widest = QFontMetrics(captionFont).horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString());
     const int rows = model_->rowCount();
-    std::vector<int> sample;
-    if (rows <= kMeasuredRows * 2) {
-        sample.resize(size_t(rows));
-        std::iota(sample.begin(), sample.end(), 0);
-    } else {
-        std::vector<std::pair<qsizetype, int>> lengths;
-        lengths.resize(size_t(rows));
-        for (int row = 0; row < rows; ++row)
-            lengths[size_t(row)] = {model_->cellLength(row, column), row};
-        std::nth_element(lengths.begin(), lengths.begin() + kMeasuredRows, lengths.end(),
-                         [](const auto &a, const auto &b) { return a.first > b.first; });
-        for (int i = 0; i < kMeasuredRows; ++i)
-            sample.push_back(lengths[size_t(i)].second);
-        const int first = std::max(0, rowAt(0));
-        const int last = rowAt(viewport()->height() - 1);
-        for (int row = first; row <= (last < 0 ? std::min(rows - 1, first + kMeasuredRows) : last); ++row)
-            sample.push_back(row);
-    }
+    std::vector<int> sample = longest;
+    const int first = std::max(0, rowAt(0));
+    const int last = rowAt(viewport()->height() - 1);
+    for (int row = first; row <= (last < 0 ? std::min(rows - 1, first + kMeasuredRows) : last); ++row)
+        sample.push_back(row);
     const QFontMetrics plain = fontMetrics();
     std::optional<QFontMetrics> bold;
     for (int row : sample) {
+        if (row >= rows)
+            continue;
         const QModelIndex index = model_->index(row, column);
         const QVariant font = index.data(Qt::FontRole);
         if (font.isValid() && !bold)
@@ -245,6 +250,15 @@ int TextTableView::contentWidth(int column) const
     return widest + 2 * margin + kColumnGap;
 }
 
+int TextTableView::contentWidth(int column) const
+{
+    // Measured over the cells that can be the widest: the caption, the rows
+    // in view and the longest cells by characters, so that a long list
+    // costs no more than a short one, and the columns do not change as the
+    // list scrolls (the longest cells are the same wherever it stands).
+    return measuredWidth(column, longestRows(column));
+}
+
 int TextTableView::textWidth(int column) const
 {
     return column >= 0 && column < textWidths_.size() ? textWidths_.at(column) : 0;
@@ -252,9 +266,26 @@ int TextTableView::textWidth(int column) const
 
 void TextTableView::fitColumnsToContent()
 {
+    longestRows_.clear();
+    for (int column = 0; column < model_->columnCount(); ++column)
+        longestRows_.push_back(longestRows(column));
+    applyWidths();
+}
+
+void TextTableView::fitAfterFill()
+{
+    if (!model_->lastFillKeptRows() || int(longestRows_.size()) != model_->columnCount()) {
+        fitColumnsToContent();
+        return;
+    }
+    applyWidths();
+}
+
+void TextTableView::applyWidths()
+{
     textWidths_.clear();
     for (int column = 0; column < model_->columnCount(); ++column)
-        textWidths_.append(contentWidth(column));
+        textWidths_.append(measuredWidth(column, longestRows_[size_t(column)]));
     // Once the user has set a width by hand, that width stays.
     if (userSizedColumns_)
         return;

@@ -2,6 +2,8 @@
 
 #include <QTableView>
 
+#include <vector>
+
 namespace hoopdeck::app {
 
 class TextTableModel;
@@ -36,7 +38,16 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // After a fill: the longest cells are looked for again unless the fill
+    // kept the rows, when those found before are measured again.
+    void fitAfterFill();
+    std::vector<int> longestRows(int column) const;  // by characters
+    // The widest of the caption, those rows and the rows in view.
+    int measuredWidth(int column, const std::vector<int> &longest) const;
+    void applyWidths();
+
     TextTableModel *model_;
+    std::vector<std::vector<int>> longestRows_;  // by column, as last looked for
     bool draggingColumn_ = false;
     QList<int> textWidths_;
     bool userSizedColumns_ = false;

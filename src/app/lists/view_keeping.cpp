@@ -20,7 +20,7 @@ void refillKeepingPlace(QTableView *view, TextTableModel *model, const std::func
     const int vertical = view->verticalScrollBar()->value();
     const int horizontal = view->horizontalScrollBar()->value();
 
-    model->refill(fill);
+    model->refillTexts(fill);
 
     QItemSelection selection;
     const int lastColumn = model->columnCount() - 1;

@@ -34,8 +34,11 @@ Viewer &loadedViewer(const QString &dir)
 }
 
 // Refills the list through its model, as the window does, and paints it.
+// keptRows: a fill of the same rows with new texts, as a new zone or
+// results up to the next day make.
 template <typename Fill>
-void clickAndPaint(benchmark::State &state, const ListRows &rows, const QList<ColumnSpec> &columns, Fill fill)
+void clickAndPaint(benchmark::State &state, const ListRows &rows, const QList<ColumnSpec> &columns, Fill fill,
+                   bool keptRows = false)
 {
     TextTableModel model(rows, columns);
     TextTableView view(&model);
@@ -43,7 +46,11 @@ void clickAndPaint(benchmark::State &state, const ListRows &rows, const QList<Co
     view.show();
     int step = 0;
     for (auto _ : state) {
-        model.refill([&] { fill(step++); });
+        const auto once = [&] { fill(step++); };
+        if (keptRows)
+            model.refillTexts(once);
+        else
+            model.refill(once);
         benchmark::DoNotOptimize(view.grab());
     }
     state.counters["rows"] = rows.count();
@@ -62,6 +69,20 @@ void registerSeason(const char *name, const QString &dir)
     add("SeasonRebuild", [dir](benchmark::State &state) {
         Viewer &viewer = loadedViewer(dir);
         clickAndPaint(state, viewer.seasonRows, seasonColumns(), [&viewer](int) { viewer.indexSeasonList(); });
+    });
+    add("SeasonStepUpToDay", [dir](benchmark::State &state) {
+        Viewer &viewer = loadedViewer(dir);
+        viewer.settings.results = ResultsShown::UpToDay;
+        viewer.day.selectDay(viewer.games.front().day);
+        viewer.indexSeasonList();
+        clickAndPaint(
+            state, viewer.seasonRows, seasonColumns(),
+            [&viewer](int) {
+                viewer.day.stepDays(1);
+                viewer.indexSeasonList();
+            },
+            true);
+        viewer.settings.results = ResultsShown::All;
     });
     add("DayStep", [dir](benchmark::State &state) {
         Viewer &viewer = loadedViewer(dir);

@@ -3,6 +3,7 @@
 #include "exit_codes.h"
 #include "install.h"
 #include "roster_view.h"
+#include "season.h"
 #include "session.h"
 #include "settings_choice.h"
 #include "standings.h"
@@ -81,6 +82,11 @@ void printSettings(Session &session, const Settings &settings)
 }
 } // namespace
 
+void loadGames(Viewer &viewer)
+{
+    loadSeasonGames(viewer.paths.season, viewer.games);
+}
+
 void placeSpoilerLine(Session &session, Viewer &viewer, const Request &request)
 {
     if (request.onDay.isValid()) {
@@ -114,7 +120,7 @@ int runStandings(Session &session, Viewer &viewer, const Request &request)
         printStandings(session, standingsTitle(viewer.seasonLabel), viewer.standingsList, standingsColumns());
         return ExitOk;
     }
-    viewer.loadSchedule();
+    loadGames(viewer);
     placeSpoilerLine(session, viewer, request);
     viewer.fillStandingsOnDay();
     printStandings(session, standingsTitleOnDay(viewer.seasonLabel, viewer.day.SelectedDate),
@@ -124,7 +130,7 @@ int runStandings(Session &session, Viewer &viewer, const Request &request)
 
 int runSeason(Session &session, Viewer &viewer, const Request &request)
 {
-    viewer.loadSchedule();
+    loadGames(viewer);
     placeSpoilerLine(session, viewer, request);
     viewer.fillSeasonList();
     session.printList(viewer.seasonList, seasonColumns(), showsResults(viewer));
@@ -133,7 +139,7 @@ int runSeason(Session &session, Viewer &viewer, const Request &request)
 
 int runToday(Session &session, Viewer &viewer, const Request &request)
 {
-    viewer.loadSchedule();
+    loadGames(viewer);
     // Without the playoff games the season's days are listed all the same.
     viewer.loadPlayoffs();
     selectDay(session, viewer, request.date);
@@ -150,7 +156,7 @@ int runToday(Session &session, Viewer &viewer, const Request &request)
 
 int runTeam(Session &session, Viewer &viewer, const Request &request)
 {
-    viewer.loadSchedule();
+    loadGames(viewer);
     if (request.playoffs) {
         if (const int code = loadPlayoffGames(session, viewer))
             return code;
@@ -182,7 +188,7 @@ int runTeam(Session &session, Viewer &viewer, const Request &request)
 
 int runIcs(Session &session, Viewer &viewer, const Request &request)
 {
-    viewer.loadSchedule();
+    loadGames(viewer);
     // A calendar outlives the run: with results off, --on lets no score into it.
     const bool showResults = showsResults(viewer);
     placeSpoilerLine(session, viewer, request);

@@ -22,11 +22,14 @@ constexpr qint64 kBytesPerGame = 28;
 // this the tables grow as rows come.
 constexpr qint64 kMostBytesReserved = 64 * 1024 * 1024;
 
-bool readSeason(LineReader &reader, TextTable &scheduleTable, SeasonGames &games)
+// scheduleTable may be null: the games alone, for a reader that shows no
+// cell as written.
+bool readSeason(LineReader &reader, TextTable *scheduleTable, SeasonGames &games)
 {
     if (const qint64 size = std::min(reader.sizeHint(), kMostBytesReserved); size > 0) {
         const qint64 count = size / kBytesPerGame + 1;
-        scheduleTable.reserve(count, size);
+        if (scheduleTable)
+            scheduleTable->reserve(count, size);
         games.reserve(size_t(count));
     }
     QString line;
@@ -46,9 +49,11 @@ bool readSeason(LineReader &reader, TextTable &scheduleTable, SeasonGames &games
                                       : std::nullopt;
         if (!result)
             count = std::min(count, int(ScheduleCellCount));
-        const QAnyStringView cells[ScheduleColumnCount] = {fields[0], fields[1], fields[2],
-                                                           fields[3], fields[4], fields[5]};
-        scheduleTable.appendRow(cells, std::max(count, int(ScheduleCellCount)));
+        if (scheduleTable) {
+            const QAnyStringView cells[ScheduleColumnCount] = {fields[0], fields[1], fields[2],
+                                                               fields[3], fields[4], fields[5]};
+            scheduleTable->appendRow(cells, std::max(count, int(ScheduleCellCount)));
+        }
         games.push_back(seasonGame(fields[ScheduleDate], fields[ScheduleVisitor], fields[ScheduleHome], result));
     }
     return !reader.error();
@@ -90,7 +95,7 @@ bool loadSeason(const QString &path, TextTable &scheduleTable, SeasonGames &game
 {
     scheduleTable.clear();
     games.clear();
-    return readDataFile(path, [&](LineReader &reader) { return readSeason(reader, scheduleTable, games); });
+    return readDataFile(path, [&](LineReader &reader) { return readSeason(reader, &scheduleTable, games); });
 }
 
 bool loadSeasonFromBytes(const QByteArray &bytes, TextTable &scheduleTable, SeasonGames &games)
@@ -98,7 +103,20 @@ bool loadSeasonFromBytes(const QByteArray &bytes, TextTable &scheduleTable, Seas
     scheduleTable.clear();
     games.clear();
     LineReader reader(bytes);
-    return readSeason(reader, scheduleTable, games);
+    return readSeason(reader, &scheduleTable, games);
+}
+
+bool loadSeasonGames(const QString &path, SeasonGames &games)
+{
+    games.clear();
+    return readDataFile(path, [&](LineReader &reader) { return readSeason(reader, nullptr, games); });
+}
+
+bool loadSeasonGamesFromBytes(const QByteArray &bytes, SeasonGames &games)
+{
+    games.clear();
+    LineReader reader(bytes);
+    return readSeason(reader, nullptr, games);
 }
 
 } // namespace hoopdeck

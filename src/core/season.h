@@ -37,5 +37,9 @@ void appendGameText(QString &out, int visitor, int home);
 // True when the whole file was read.
 bool loadSeason(const QString &path, TextTable &scheduleTable, std::vector<SeasonGame> &games);
 bool loadSeasonFromBytes(const QByteArray &bytes, TextTable &scheduleTable, std::vector<SeasonGame> &games);
+// The same games without the table, for a reader that shows no cell as
+// written.
+bool loadSeasonGames(const QString &path, std::vector<SeasonGame> &games);
+bool loadSeasonGamesFromBytes(const QByteArray &bytes, std::vector<SeasonGame> &games);
 
 } // namespace hoopdeck

@@ -92,14 +92,16 @@ int decimalToInt(QAnyStringView text)
 
 std::optional<int> wholeNumber(QStringView text)
 {
-    const bool digits = !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-    });
-    bool ok = false;
-    const int value = digits ? text.toInt(&ok) : 0;
-    if (!ok)
+    if (text.isEmpty())
         return std::nullopt;
-    return value;
+    qint64 value = 0;
+    for (QChar c : text) {
+        const unsigned digit = unsigned(c.unicode()) - u'0';
+        value = value * 10 + digit;
+        if (digit > 9 || value > std::numeric_limits<int>::max())
+            return std::nullopt;
+    }
+    return int(value);
 }
 
 int hexDigitValue(char16_t c)

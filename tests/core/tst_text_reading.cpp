@@ -197,6 +197,33 @@ private slots:
         QCOMPARE(splitFields(line, QLatin1Char(','), maxFields), fields);
     }
 
+    void wholeNumbers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");  // -1: none
+        QTest::newRow("digits") << "89" << 89;
+        QTest::newRow("zero") << "0" << 0;
+        QTest::newRow("leading zeros") << "007" << 7;
+        QTest::newRow("largest") << "2147483647" << INT_MAX;
+        QTest::newRow("one more") << "2147483648" << -1;
+        QTest::newRow("20 digits") << QString(20, '9') << -1;
+        QTest::newRow("empty") << "" << -1;
+        QTest::newRow("plus") << "+1" << -1;
+        QTest::newRow("minus") << "-1" << -1;
+        QTest::newRow("blank before") << " 1" << -1;
+        QTest::newRow("blank after") << "1 " << -1;
+        QTest::newRow("letter after") << "12a" << -1;
+        QTest::newRow("a character below the digits") << "1/" << -1;
+        QTest::newRow("a character above the digits") << "1:" << -1;
+        QTest::newRow("another script's digit") << QString::fromUtf8("\u0661") << -1;
+    }
+    void wholeNumbers()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QCOMPARE(wholeNumber(text).value_or(-1), value);
+    }
+
     void decimal_data()
     {
         QTest::addColumn<QString>("text");

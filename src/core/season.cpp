@@ -7,6 +7,7 @@
 #include "utf16_text.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace hoopdeck {
 
@@ -77,18 +78,24 @@ bool hasSeasonListRow(QAnyStringView date)
     return date.size() >= 2;
 }
 
-void appendGameText(QString &out, int visitor, int home)
+GameChars gameChars(int visitor, int home)
 {
-    out.append(teamDisplayName(visitor));
-    out.append(QLatin1StringView(" @ "));
-    out.append(teamDisplayName(home));
+    GameChars out;
+    const auto add = [&out](QLatin1StringView text) {
+        const qsizetype room = qsizetype(sizeof out.text) - out.length;
+        const qsizetype n = std::min(text.size(), room);
+        std::memcpy(out.text + out.length, text.data(), size_t(n));
+        out.length = quint8(out.length + n);
+    };
+    add(teamNameText(visitor));
+    add(QLatin1StringView(" @ "));
+    add(teamNameText(home));
+    return out;
 }
 
 QString gameText(int visitor, int home)
 {
-    QString text;
-    appendGameText(text, visitor, home);
-    return text;
+    return QString(gameChars(visitor, home).view());
 }
 
 bool loadSeason(const QString &path, TextTable &scheduleTable, SeasonGames &games)

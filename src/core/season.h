@@ -30,7 +30,15 @@ bool hasSeasonListRow(QAnyStringView date);
 
 // The game as the Season and Today lists write it: "Visitor @ Home".
 QString gameText(int visitor, int home);
-void appendGameText(QString &out, int visitor, int home);
+
+// The same text held in place, for a list that writes it straight into its
+// table.
+struct GameChars {
+    char text[32] = {};  // two names of at most 13 characters and " @ "
+    quint8 length = 0;
+    QLatin1StringView view() const { return QLatin1StringView(text, length); }
+};
+GameChars gameChars(int visitor, int home);
 
 // Replaces scheduleTable with the games of Season.dat as written, and games
 // with the same games as numbers, in one reading of the file.

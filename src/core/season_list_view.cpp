@@ -13,18 +13,18 @@ void FillSeasonList(const SeasonGames &games, ZoneShift zone, const SpoilerLine 
 {
     seasonList.clear();
     seasonList.reserve(qint64(games.size()), qint64(games.size()) * kCharsPerRow);
-    QString game;  // reused, so that a row costs no allocation
+    // Every cell is written in place as Latin-1, so that a row costs no
+    // allocation and no widening.
     for (const SeasonGame &each : games) {
         if (!each.listed)
             continue;
         const GameClockTexts texts = gameClockTexts(each.time, zone);
-        game.resize(0);
-        appendGameText(game, each.visitor, each.home);
+        const GameChars game = gameChars(each.visitor, each.home);
         if (const std::optional<GameResult> result = line.resultOf(each)) {
             const ScoreChars score = scoreChars(*result);
-            seasonList.appendRow({texts.dateText(), game, texts.timeText(), score.view()});
+            seasonList.appendRow({texts.dateText(), game.view(), texts.timeText(), score.view()});
         } else {
-            seasonList.appendRow({texts.dateText(), game, texts.timeText()});
+            seasonList.appendRow({texts.dateText(), game.view(), texts.timeText()});
         }
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,9 @@ QString teamName(int teamIndex);
 
 // What a view shows for a TeamIndex: its name, or an empty text when it has none.
 QString teamDisplayName(int teamIndex);
+// The same text as the program holds it, for a list that writes a season of
+// names without making a QString of each.
+QLatin1StringView teamNameText(int teamIndex);
 
 // The 29 names of the team pickers, in TeamIndex order (no All-Star Game).
 QStringList teamChoices();

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #endif
 
+#include "control_characters.h"
 #include "data_files.h"
 #include "line_reader.h"
 #include "text_fields.h"
@@ -222,6 +223,18 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, value);
         QCOMPARE(wholeNumber(text).value_or(-1), value);
+    }
+
+    // Rows go out as UTF-8 bytes made from Latin-1 cells: each byte as the
+    // terminal text of the widened character, encoded by Qt.
+    void terminalBytes()
+    {
+        for (int byte = 0; byte < 256; ++byte) {
+            const char text[] = {'a', char(byte), 'b'};
+            char out[3 * sizeof text];
+            const char *end = writeTerminalUtf8(out, QLatin1StringView(text, sizeof text));
+            QCOMPARE(QByteArray(out, int(end - out)), terminalText(QLatin1StringView(text, sizeof text)).toUtf8());
+        }
     }
 
     void decimal_data()

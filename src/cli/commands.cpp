@@ -4,6 +4,7 @@
 #include "install.h"
 #include "roster_view.h"
 #include "season.h"
+#include "season_list_view.h"
 #include "session.h"
 #include "settings_choice.h"
 #include "standings.h"
@@ -69,6 +70,21 @@ void printStandings(Session &session, const QString &title, const TextTable &lis
     session.printTable(list, columns, divisions);
 }
 
+// --tsv rows go out as they are made: a script's rows need no list held
+// whole, which on a long season takes more memory than its games. Hidden
+// results leave the Score cell empty, as in the list.
+void printSeasonRows(Session &session, const Viewer &viewer)
+{
+    TsvRows rows = session.tsvRows();
+    const int columns = int(seasonColumns().size());
+    forEachSeasonListRow(viewer.games, viewer.settings.zone(), viewer.gameSpoilerLine(),
+                         [&rows, columns](const SeasonListRow &row) {
+                             QAnyStringView cells[4];
+                             row.cells(cells);
+                             rows.add(cells, columns);
+                         });
+}
+
 void printSettings(Session &session, const Settings &settings)
 {
     for (const SettingRow &setting : settingRows()) {
@@ -132,6 +148,10 @@ int runSeason(Session &session, Viewer &viewer, const Request &request)
 {
     loadGames(viewer);
     placeSpoilerLine(session, viewer, request);
+    if (session.tsv()) {
+        printSeasonRows(session, viewer);
+        return ExitOk;
+    }
     viewer.fillSeasonList();
     session.printList(viewer.seasonList, seasonColumns(), showsResults(viewer));
     return ExitOk;

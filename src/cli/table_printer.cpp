@@ -33,79 +33,68 @@ std::optional<QLatin1StringView> latin1Text(QAnyStringView text)
             return std::nullopt;
     });
 }
+} // namespace
 
-// --tsv rows, gathered as UTF-8 and written to the stream's device a chunk
-// at a time. A row of Latin-1 cells (every data file's text is) is encoded
-// straight from its bytes; QTextStream would widen it to UTF-16 and encode
-// it back, which took longer than reading the season. A row of UTF-16 cells
-// is encoded as QTextStream does it.
-class TsvRows {
-public:
-    explicit TsvRows(QTextStream &out) : out_(out)
-    {
-        out_.flush();  // what the stream holds goes first
-        bytes_.reserve(kChunkBytes + kChunkBytes / 4);
+TsvRows::TsvRows(QTextStream &out) : out_(out)
+{
+    out_.flush();  // what the stream holds goes first
+    bytes_.reserve(kChunkBytes + kChunkBytes / 4);
+}
+
+TsvRows::~TsvRows()
+{
+    write();
+}
+
+void TsvRows::add(const QAnyStringView *cells, int count)
+{
+    if (std::all_of(cells, cells + count, [](QAnyStringView cell) { return latin1Text(cell).has_value(); }))
+        addLatin1(cells, count);
+    else
+        addWide(cells, count);
+    if (bytes_.size() >= kChunkBytes)
+        write();
+}
+
+void TsvRows::addLatin1(const QAnyStringView *cells, int count)
+{
+    qsizetype most = count;
+    for (int c = 0; c < count; ++c)
+        most += 3 * cells[c].size();
+    const qsizetype at = bytes_.size();
+    bytes_.resize(at + most);
+    char *to = bytes_.data() + at;
+    for (int c = 0; c < count; ++c) {
+        if (c > 0)
+            *to++ = '\t';
+        to = writeTerminalUtf8(to, *latin1Text(cells[c]));
     }
-    ~TsvRows() { write(); }
-    TsvRows(const TsvRows &) = delete;
-    TsvRows &operator=(const TsvRows &) = delete;
+    *to++ = '\n';
+    bytes_.resize(to - bytes_.constData());
+}
 
-    void add(const QAnyStringView *cells, int count)
-    {
-        if (std::all_of(cells, cells + count, [](QAnyStringView cell) { return latin1Text(cell).has_value(); }))
-            addLatin1(cells, count);
-        else
-            addWide(cells, count);
-        if (bytes_.size() >= kChunkBytes)
-            write();
+void TsvRows::addWide(const QAnyStringView *cells, int count)
+{
+    line_.resize(0);
+    for (int c = 0; c < count; ++c) {
+        if (c > 0)
+            line_.append(QLatin1Char('\t'));
+        appendTerminalText(line_, cells[c]);
     }
+    line_.append(QLatin1Char('\n'));
+    bytes_.append(QByteArray(encoder_.encode(line_)));
+}
 
-private:
-    void addLatin1(const QAnyStringView *cells, int count)
-    {
-        qsizetype most = count;
-        for (int c = 0; c < count; ++c)
-            most += 3 * cells[c].size();
-        const qsizetype at = bytes_.size();
-        bytes_.resize(at + most);
-        char *to = bytes_.data() + at;
-        for (int c = 0; c < count; ++c) {
-            if (c > 0)
-                *to++ = '\t';
-            to = writeTerminalUtf8(to, *latin1Text(cells[c]));
-        }
-        *to++ = '\n';
-        bytes_.resize(to - bytes_.constData());
-    }
+// A failed write fails the stream, as its own writes would.
+void TsvRows::write()
+{
+    QIODevice *device = out_.device();
+    if (!bytes_.isEmpty() && out_.status() == QTextStream::Ok && (!device || device->write(bytes_) != bytes_.size()))
+        out_.setStatus(QTextStream::WriteFailed);
+    bytes_.resize(0);
+}
 
-    void addWide(const QAnyStringView *cells, int count)
-    {
-        line_.resize(0);
-        for (int c = 0; c < count; ++c) {
-            if (c > 0)
-                line_.append(QLatin1Char('\t'));
-            appendTerminalText(line_, cells[c]);
-        }
-        line_.append(QLatin1Char('\n'));
-        bytes_.append(QByteArray(encoder_.encode(line_)));
-    }
-
-    // A failed write fails the stream, as its own writes would.
-    void write()
-    {
-        QIODevice *device = out_.device();
-        if (!bytes_.isEmpty() && out_.status() == QTextStream::Ok
-            && (!device || device->write(bytes_) != bytes_.size()))
-            out_.setStatus(QTextStream::WriteFailed);
-        bytes_.resize(0);
-    }
-
-    QTextStream &out_;
-    QByteArray bytes_;
-    QString line_;
-    QStringEncoder encoder_{QStringConverter::Utf8};
-};
-
+namespace {
 bool isBlankRow(const QStringList &cells)
 {
     return std::all_of(cells.cbegin(), cells.cend(), [](const QString &c) { return c.isEmpty(); });

@@ -2,6 +2,7 @@
 
 #include "exit_codes.h"
 #include "install.h"
+#include "roster.h"
 #include "roster_view.h"
 #include "season.h"
 #include "season_list_view.h"
@@ -220,7 +221,8 @@ int runIcs(Session &session, Viewer &viewer, const Request &request)
 
 int runRoster(Session &session, Viewer &viewer, const Request &request)
 {
-    viewer.loadRoster();
+    // The team's lines alone: the others' players are read past, not kept.
+    loadRosterTeam(viewer.paths.roster, *request.team, viewer.rosterTable);
     viewer.chooseRosterTeam(*request.team);
     for (int column : request.sortColumns)
         viewer.clickRosterColumn(column);

@@ -7,7 +7,9 @@
 
 namespace hoopdeck {
 
-int splitFieldViews(QStringView line, QChar delimiter, int maxFields, QStringView *fields)
+namespace {
+template <typename View, typename Char>
+int splitViews(View line, Char delimiter, int maxFields, View *fields)
 {
     int count = 0;
     const qsizetype n = line.size();
@@ -23,6 +25,17 @@ int splitFieldViews(QStringView line, QChar delimiter, int maxFields, QStringVie
         fields[count++] = line.sliced(start, i - start);
     }
     return count;
+}
+} // namespace
+
+int splitFieldViews(QStringView line, QChar delimiter, int maxFields, QStringView *fields)
+{
+    return splitViews(line, delimiter, maxFields, fields);
+}
+
+int splitFieldViews(QLatin1StringView line, QLatin1Char delimiter, int maxFields, QLatin1StringView *fields)
+{
+    return splitViews(line, delimiter, maxFields, fields);
 }
 
 QStringList splitFields(const QString &line, QChar delimiter, int maxFields)

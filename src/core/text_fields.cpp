@@ -51,16 +51,6 @@ QStringList splitFields(const QString &line, QChar delimiter, int maxFields)
     return fields;
 }
 
-QStringList splitRow(const QString &line, int cells)
-{
-    QStringList fields = splitFields(line, QLatin1Char(','), cells);
-    if (fields.isEmpty())
-        return fields;
-    while (fields.size() < cells)
-        fields.append(QString());
-    return fields;
-}
-
 QString firstQuotedPiece(const QString &text)
 {
     return splitFields(text, QLatin1Char('"'), 1).value(0);

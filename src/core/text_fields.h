@@ -17,10 +17,6 @@ QStringList splitFields(const QString &line, QChar delimiter, int maxFields);
 int splitFieldViews(QStringView line, QChar delimiter, int maxFields, QStringView *fields);
 int splitFieldViews(QLatin1StringView line, QLatin1Char delimiter, int maxFields, QLatin1StringView *fields);
 
-// A table row from a data line: its first `cells` fields, padded with empty
-// cells; no cells at all for a line without a field.
-QStringList splitRow(const QString &line, int cells);
-
 // The text after any leading double quotes up to the next double quote,
 // or an empty text when there is none.
 QString firstQuotedPiece(const QString &text);

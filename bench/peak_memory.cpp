@@ -54,7 +54,7 @@ int main(int argc, char **argv)
         viewer.fillGamesByDate();
     });
     out << QStringLiteral("%1 games, %2 players, cold: %3; peak RSS %4 MB (%5 MB before loading)\n")
-               .arg(viewer.scheduleTable.count())
+               .arg(viewer.games.size())
                .arg(viewer.rosterTable.count())
                .arg(stages.join(QStringLiteral(", ")))
                .arg(peakMegabytes(), 0, 'f', 1)

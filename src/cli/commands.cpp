@@ -2,7 +2,10 @@
 
 #include "exit_codes.h"
 #include "install.h"
+#include "roster.h"
 #include "roster_view.h"
+#include "season.h"
+#include "season_list_view.h"
 #include "session.h"
 #include "settings_choice.h"
 #include "standings.h"
@@ -68,6 +71,21 @@ void printStandings(Session &session, const QString &title, const TextTable &lis
     session.printTable(list, columns, divisions);
 }
 
+// --tsv rows go out as they are made: a script's rows need no list held
+// whole, which on a long season takes more memory than its games. Hidden
+// results leave the Score cell empty, as in the list.
+void printSeasonRows(Session &session, const Viewer &viewer)
+{
+    TsvRows rows = session.tsvRows();
+    const int columns = int(seasonColumns().size());
+    forEachSeasonListRow(viewer.games, viewer.settings.zone(), viewer.gameSpoilerLine(),
+                         [&rows, columns](const SeasonListRow &row) {
+                             QAnyStringView cells[4];
+                             row.cells(cells);
+                             rows.add(cells, columns);
+                         });
+}
+
 void printSettings(Session &session, const Settings &settings)
 {
     for (const SettingRow &setting : settingRows()) {
@@ -80,6 +98,11 @@ void printSettings(Session &session, const Settings &settings)
     }
 }
 } // namespace
+
+void loadGames(Viewer &viewer)
+{
+    loadSeasonGames(viewer.paths.season, viewer.games);
+}
 
 void placeSpoilerLine(Session &session, Viewer &viewer, const Request &request)
 {
@@ -114,7 +137,7 @@ int runStandings(Session &session, Viewer &viewer, const Request &request)
         printStandings(session, standingsTitle(viewer.seasonLabel), viewer.standingsList, standingsColumns());
         return ExitOk;
     }
-    viewer.loadSchedule();
+    loadGames(viewer);
     placeSpoilerLine(session, viewer, request);
     viewer.fillStandingsOnDay();
     printStandings(session, standingsTitleOnDay(viewer.seasonLabel, viewer.day.SelectedDate),
@@ -124,8 +147,12 @@ int runStandings(Session &session, Viewer &viewer, const Request &request)
 
 int runSeason(Session &session, Viewer &viewer, const Request &request)
 {
-    viewer.loadSchedule();
+    loadGames(viewer);
     placeSpoilerLine(session, viewer, request);
+    if (session.tsv()) {
+        printSeasonRows(session, viewer);
+        return ExitOk;
+    }
     viewer.fillSeasonList();
     session.printList(viewer.seasonList, seasonColumns(), showsResults(viewer));
     return ExitOk;
@@ -133,7 +160,7 @@ int runSeason(Session &session, Viewer &viewer, const Request &request)
 
 int runToday(Session &session, Viewer &viewer, const Request &request)
 {
-    viewer.loadSchedule();
+    loadGames(viewer);
     // Without the playoff games the season's days are listed all the same.
     viewer.loadPlayoffs();
     selectDay(session, viewer, request.date);
@@ -150,7 +177,7 @@ int runToday(Session &session, Viewer &viewer, const Request &request)
 
 int runTeam(Session &session, Viewer &viewer, const Request &request)
 {
-    viewer.loadSchedule();
+    loadGames(viewer);
     if (request.playoffs) {
         if (const int code = loadPlayoffGames(session, viewer))
             return code;
@@ -177,7 +204,7 @@ int runTeam(Session &session, Viewer &viewer, const Request &request)
 
 int runIcs(Session &session, Viewer &viewer, const Request &request)
 {
-    viewer.loadSchedule();
+    loadGames(viewer);
     // A calendar outlives the run: with results off, --on lets no score into it.
     const bool showResults = showsResults(viewer);
     placeSpoilerLine(session, viewer, request);
@@ -189,7 +216,8 @@ int runIcs(Session &session, Viewer &viewer, const Request &request)
 
 int runRoster(Session &session, Viewer &viewer, const Request &request)
 {
-    viewer.loadRoster();
+    // The team's lines alone: the others' players are read past, not kept.
+    loadRosterTeam(viewer.paths.roster, *request.team, viewer.rosterTable);
     viewer.chooseRosterTeam(*request.team);
     for (int column : request.sortColumns)
         viewer.clickRosterColumn(column);

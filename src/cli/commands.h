@@ -21,6 +21,9 @@ int runInstall(Session &session, Viewer &viewer, const Request &request);
 int runGame(Session &session, Viewer &viewer, const Request &request);
 int runPlayoffs(Session &session, Viewer &viewer, const Request &request);
 
+// The season's games: no command prints a cell of Season.dat as written,
+// so the table of them is not built.
+void loadGames(Viewer &viewer);
 // Where results stop: at the day given with --on, or with the results
 // setting at upto, at the day `today` would show. The season is loaded.
 void placeSpoilerLine(Session &session, Viewer &viewer, const Request &request);

@@ -55,7 +55,7 @@ void printBracket(Session &session, const PlayoffBracket &bracket)
 
 int runGame(Session &session, Viewer &viewer, const Request &request)
 {
-    viewer.loadSchedule();
+    loadGames(viewer);
     if (const int code = loadPlayoffGames(session, viewer))
         return code;
     if (!viewer.loadBoxScores()) {
@@ -82,7 +82,7 @@ int runGame(Session &session, Viewer &viewer, const Request &request)
 
 int runPlayoffs(Session &session, Viewer &viewer, const Request &request)
 {
-    viewer.loadSchedule();
+    loadGames(viewer);
     if (const int code = loadPlayoffGames(session, viewer))
         return code;
     placeSpoilerLine(session, viewer, request);

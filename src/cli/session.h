@@ -9,6 +9,7 @@
 
 #include "request.h"
 #include "settings_store.h"
+#include "table_printer.h"
 #include "text_table.h"
 #include "view_columns.h"
 #include "viewer.h"
@@ -43,6 +44,8 @@ public:
     // keep their place but print empty.
     void printList(TextTable &list, const QList<ColumnSpec> &columns, bool showResults);
     void printText(const QString &text);  // as it is: the help
+    // --tsv rows printed as they are made, for a list nothing needs whole.
+    TsvRows tsvRows() { return TsvRows(out_); }
 
     // To standard error, line by line.
     void report(const QString &text);

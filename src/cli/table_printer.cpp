@@ -1,8 +1,11 @@
 #include "table_printer.h"
 
+#include <QIODevice>
+#include <QStringEncoder>
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <optional>
 
 #include "control_characters.h"
 #include "csv_text.h"
@@ -18,20 +21,80 @@ QStringList rowCells(const TextTable &table, int row, int columns)
     return cells;
 }
 
-// Rows are written through one line buffer, so that a long table costs no
-// allocation a row.
-void printTabbed(QTextStream &out, QString &line, const QAnyStringView *cells, int count)
+constexpr qsizetype kChunkBytes = 64 * 1024;
+
+// The text when it is held as Latin-1; none otherwise.
+std::optional<QLatin1StringView> latin1Text(QAnyStringView text)
 {
-    line.resize(0);
-    for (int c = 0; c < count; ++c) {
-        if (c > 0)
-            line.append(QLatin1Char('\t'));
-        appendTerminalText(line, cells[c]);
-    }
-    line.append(QLatin1Char('\n'));
-    out << line;
+    return text.visit([](auto view) -> std::optional<QLatin1StringView> {
+        if constexpr (std::is_same_v<decltype(view), QLatin1StringView>)
+            return view;
+        else
+            return std::nullopt;
+    });
+}
+} // namespace
+
+TsvRows::TsvRows(QTextStream &out) : out_(out)
+{
+    out_.flush();  // what the stream holds goes first
+    bytes_.reserve(kChunkBytes + kChunkBytes / 4);
 }
 
+TsvRows::~TsvRows()
+{
+    write();
+}
+
+void TsvRows::add(const QAnyStringView *cells, int count)
+{
+    if (std::all_of(cells, cells + count, [](QAnyStringView cell) { return latin1Text(cell).has_value(); }))
+        addLatin1(cells, count);
+    else
+        addWide(cells, count);
+    if (bytes_.size() >= kChunkBytes)
+        write();
+}
+
+void TsvRows::addLatin1(const QAnyStringView *cells, int count)
+{
+    qsizetype most = count;
+    for (int c = 0; c < count; ++c)
+        most += 3 * cells[c].size();
+    const qsizetype at = bytes_.size();
+    bytes_.resize(at + most);
+    char *to = bytes_.data() + at;
+    for (int c = 0; c < count; ++c) {
+        if (c > 0)
+            *to++ = '\t';
+        to = writeTerminalUtf8(to, *latin1Text(cells[c]));
+    }
+    *to++ = '\n';
+    bytes_.resize(to - bytes_.constData());
+}
+
+void TsvRows::addWide(const QAnyStringView *cells, int count)
+{
+    line_.resize(0);
+    for (int c = 0; c < count; ++c) {
+        if (c > 0)
+            line_.append(QLatin1Char('\t'));
+        appendTerminalText(line_, cells[c]);
+    }
+    line_.append(QLatin1Char('\n'));
+    bytes_.append(QByteArray(encoder_.encode(line_)));
+}
+
+// A failed write fails the stream, as its own writes would.
+void TsvRows::write()
+{
+    QIODevice *device = out_.device();
+    if (!bytes_.isEmpty() && out_.status() == QTextStream::Ok && (!device || device->write(bytes_) != bytes_.size()))
+        out_.setStatus(QTextStream::WriteFailed);
+    bytes_.resize(0);
+}
+
+namespace {
 bool isBlankRow(const QStringList &cells)
 {
     return std::all_of(cells.cbegin(), cells.cend(), [](const QString &c) { return c.isEmpty(); });
@@ -40,19 +103,18 @@ bool isBlankRow(const QStringList &cells)
 
 void printTsvRow(QTextStream &out, const QStringList &cells)
 {
-    QString line;
     const QVarLengthArray<QAnyStringView, 16> views(cells.cbegin(), cells.cend());
-    printTabbed(out, line, views.constData(), int(views.size()));
+    TsvRows(out).add(views.constData(), int(views.size()));
 }
 
 void printTsv(QTextStream &out, const TextTable &table, const QList<ColumnSpec> &columns)
 {
-    QString line;
+    TsvRows rows(out);
     QVarLengthArray<QAnyStringView, 16> cells(columns.size());
     for (int row = 0; row < table.count(); ++row) {
         for (int c = 0; c < cells.size(); ++c)
             cells[c] = table.cell(row, c);
-        printTabbed(out, line, cells.constData(), int(cells.size()));
+        rows.add(cells.constData(), int(cells.size()));
     }
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QAnyStringView>
+#include <QByteArray>
 #include <QList>
+#include <QString>
+#include <QStringEncoder>
 #include <QTextStream>
 
 #include "control_characters.h"
@@ -8,6 +12,33 @@
 #include "view_columns.h"
 
 namespace hoopdeck::cli {
+
+// --tsv rows, gathered as UTF-8 and written to the stream's device a chunk
+// at a time, for a table or for rows printed as they are made. A row of
+// Latin-1 cells (every data file's text is) is encoded straight from its
+// bytes: QTextStream would widen it to UTF-16 and encode it back, which took
+// longer than reading the season. A row of UTF-16 cells is encoded as
+// QTextStream does it.
+class TsvRows {
+public:
+    explicit TsvRows(QTextStream &out);  // what the stream holds goes out first
+    ~TsvRows();                          // then the rest of the rows
+    TsvRows(const TsvRows &) = delete;
+    TsvRows &operator=(const TsvRows &) = delete;
+
+    // One row a line, the cells joined by tabs.
+    void add(const QAnyStringView *cells, int count);
+
+private:
+    void addLatin1(const QAnyStringView *cells, int count);
+    void addWide(const QAnyStringView *cells, int count);
+    void write();
+
+    QTextStream &out_;
+    QByteArray bytes_;
+    QString line_;
+    QStringEncoder encoder_{QStringConverter::Utf8};
+};
 
 // One row a line, the cells joined by tabs.
 void printTsvRow(QTextStream &out, const QStringList &cells);

@@ -29,6 +29,28 @@ void appendTerminalText(QString &out, QAnyStringView text)
     });
 }
 
+char *writeTerminalUtf8(char *to, QLatin1StringView text)
+{
+    for (const char byte : text) {
+        if (uchar(byte) >= 0x20 && uchar(byte) < 0x7f) {
+            *to++ = byte;
+            continue;
+        }
+        const char16_t c = terminalChar(uchar(byte));
+        if (c < 0x80) {
+            *to++ = char(c);
+        } else if (c < 0x800) {
+            *to++ = char(0xc0 | (c >> 6));
+            *to++ = char(0x80 | (c & 0x3f));
+        } else {
+            *to++ = char(0xe0 | (c >> 12));
+            *to++ = char(0x80 | ((c >> 6) & 0x3f));
+            *to++ = char(0x80 | (c & 0x3f));
+        }
+    }
+    return to;
+}
+
 QString terminalText(QAnyStringView text)
 {
     QString out;

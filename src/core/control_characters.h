@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAnyStringView>
+#include <QLatin1StringView>
 #include <QString>
 
 namespace hoopdeck {
@@ -11,5 +12,9 @@ namespace hoopdeck {
 // byte 0x9B widened) becomes U+FFFD, the replacement character.
 void appendTerminalText(QString &out, QAnyStringView text);
 QString terminalText(QAnyStringView text);
+// The same for Latin-1 text, UTF-8 encoded into `to`, which has room for
+// three bytes a character; returns the end. Rows go out as bytes this way
+// without being widened to UTF-16 and encoded back.
+char *writeTerminalUtf8(char *to, QLatin1StringView text);
 
 } // namespace hoopdeck

@@ -53,16 +53,38 @@ void writeTwoDigits(char *out, int value)
 
 constexpr qint64 kDayNumberBase = 2415019;  // Julian day of 30 December 1899
 
-} // namespace
-
-bool GameTime::isRealDay() const
+bool isLeapYear(int year)
 {
-    return year >= 1601 && year <= 9999 && QDate::isValid(year, month, day);
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
+
+// Days since 1 January of the year 1 on the Gregorian calendar, for a real
+// day: a season's worth of games is dated without building a QDate each.
+int daysSinceYearOne(int year, int month, int day)
+{
+    static constexpr int kDaysBeforeMonth[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    const int before = year - 1;
+    const int leapDay = month > 2 && isLeapYear(year) ? 1 : 0;
+    return before * 365 + before / 4 - before / 100 + before / 400 + kDaysBeforeMonth[month - 1] + leapDay + day - 1;
+}
+
+const int kDayNumberZero = daysSinceYearOne(1899, 12, 30);
+
+} // namespace
 
 QDate GameTime::date() const
 {
-    return isRealDay() ? QDate(year, month, day) : QDate();
+    if (!isRealDay())
+        return QDate();
+    return QDate(year, month, day);
+}
+
+bool GameTime::isRealDay() const
+{
+    static constexpr quint8 kMonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1601 || year > 9999 || month < 1 || month > 12 || day < 1)
+        return false;
+    return day <= kMonthDays[month - 1] + (month == 2 && isLeapYear(year) ? 1 : 0);
 }
 
 GameTime parseGameTime(QStringView text)
@@ -159,8 +181,7 @@ int gameDayNumber(QAnyStringView text)
 
 int gameDayNumber(const GameTime &time)
 {
-    const QDate date = time.date();
-    return date.isValid() ? dayNumber(date) : 0;
+    return time.isRealDay() ? daysSinceYearOne(time.year, time.month, time.day) - kDayNumberZero : 0;
 }
 
 QString dayCaption(int number)

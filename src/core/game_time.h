@@ -17,7 +17,7 @@ namespace hoopdeck {
 struct GameTime {
     quint16 month = 0, day = 0, year = 0, hour = 0, minute = 0;
     QDate date() const;  // invalid unless a real day in the years 1601-9999
-    bool isRealDay() const;  // the same test, without making the date
+    bool isRealDay() const;  // date() is valid, told without building it
 };
 
 GameTime parseGameTime(QStringView text);

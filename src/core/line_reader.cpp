@@ -30,7 +30,7 @@ qint64 LineReader::sizeHint() const
     return device_ ? std::max<qint64>(device_->size(), 0) : data_.size();
 }
 
-bool LineReader::readLine(QString &line)
+bool LineReader::readLine(QLatin1StringView &line)
 {
     fill();
     if (pos_ >= data_.size())
@@ -46,12 +46,21 @@ bool LineReader::readLine(QString &line)
         length = static_cast<const char *>(nul) - start;
     while (length > 0 && (start[length - 1] == '\n' || start[length - 1] == '\r'))
         --length;
+    line = QLatin1StringView(start, length);
+    return true;
+}
+
+bool LineReader::readLine(QString &line)
+{
+    QLatin1StringView bytes;
+    if (!readLine(bytes))
+        return false;
     // Widened into the caller's text, whose buffer is reused line after line:
     // a load then allocates only for the cells it keeps.
-    line.resize(length);
+    line.resize(bytes.size());
     QChar *out = line.data();
-    for (qsizetype i = 0; i < length; ++i)
-        out[i] = QChar(uchar(start[i]));
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = QChar(uchar(bytes.data()[i]));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLatin1StringView>
 #include <QString>
 
 #include <utility>
@@ -24,6 +25,9 @@ public:
 
     // The next line, or false once the end of the data is reached.
     bool readLine(QString &line);
+    // The same line as the reader holds it, valid until the next read: for
+    // a loader that keeps text as Latin-1 and need not widen every line.
+    bool readLine(QLatin1StringView &line);
 
     // How many bytes there are to read in all, as far as can be told: a
     // loader sizes its tables by it. 0 when unknown.

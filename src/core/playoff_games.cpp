@@ -4,17 +4,15 @@
 
 namespace hoopdeck {
 
-// The written cells serve no playoff view: the table is only the reader's.
+// The written cells serve no playoff view.
 bool loadPlayoffs(const QString &path, SeasonGames &games)
 {
-    TextTable scheduleTable{ScheduleColumnCount};
-    return loadSeason(path, scheduleTable, games);
+    return loadSeasonGames(path, games);
 }
 
 bool loadPlayoffsFromBytes(const QByteArray &bytes, SeasonGames &games)
 {
-    TextTable scheduleTable{ScheduleColumnCount};
-    return loadSeasonFromBytes(bytes, scheduleTable, games);
+    return loadSeasonGamesFromBytes(bytes, games);
 }
 
 } // namespace hoopdeck

@@ -16,4 +16,11 @@ enum RosterCell { RosterTeam, RosterNumber, RosterPlayer, RosterPosition, Roster
 bool loadRoster(const QString &path, TextTable &rosterTable);
 bool loadRosterFromBytes(const QByteArray &bytes, TextTable &rosterTable);
 
+// The same for a reader that shows one team: only the lines its list is
+// filled from (see FillRosterList), so that the other teams' players are
+// read past, not kept. The reading ends at the first line of a higher team;
+// true when no read error came before.
+bool loadRosterTeam(const QString &path, int team, TextTable &rosterTable);
+bool loadRosterTeamFromBytes(const QByteArray &bytes, int team, TextTable &rosterTable);
+
 } // namespace hoopdeck

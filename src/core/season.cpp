@@ -7,6 +7,7 @@
 #include "utf16_text.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace hoopdeck {
 
@@ -22,11 +23,14 @@ constexpr qint64 kBytesPerGame = 28;
 // this the tables grow as rows come.
 constexpr qint64 kMostBytesReserved = 64 * 1024 * 1024;
 
-bool readSeason(LineReader &reader, TextTable &scheduleTable, SeasonGames &games)
+// scheduleTable may be null: the games alone, for a reader that shows no
+// cell as written.
+bool readSeason(LineReader &reader, TextTable *scheduleTable, SeasonGames &games)
 {
     if (const qint64 size = std::min(reader.sizeHint(), kMostBytesReserved); size > 0) {
         const qint64 count = size / kBytesPerGame + 1;
-        scheduleTable.reserve(count, size);
+        if (scheduleTable)
+            scheduleTable->reserve(count, size);
         games.reserve(size_t(count));
     }
     QString line;
@@ -46,9 +50,11 @@ bool readSeason(LineReader &reader, TextTable &scheduleTable, SeasonGames &games
                                       : std::nullopt;
         if (!result)
             count = std::min(count, int(ScheduleCellCount));
-        const QAnyStringView cells[ScheduleColumnCount] = {fields[0], fields[1], fields[2],
-                                                           fields[3], fields[4], fields[5]};
-        scheduleTable.appendRow(cells, std::max(count, int(ScheduleCellCount)));
+        if (scheduleTable) {
+            const QAnyStringView cells[ScheduleColumnCount] = {fields[0], fields[1], fields[2],
+                                                               fields[3], fields[4], fields[5]};
+            scheduleTable->appendRow(cells, std::max(count, int(ScheduleCellCount)));
+        }
         games.push_back(seasonGame(fields[ScheduleDate], fields[ScheduleVisitor], fields[ScheduleHome], result));
     }
     return !reader.error();
@@ -72,30 +78,31 @@ bool hasSeasonListRow(QAnyStringView date)
     return date.size() >= 2;
 }
 
-void appendGameText(QString &out, int visitor, int home)
+GameChars gameChars(int visitor, int home)
 {
-    out.append(teamDisplayName(visitor));
-    out.append(QLatin1StringView(" @ "));
-    out.append(teamDisplayName(home));
-}
-
-qsizetype gameTextLength(int visitor, int home)
-{
-    return teamNameView(visitor).size() + 3 + teamNameView(home).size();
+    GameChars out;
+    const auto add = [&out](QLatin1StringView text) {
+        const qsizetype room = qsizetype(sizeof out.text) - out.length;
+        const qsizetype n = std::min(text.size(), room);
+        std::memcpy(out.text + out.length, text.data(), size_t(n));
+        out.length = quint8(out.length + n);
+    };
+    add(teamNameText(visitor));
+    add(QLatin1StringView(" @ "));
+    add(teamNameText(home));
+    return out;
 }
 
 QString gameText(int visitor, int home)
 {
-    QString text;
-    appendGameText(text, visitor, home);
-    return text;
+    return QString(gameChars(visitor, home).view());
 }
 
 bool loadSeason(const QString &path, TextTable &scheduleTable, SeasonGames &games)
 {
     scheduleTable.clear();
     games.clear();
-    return readDataFile(path, [&](LineReader &reader) { return readSeason(reader, scheduleTable, games); });
+    return readDataFile(path, [&](LineReader &reader) { return readSeason(reader, &scheduleTable, games); });
 }
 
 bool loadSeasonFromBytes(const QByteArray &bytes, TextTable &scheduleTable, SeasonGames &games)
@@ -103,7 +110,20 @@ bool loadSeasonFromBytes(const QByteArray &bytes, TextTable &scheduleTable, Seas
     scheduleTable.clear();
     games.clear();
     LineReader reader(bytes);
-    return readSeason(reader, scheduleTable, games);
+    return readSeason(reader, &scheduleTable, games);
+}
+
+bool loadSeasonGames(const QString &path, SeasonGames &games)
+{
+    games.clear();
+    return readDataFile(path, [&](LineReader &reader) { return readSeason(reader, nullptr, games); });
+}
+
+bool loadSeasonGamesFromBytes(const QByteArray &bytes, SeasonGames &games)
+{
+    games.clear();
+    LineReader reader(bytes);
+    return readSeason(reader, nullptr, games);
 }
 
 } // namespace hoopdeck

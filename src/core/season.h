@@ -30,13 +30,24 @@ bool hasSeasonListRow(QAnyStringView date);
 
 // The game as the Season and Today lists write it: "Visitor @ Home".
 QString gameText(int visitor, int home);
-void appendGameText(QString &out, int visitor, int home);
-qsizetype gameTextLength(int visitor, int home);  // without writing it
+
+// The same text held in place, for a list that writes it straight into its
+// table.
+struct GameChars {
+    char text[32] = {};  // two names of at most 13 characters and " @ "
+    quint8 length = 0;
+    QLatin1StringView view() const { return QLatin1StringView(text, length); }
+};
+GameChars gameChars(int visitor, int home);
 
 // Replaces scheduleTable with the games of Season.dat as written, and games
 // with the same games as numbers, in one reading of the file.
 // True when the whole file was read.
 bool loadSeason(const QString &path, TextTable &scheduleTable, std::vector<SeasonGame> &games);
 bool loadSeasonFromBytes(const QByteArray &bytes, TextTable &scheduleTable, std::vector<SeasonGame> &games);
+// The same games without the table, for a reader that shows no cell as
+// written.
+bool loadSeasonGames(const QString &path, std::vector<SeasonGame> &games);
+bool loadSeasonGamesFromBytes(const QByteArray &bytes, std::vector<SeasonGame> &games);
 
 } // namespace hoopdeck

@@ -1,7 +1,6 @@
 #include "season_list_view.h"
 
 #include "season.h"
-#include "teams.h"
 
 namespace hoopdeck {
 
@@ -10,6 +9,27 @@ namespace {
 constexpr qint64 kCharsPerRow = 36;
 enum Column { DateColumn, GameColumn, TimeColumn, ScoreColumn };
 } // namespace
+
+int SeasonListRow::cells(QAnyStringView (&out)[4]) const
+{
+    out[0] = clock.dateText();
+    out[1] = game.view();
+    out[2] = clock.timeText();
+    out[3] = score ? score->view() : QLatin1StringView();
+    return score ? 4 : 3;
+}
+
+// Every cell is written in place as Latin-1, so that a row costs no
+// allocation and no widening.
+SeasonListRow seasonListRow(const SeasonGame &game, ZoneShift zone, const SpoilerLine &line)
+{
+    SeasonListRow row;
+    row.clock = gameClockTexts(game.time, zone);
+    row.game = gameChars(game.visitor, game.home);
+    if (const std::optional<GameResult> result = line.resultOf(game))
+        row.score = scoreChars(*result);
+    return row;
+}
 
 void SeasonListRows::fill(const SeasonGames &games, ZoneShift zone, const SpoilerLine &line)
 {
@@ -34,17 +54,9 @@ QString SeasonListRows::cell(int row, int column) const
 {
     if (column < 0 || column >= cellCount(row))
         return QString();
-    const SeasonGame &game = gameAt(row);
-    switch (column) {
-    case DateColumn:
-        return gameClockTexts(game.time, zone_).dateText().toString();
-    case GameColumn:
-        return gameText(game.visitor, game.home);
-    case TimeColumn:
-        return gameClockTexts(game.time, zone_).timeText().toString();
-    default:
-        return scoreChars(*game.result).view().toString();
-    }
+    QAnyStringView cells[4];
+    seasonListRow(gameAt(row), zone_, line_).cells(cells);
+    return cells[column].toString();
 }
 
 qsizetype SeasonListRows::cellLength(int row, int column) const
@@ -58,7 +70,7 @@ qsizetype SeasonListRows::cellLength(int row, int column) const
     case DateColumn:
         return clockDateLength(game.time);
     case GameColumn:
-        return gameTextLength(game.visitor, game.home);
+        return gameChars(game.visitor, game.home).length;
     case TimeColumn:
         return clockTimeLength(game.time, zone_);
     default:
@@ -77,20 +89,10 @@ void FillSeasonList(const SeasonGames &games, ZoneShift zone, const SpoilerLine 
 {
     seasonList.clear();
     seasonList.reserve(qint64(games.size()), qint64(games.size()) * kCharsPerRow);
-    QString game;  // reused, so that a row costs no allocation
-    for (const SeasonGame &each : games) {
-        if (!each.listed)
-            continue;
-        const GameClockTexts texts = gameClockTexts(each.time, zone);
-        game.resize(0);
-        appendGameText(game, each.visitor, each.home);
-        if (const std::optional<GameResult> result = line.resultOf(each)) {
-            const ScoreChars score = scoreChars(*result);
-            seasonList.appendRow({texts.dateText(), game, texts.timeText(), score.view()});
-        } else {
-            seasonList.appendRow({texts.dateText(), game, texts.timeText()});
-        }
-    }
+    forEachSeasonListRow(games, zone, line, [&seasonList](const SeasonListRow &row) {
+        QAnyStringView cells[4];
+        seasonList.appendRow(cells, row.cells(cells));
+    });
 }
 
 } // namespace hoopdeck

@@ -4,33 +4,38 @@ namespace hoopdeck {
 
 namespace {
 // Entry 0 is the All-Star Game; entry i + 1 is TeamIndex i.
-const char *const kNames[kTeamCount + 1] = {
-    "All-Star Game", "Atlanta", "Boston", "Chicago", "Cleveland", "Dallas", "Denver",
-    "Detroit", "Golden State", "Houston", "Indiana", "L.A. Clippers", "L.A. Lakers",
-    "Memphis", "Miami", "Milwaukee", "Minnesota", "New Jersey", "New Orleans",
-    "New York", "Orlando", "Philadelphia", "Phoenix", "Portland", "Sacramento",
-    "San Antonio", "Seattle", "Toronto", "Utah", "Washington",
+constexpr QLatin1StringView kNames[kTeamCount + 1] = {
+    QLatin1StringView("All-Star Game"), QLatin1StringView("Atlanta"),       QLatin1StringView("Boston"),
+    QLatin1StringView("Chicago"),       QLatin1StringView("Cleveland"),     QLatin1StringView("Dallas"),
+    QLatin1StringView("Denver"),        QLatin1StringView("Detroit"),       QLatin1StringView("Golden State"),
+    QLatin1StringView("Houston"),       QLatin1StringView("Indiana"),       QLatin1StringView("L.A. Clippers"),
+    QLatin1StringView("L.A. Lakers"),   QLatin1StringView("Memphis"),       QLatin1StringView("Miami"),
+    QLatin1StringView("Milwaukee"),     QLatin1StringView("Minnesota"),     QLatin1StringView("New Jersey"),
+    QLatin1StringView("New Orleans"),   QLatin1StringView("New York"),      QLatin1StringView("Orlando"),
+    QLatin1StringView("Philadelphia"),  QLatin1StringView("Phoenix"),       QLatin1StringView("Portland"),
+    QLatin1StringView("Sacramento"),    QLatin1StringView("San Antonio"),   QLatin1StringView("Seattle"),
+    QLatin1StringView("Toronto"),       QLatin1StringView("Utah"),          QLatin1StringView("Washington"),
 };
+
+bool hasName(int teamIndex)
+{
+    return unsigned(teamIndex) + 1u <= unsigned(kTeamCount);
+}
 } // namespace
 
-QLatin1StringView teamNameView(int teamIndex)
+QLatin1StringView teamNameText(int teamIndex)
 {
-    const unsigned entry = unsigned(teamIndex) + 1u;
-    if (entry > unsigned(kTeamCount))
-        return QLatin1StringView();
-    return QLatin1StringView(kNames[entry]);
+    return hasName(teamIndex) ? kNames[unsigned(teamIndex) + 1u] : QLatin1StringView("");
 }
 
 QString teamName(int teamIndex)
 {
-    const QLatin1StringView name = teamNameView(teamIndex);
-    return name.data() ? QString(name) : QString();
+    return hasName(teamIndex) ? QString(teamNameText(teamIndex)) : QString();
 }
 
 QString teamDisplayName(int teamIndex)
 {
-    const QString name = teamName(teamIndex);
-    return name.isNull() ? QStringLiteral("") : name;
+    return QString(teamNameText(teamIndex));
 }
 
 QStringList teamChoices()

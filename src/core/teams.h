@@ -12,11 +12,12 @@ constexpr int kTeamCount = 29;      // TeamIndex 0 to 28
 
 // The display name of a TeamIndex (-1 to 28), or a null text for any other.
 QString teamName(int teamIndex);
-// The same name in place; empty (and null) for none.
-QLatin1StringView teamNameView(int teamIndex);
 
 // What a view shows for a TeamIndex: its name, or an empty text when it has none.
 QString teamDisplayName(int teamIndex);
+// The same text as the program holds it, for a list that writes a season of
+// names without making a QString of each.
+QLatin1StringView teamNameText(int teamIndex);
 
 // The 29 names of the team pickers, in TeamIndex order (no All-Star Game).
 QStringList teamChoices();

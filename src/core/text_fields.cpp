@@ -7,7 +7,9 @@
 
 namespace hoopdeck {
 
-int splitFieldViews(QStringView line, QChar delimiter, int maxFields, QStringView *fields)
+namespace {
+template <typename View, typename Char>
+int splitViews(View line, Char delimiter, int maxFields, View *fields)
 {
     int count = 0;
     const qsizetype n = line.size();
@@ -24,6 +26,17 @@ int splitFieldViews(QStringView line, QChar delimiter, int maxFields, QStringVie
     }
     return count;
 }
+} // namespace
+
+int splitFieldViews(QStringView line, QChar delimiter, int maxFields, QStringView *fields)
+{
+    return splitViews(line, delimiter, maxFields, fields);
+}
+
+int splitFieldViews(QLatin1StringView line, QLatin1Char delimiter, int maxFields, QLatin1StringView *fields)
+{
+    return splitViews(line, delimiter, maxFields, fields);
+}
 
 QStringList splitFields(const QString &line, QChar delimiter, int maxFields)
 {
@@ -35,16 +48,6 @@ QStringList splitFields(const QString &line, QChar delimiter, int maxFields)
     fields.reserve(count);
     for (int i = 0; i < count; ++i)
         fields.append(views[i].toString());
-    return fields;
-}
-
-QStringList splitRow(const QString &line, int cells)
-{
-    QStringList fields = splitFields(line, QLatin1Char(','), cells);
-    if (fields.isEmpty())
-        return fields;
-    while (fields.size() < cells)
-        fields.append(QString());
     return fields;
 }
 
@@ -92,14 +95,16 @@ int decimalToInt(QAnyStringView text)
 
 std::optional<int> wholeNumber(QStringView text)
 {
-    const bool digits = !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-    });
-    bool ok = false;
-    const int value = digits ? text.toInt(&ok) : 0;
-    if (!ok)
+    if (text.isEmpty())
         return std::nullopt;
-    return value;
+    qint64 value = 0;
+    for (QChar c : text) {
+        const unsigned digit = unsigned(c.unicode()) - u'0';
+        value = value * 10 + digit;
+        if (digit > 9 || value > std::numeric_limits<int>::max())
+            return std::nullopt;
+    }
+    return int(value);
 }
 
 int hexDigitValue(char16_t c)

@@ -15,10 +15,7 @@ namespace hoopdeck {
 QStringList splitFields(const QString &line, QChar delimiter, int maxFields);
 // The same fields as views of the line, into fields[0..maxFields); returns how many.
 int splitFieldViews(QStringView line, QChar delimiter, int maxFields, QStringView *fields);
-
-// A table row from a data line: its first `cells` fields, padded with empty
-// cells; no cells at all for a line without a field.
-QStringList splitRow(const QString &line, int cells);
+int splitFieldViews(QLatin1StringView line, QLatin1Char delimiter, int maxFields, QLatin1StringView *fields);
 
 // The text after any leading double quotes up to the next double quote,
 // or an empty text when there is none.

@@ -1,6 +1,7 @@
 #include "text_table.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <limits>
 
@@ -78,10 +79,15 @@ void TextTable::pushText(QAnyStringView text)
 
 void TextTable::pushLatin1(QLatin1StringView text)
 {
-    if (wide_)
+    if (wide_) {
         utf16_.append(text);
-    else
-        latin1_.append(text.data(), text.size());
+    } else {
+        // Copied in by hand: QByteArray::append goes the way of a general insert.
+        if (const qsizetype at = latin1_.size(); !text.isEmpty()) {
+            latin1_.resize(at + text.size());
+            std::memcpy(latin1_.data() + at, text.data(), size_t(text.size()));
+        }
+    }
     lengths_.push_back(Length(text.size()));
 }
 

@@ -30,7 +30,8 @@ void Viewer::loadSeason()
 
 void Viewer::loadSchedule()
 {
-    hoopdeck::loadSeason(paths.season, scheduleTable, games);
+    // The games alone: every list is made from them, none from the text as written.
+    loadSeasonGames(paths.season, games);
 }
 
 bool Viewer::loadPlayoffs()

@@ -29,7 +29,6 @@ struct Viewer {
     TextTable standingsList{StandingsCellCount};  // Team, W, L, GB, Pct; blank rows between divisions
     QString seasonLabel;
     TextTable rosterTable{RosterCellCount};    // as Roster.dat
-    TextTable scheduleTable{ScheduleColumnCount};  // as Season.dat
     SeasonGames games;                             // the same games as numbers: what the views read
     SeasonGames playoffGames;                      // as Playoffs.dat; empty without one
     BoxScores boxScores;                           // the lines of Box.dat that hold together

@@ -63,7 +63,11 @@ private slots:
         QTest::newRow("morning, same day") << "10/28/2003 7:05" << 37922;
         QTest::newRow("leap day") << "2/29/2004 20:00" << 38046;
         QTest::newRow("day after the base") << "12/31/1899 12:00" << 1;
-        for (const char *bad : {"2/30/2004 19:00", "10/28/03 19:30", "", "TBD"})
+        QTest::newRow("first day read") << "1/1/1601" << -109205;
+        QTest::newRow("last day read") << "12/31/9999" << 2958465;
+        QTest::newRow("leap day of a 400th year") << "2/29/2000" << 36585;
+        for (const char *bad : {"2/30/2004 19:00", "10/28/03 19:30", "", "TBD", "2/29/1900", "2/29/2003",
+                                "12/31/1600", "1/1/10000", "4/31/2004", "0/10/2004", "13/10/2004", "1/0/2004"})
             QTest::addRow("unreadable '%s'", bad) << bad << 0;
     }
     void gameDay()
@@ -71,6 +75,21 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, day);
         QCOMPARE(gameDayNumber(text), day);
+    }
+
+    // Day numbers are counted without the calendar: every day of the years
+    // read, and the day after each month's last, against QDate.
+    void dayNumbersAgreeWithTheCalendar()
+    {
+        for (QDate date(1601, 1, 1); date.year() <= 9999; date = date.addDays(1)) {
+            const GameTime time{quint16(date.month()), quint16(date.day()), quint16(date.year())};
+            if (gameDayNumber(time) != dayNumber(date))
+                QFAIL(qPrintable(date.toString(Qt::ISODate)));
+            if (date.day() == date.daysInMonth()) {
+                const GameTime after{time.month, quint16(time.day + 1), time.year};
+                QVERIFY2(!after.isRealDay() && gameDayNumber(after) == 0, qPrintable(date.toString(Qt::ISODate)));
+            }
+        }
     }
 
     void dayCaptions()

@@ -24,6 +24,23 @@ void loadBytes(const QByteArray &bytes, TextTable &scheduleTable, TextTable &sea
 {
     QVERIFY(loadSeasonTables(bytes, {}, scheduleTable, seasonList));
 }
+
+// Every number of each game, for comparing two readings of one file.
+QStringList gameNumbers(const SeasonGames &games)
+{
+    QStringList numbers;
+    for (const SeasonGame &g : games) {
+        QList<int> each{g.time.month, g.time.day, g.time.year, g.time.hour, g.time.minute, g.day, g.visitor, g.home,
+                        g.listed};
+        if (g.result)
+            each << g.result->visitorPoints << g.result->homePoints << g.result->overtimes;
+        QStringList texts;
+        for (int n : each)
+            texts.append(QString::number(n));
+        numbers.append(texts.join(' '));
+    }
+    return numbers;
+}
 } // namespace
 
 class ResultsTest : public QObject {
@@ -73,6 +90,26 @@ private slots:
             QCOMPARE(tableLines(scheduleTable), tableLines(plainSchedule));
             QCOMPARE(tableLines(seasonList), tableLines(plainSeason));
         }
+    }
+
+    // The games read without the table are those read with it.
+    void gamesAlone_data()
+    {
+        loader_data();
+        QTest::newRow("blank lines, commas only") << QByteArray("\n\r\n,,,\n") << "";
+        QTest::newRow("one-character date") << QByteArray("1,13,20,74,89\n") << "";
+        QTest::newRow("no line end") << QByteArray("10/28/2003 19:00,13,20,74,89") << "";
+        QTest::newRow("NUL cuts the line") << QByteArray("10/28/2003 19:00,13,20\0,74,89\n", 30) << "";
+        QTest::newRow("teams out of range") << QByteArray("2/30/2004 25:70,99999999999,-5\n") << "";
+    }
+    void gamesAlone()
+    {
+        QFETCH(QByteArray, line);
+        TextTable scheduleTable;
+        SeasonGames withTable, alone;
+        QVERIFY(loadSeasonFromBytes(line, scheduleTable, withTable));
+        QVERIFY(loadSeasonGamesFromBytes(line, alone));
+        QCOMPARE(gameNumbers(alone), gameNumbers(withTable));
     }
 
     void bundledSeasonHasEveryResult()

@@ -5,8 +5,10 @@
 
 #include "loaded_season.h"
 #include "roster.h"
+#include "roster_view.h"
 #include "season.h"
 #include "table_text.h"
+#include "teams.h"
 
 using namespace hoopdeck;
 
@@ -49,6 +51,36 @@ private slots:
         table.appendRow({"stale"});  // every load replaces the table
         QCOMPARE(loadRoster(dataFile("Roster.dat", bytes), table), !bytes.isNull());
         QCOMPARE(tableLines(table), rows);
+    }
+
+    // One team's lines fill the very list the whole file fills, for each team.
+    void oneTeam_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("teams in order") << QByteArray("0,8,A,G,6-3,190\n1,4,B,F,6-8,230\n1,5,C\n2,6,D\n");
+        QTest::newRow("teams out of order") << QByteArray("0,1,A\n2,2,B\n1,3,C\n1,4,D\n");
+        QTest::newRow("blanks and signs") << QByteArray(" 1,5,E\n+1,6,F\n\t1,7,G\n-0,8,H\n");
+        QTest::newRow("team beyond its cell") << QByteArray(300, ' ') + "1,8,H\n1,9,I\n";
+        QTest::newRow("no jersey number") << QByteArray("1\n1,,\n1,,J\n1,10,K\n");
+        QTest::newRow("leading and doubled commas") << QByteArray(",,1,10,K\n1,,,11,L\n");
+        QTest::newRow("not a number") << QByteArray("x,11,L\n-1,12,M\n99999999999,13,N\n28,14,O\n");
+        QTest::newRow("a line past the reader's limit") << "1,14," + QByteArray(1100, 'O') + ",G\n1,15,P\n2,1,Q\n";
+        QTest::newRow("NUL, CR and blank lines") << QByteArray("\r\n1,16,Q\0,junk\n\n1,17,R\r\r\n", 25);
+        QTest::newRow("Latin-1") << QByteArray("5,9,Z. Planini\xe6,G,6-7,195\n");
+        QTest::newRow("no line end") << QByteArray("3,12,S");
+        QTest::newRow("empty") << QByteArray("");
+    }
+    void oneTeam()
+    {
+        QFETCH(QByteArray, bytes);
+        TextTable whole, wholeList, oneTeam, oneTeamList;
+        QVERIFY(loadRosterFromBytes(bytes, whole));
+        for (int team = -1; team <= kTeamCount; ++team) {
+            QVERIFY(loadRosterTeamFromBytes(bytes, team, oneTeam));
+            FillRosterList(whole, team, wholeList);
+            FillRosterList(oneTeam, team, oneTeamList);
+            QCOMPARE(tableLines(oneTeamList), tableLines(wholeList));
+        }
     }
 
     void season_data()

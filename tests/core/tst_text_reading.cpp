@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #endif
 
+#include "control_characters.h"
 #include "data_files.h"
 #include "line_reader.h"
 #include "text_fields.h"
@@ -195,6 +196,45 @@ private slots:
         QFETCH(int, maxFields);
         QFETCH(QStringList, fields);
         QCOMPARE(splitFields(line, QLatin1Char(','), maxFields), fields);
+    }
+
+    void wholeNumbers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");  // -1: none
+        QTest::newRow("digits") << "89" << 89;
+        QTest::newRow("zero") << "0" << 0;
+        QTest::newRow("leading zeros") << "007" << 7;
+        QTest::newRow("largest") << "2147483647" << INT_MAX;
+        QTest::newRow("one more") << "2147483648" << -1;
+        QTest::newRow("20 digits") << QString(20, '9') << -1;
+        QTest::newRow("empty") << "" << -1;
+        QTest::newRow("plus") << "+1" << -1;
+        QTest::newRow("minus") << "-1" << -1;
+        QTest::newRow("blank before") << " 1" << -1;
+        QTest::newRow("blank after") << "1 " << -1;
+        QTest::newRow("letter after") << "12a" << -1;
+        QTest::newRow("a character below the digits") << "1/" << -1;
+        QTest::newRow("a character above the digits") << "1:" << -1;
+        QTest::newRow("another script's digit") << QString::fromUtf8("\u0661") << -1;
+    }
+    void wholeNumbers()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QCOMPARE(wholeNumber(text).value_or(-1), value);
+    }
+
+    // Rows go out as UTF-8 bytes made from Latin-1 cells: each byte as the
+    // terminal text of the widened character, encoded by Qt.
+    void terminalBytes()
+    {
+        for (int byte = 0; byte < 256; ++byte) {
+            const char text[] = {'a', char(byte), 'b'};
+            char out[3 * sizeof text];
+            const char *end = writeTerminalUtf8(out, QLatin1StringView(text, sizeof text));
+            QCOMPARE(QByteArray(out, int(end - out)), terminalText(QLatin1StringView(text, sizeof text)).toUtf8());
+        }
     }
 
     void decimal_data()

@@ -194,6 +194,7 @@ private slots:
         QFETCH(QDate, day);
         QFETCH(int, offset);
         QFETCH(QStringList, rows);
+        TextTable scheduleTable;
         loadSeasonTables("TBD,1,2\n"                // an unreadable date stops nothing
                             "10/28/2003 19:00,13,20\n"
                             "10/28/2003 22:30,4,11\n"
@@ -201,8 +202,8 @@ private slots:
                             "10/28/2003 20:00,5,6\n"   // after a later day's game: never found
                             "10/30/2003 19:00,3,4\n"
                             "2/15/2004 20:00,-1,-1\n",
-                            {}, viewer.scheduleTable, viewer.seasonList);
-        viewer.games = seasonGames(viewer.scheduleTable);
+                            {}, scheduleTable, viewer.seasonList);
+        viewer.games = seasonGames(scheduleTable);
         viewer.settings.zoneOffsetHours = offset;
         viewer.chooseDay(dayNumber(QDate(2003, 10, 29)));  // every fill replaces the rows
         viewer.chooseDay(dayNumber(day));

@@ -185,25 +185,23 @@ void MainForm::createTabs()
 QWidget *MainForm::createSeasonPage()
 {
     auto *page = new QWidget;
-    auto *list = new TextTableView(seasonModel_, page);
-    list->setObjectName(QStringLiteral("seasonList"));
+    seasonList_ = new TextTableView(seasonModel_, page);
+    seasonList_->setObjectName(QStringLiteral("seasonList"));
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(list, 1);
+    layout->addWidget(seasonList_, 1);
     return page;
 }
 
 void MainForm::attachGameDetails()
 {
     gameDetails_ = new GameDetails(viewer_, this);
-    gameDetails_->attach(findChild<TextTableView *>(QStringLiteral("gamesByDateList")), [this](int row) {
+    gameDetails_->attach(todayPage_->list(), [this](int row) {
         return gameOfDayRow(viewer_.games, viewer_.playoffGames, viewer_.day.SelectedDate, row);
     });
-    gameDetails_->attach(findChild<TextTableView *>(QStringLiteral("teamScheduleList")),
-                         [this](int row) {
+    gameDetails_->attach(teamPage_->list(), [this](int row) {
         return gameOfTeamRow(viewer_.games, viewer_.playoffGames, teamPage_->team(), row);
     });
-    gameDetails_->attach(findChild<TextTableView *>(QStringLiteral("seasonList")),
-                         [this](int row) { return gameOfSeasonRow(viewer_.games, row); });
+    gameDetails_->attach(seasonList_, [this](int row) { return gameOfSeasonRow(viewer_.games, row); });
 }
 
 void MainForm::createShortcuts()
@@ -439,8 +437,8 @@ void MainForm::reloadDownloaded(DownloadKind kind, qint64 bytes)
 // What a screen reader says for the lists and tabs the pages do not name.
 void MainForm::nameForAccessibility()
 {
-    listNamed("standingsList")->setAccessibleName(tr("Standings"));
-    listNamed("seasonList")->setAccessibleName(tr("Season schedule"));
+    standingsPage_->finalList()->setAccessibleName(tr("Standings"));
+    seasonList_->setAccessibleName(tr("Season schedule"));
     tabs_->setAccessibleName(tr("Views"));
 }
 
@@ -462,8 +460,7 @@ void MainForm::showTimesInChosenZone()
     playoffsPage_->refresh();
     if (!refillSeasonAndTeamLists())
         return;
-    refillKeepingPlace(listNamed("gamesByDateList"), gamesByDateModel_,
-                       [this] { viewer_.fillGamesByDate(); });
+    refillKeepingPlace(todayPage_->list(), gamesByDateModel_, [this] { viewer_.fillGamesByDate(); });
 }
 
 // The Season and Team lists filled again in place, the user keeping the
@@ -472,13 +469,12 @@ void MainForm::showTimesInChosenZone()
 bool MainForm::refillSeasonAndTeamLists()
 {
     if (seasonModel_->rowCount() > 0)
-        refillKeepingPlace(listNamed("seasonList"), seasonModel_, [this] { viewer_.fillSeasonList(); });
+        refillKeepingPlace(seasonList_, seasonModel_, [this] { viewer_.fillSeasonList(); });
     if (isLoading())
         return false;
     const int team = teamPage_->team();
     if (team >= 0)
-        refillKeepingPlace(listNamed("teamScheduleList"), teamScheduleModel_,
-                           [this, team] { fillTeamSchedule(team); });
+        refillKeepingPlace(teamPage_->list(), teamScheduleModel_, [this, team] { fillTeamSchedule(team); });
     return true;
 }
 
@@ -564,11 +560,10 @@ void MainForm::applyResultColumns()
     // A schedule without any result (fresh from a data server, or of a season
     // still to come) has nothing to show in these columns.
     const bool shown = viewer_.settings.results != ResultsShown::None && hasResults(viewer_.games);
-    const std::pair<const char *, const QList<ColumnSpec> *> lists[] = {
-        {"gamesByDateList", &gamesByDateColumns()}, {"teamScheduleList", &teamScheduleColumns()},
-        {"seasonList", &seasonColumns()}};
-    for (const auto &[name, columns] : lists) {
-        TextTableView *view = listNamed(name);
+    const std::pair<TextTableView *, const QList<ColumnSpec> *> lists[] = {
+        {todayPage_->list(), &gamesByDateColumns()}, {teamPage_->list(), &teamScheduleColumns()},
+        {seasonList_, &seasonColumns()}};
+    for (const auto &[view, columns] : lists) {
         showResultColumns(view, *columns, shown);
         view->fitColumnsToContent();
     }
@@ -576,17 +571,12 @@ void MainForm::applyResultColumns()
 
 void MainForm::scrollTeamSchedule(int team)
 {
-    scrollRowToTop(listNamed("teamScheduleList"), teamRowOnOrAfter(viewer_.games, team, viewer_.day.SelectedDate));
+    scrollRowToTop(teamPage_->list(), teamRowOnOrAfter(viewer_.games, team, viewer_.day.SelectedDate));
 }
 
 void MainForm::scrollSeason()
 {
-    scrollRowToTop(listNamed("seasonList"), seasonRowOnOrAfter(viewer_.games, viewer_.day.SelectedDate));
-}
-
-TextTableView *MainForm::listNamed(const char *name) const
-{
-    return findChild<TextTableView *>(QLatin1String(name));
+    scrollRowToTop(seasonList_, seasonRowOnOrAfter(viewer_.games, viewer_.day.SelectedDate));
 }
 
 } // namespace hoopdeck::app

@@ -335,8 +335,8 @@ void MainForm::fillTeamSchedule(int team)
 {
     viewer_.fillTeamSchedule(team);
     QMap<int, QString> groups;
-    if (viewer_.teamPlayoffsRow >= 0)
-        groups.insert(viewer_.teamPlayoffsRow, viewer_.teamScheduleList.cell(viewer_.teamPlayoffsRow, 0).toString());
+    if (const int row = viewer_.teamPlayoffsRow; row >= 0)
+        groups.insert(row, viewer_.teamScheduleList.cell(row, TeamScheduleDate).toString());
     teamScheduleModel_->setGroupRows(groups);
 }
 
@@ -522,15 +522,18 @@ void MainForm::createViewMenu()
 void MainForm::markFavoriteRows()
 {
     const int &favorite = viewer_.settings.favoriteTeam;  // read at paint time: Options may change it
-    standingsModel_->setBoldRows(
-        [this, &favorite](int row) { return standingsRowIs(viewer_.standingsList.cell(row, 0), favorite); });
-    standingsDayModel_->setBoldRows(
-        [this, &favorite](int row) { return standingsRowIs(viewer_.standingsDayList.cell(row, 0), favorite); });
-    gamesByDateModel_->setBoldRows(
-        [this, &favorite](int row) { return gameHasTeam(viewer_.gamesByDateList.cell(row, 0), favorite); });
+    standingsModel_->setBoldRows([this, &favorite](int row) {
+        return standingsRowIs(viewer_.standingsList.cell(row, StandingsTeam), favorite);
+    });
+    standingsDayModel_->setBoldRows([this, &favorite](int row) {
+        return standingsRowIs(viewer_.standingsDayList.cell(row, StandingsTeam), favorite);
+    });
+    gamesByDateModel_->setBoldRows([this, &favorite](int row) {
+        return gameHasTeam(viewer_.gamesByDateList.cell(row, GamesByDateGame), favorite);
+    });
     teamScheduleModel_->setBoldRows([this](int row) { return teamScheduleModel_->isGroupRow(row); });
     seasonModel_->setBoldRows(
-        [this, &favorite](int row) { return gameHasTeam(viewer_.seasonList.cell(row, 1), favorite); });
+        [this, &favorite](int row) { return gameHasTeam(viewer_.seasonList.cell(row, SeasonListGame), favorite); });
 }
 
 void MainForm::chooseResults(ResultsShown shown)

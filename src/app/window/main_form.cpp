@@ -171,9 +171,9 @@ void MainForm::createTabs()
     tabs_->addTab(teamPage_, QLatin1String(kTabCaptions[TeamTab]));
     rosterPage_ = new TeamListPage(rosterModel_, {"rosterLabel", "rosterPicker", "rosterList",
                                                   tr("Choose Team: the team whose roster is shown"), tr("Roster")});
-    rosterPage_->sortByHeaderTaps();
+    rosterPage_->sortByHeaderClicks();
     connect(rosterPage_, &TeamListPage::teamChosen, this, &MainForm::chooseRosterTeam);
-    connect(rosterPage_, &TeamListPage::columnTapped, this, &MainForm::clickRosterColumn);
+    connect(rosterPage_, &TeamListPage::columnClicked, this, &MainForm::clickRosterColumn);
     tabs_->addTab(rosterPage_, QLatin1String(kTabCaptions[RosterTab]));
     tabs_->addTab(createSeasonPage(), QLatin1String(kTabCaptions[SeasonTab]));
     playoffsPage_ = new PlayoffsPage(viewer_);

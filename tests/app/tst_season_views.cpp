@@ -173,13 +173,14 @@ private slots:
         QCOMPARE(hiddenColumns(list(&form, "seasonList")), QList<int>{3});
     }
 
-    // A wide window's spare width lies beyond the columns: the texts stay
-    // by the first columns, with or without results.
+    // A wide window's spare width lies beyond the columns: the texts and the
+    // standings title stay by the first columns, with or without results.
     void spareWidthStaysBlank_data()
     {
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("widget");
         QTest::addColumn<QString>("results");  // the View > Show Results item chosen, if any
+        QTest::newRow("the standings title") << int(MainForm::StandingsTab) << "titleCaption" << "";
         QTest::newRow("Today, no results") << int(MainForm::TodayTab) << "gamesByDateList" << "hideResults";
         QTest::newRow("Team, no results") << int(MainForm::TeamTab) << "teamScheduleList" << "hideResults";
         QTest::newRow("Season, no results") << int(MainForm::SeasonTab) << "seasonList" << "hideResults";

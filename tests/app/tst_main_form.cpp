@@ -777,6 +777,13 @@ void TestMainForm::screenReadersHearNamesAndDivisions()
     QCOMPARE(name(child(form_.get(), QStringLiteral("dateCaption"))), QStringLiteral("02/15/2004"));
     QCOMPARE(name(child(form_.get(), QStringLiteral("standingsColumnCaptions"))),
              QStringLiteral("Columns: Team, W, L, GB, Pct"));
+    // The tabs by their captions, without the blanks that widen them on screen.
+    QTabBar *tabBar = form_->findChild<QTabWidget *>()->tabBar();
+    QAccessibleInterface *tabs = QAccessible::queryAccessibleInterface(tabBar);
+    QStringList tabNames;
+    for (int i = 0; i < tabBar->count(); ++i)
+        tabNames.append(tabs->child(i)->text(QAccessible::Name));
+    QCOMPARE(tabNames, (QStringList{"Standings", "Today", "Team", "Roster", "Season", "Playoffs"}));
 
     // The banners' blank rows read as their divisions.
     QAccessibleInterface *table = QAccessible::queryAccessibleInterface(list(form_.get(), "standingsList"));

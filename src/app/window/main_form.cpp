@@ -440,6 +440,9 @@ void MainForm::nameForAccessibility()
     standingsPage_->finalList()->setAccessibleName(tr("Standings"));
     seasonList_->setAccessibleName(tr("Season schedule"));
     tabs_->setAccessibleName(tr("Views"));
+    // A tab is read by its caption without the blanks that widen it.
+    for (int tab = 0; tab < TabCount; ++tab)
+        tabs_->tabBar()->setAccessibleTabName(tab, QString::fromLatin1(kTabCaptions[tab]).trimmed());
 }
 
 void MainForm::createStatusBar()

@@ -113,7 +113,7 @@ void registerSeason(const SeasonFiles &season)
         state.counters["rows"] = seasonList.count();
     });
 
-    // View rebuilds, each what one tap on the program does.
+    // View rebuilds, each what one click in the program does.
     const Viewer viewer = loadedViewer(season.dir);
     const ZoneShift pacific{-3, 4};
     add("FillTeamSchedule/Atlanta", [viewer, pacific](benchmark::State &state) {

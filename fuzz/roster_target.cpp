@@ -126,15 +126,15 @@ int rosterTarget(const uint8_t *data, size_t size)
         std::reverse(reversed.begin(), reversed.end());
         FUZZ_EXPECT(reversed == ascending, QStringLiteral("column %1: descending is not ascending reversed").arg(column));
 
-        // A tap sorts ascending, the same tap again reverses.
+        // A click sorts ascending, the same click again reverses.
         fillTable(rosterList, filled);
         RosterSort sort;
         OnRosterColumnClick(column, sort, rosterList, rosterSortList);
-        FUZZ_EXPECT(rowsOf(rosterList) == ascending && !sort.descending, QStringLiteral("first tap on column %1").arg(column));
+        FUZZ_EXPECT(rowsOf(rosterList) == ascending && !sort.descending, QStringLiteral("first click on column %1").arg(column));
         OnRosterColumnClick(column, sort, rosterList, rosterSortList);
         QList<QStringList> twice = rowsOf(rosterList);
         std::reverse(twice.begin(), twice.end());
-        FUZZ_EXPECT(twice == ascending && sort.descending, QStringLiteral("second tap on column %1").arg(column));
+        FUZZ_EXPECT(twice == ascending && sort.descending, QStringLiteral("second click on column %1").arg(column));
     }
     return 0;
 }

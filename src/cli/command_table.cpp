@@ -13,7 +13,7 @@ const Option kTsv{"tsv", nullptr, "Tab-separated rows: no captions, no padding."
 const Option kCsv{"csv", nullptr, "Comma-separated rows under the column captions.", readCsv};
 const Option kHelp{"help", nullptr, "Show this help.", readHelp, false, 'h'};
 
-const Option kSort{"sort", "COLUMN", "tap a column header", readSortColumn, true};
+const Option kSort{"sort", "COLUMN", "click a column heading", readSortColumn, true};
 const Option kOnDay{"on", "DAY", "as it stood on DAY (M/D/YYYY)", readOnDay};
 const Option kPlayoffs{"playoffs", nullptr, "the playoff games after the season's", readPlayoffs, false, 0, nullptr, false};
 const Option kFrom{"from", "DIR", "the folder to install from", readFrom};
@@ -69,7 +69,7 @@ const QList<Command> &commands()
         {"ics", {kTeamArgument}, {&kOnDay}, "a team's schedule as an iCalendar file", SeasonUse::Needed,
          runIcs},
         {"roster", {kTeamArgument}, {&kSort},
-         "a team's players; each --sort is a tap on a header\n"
+         "a team's players; each --sort is a click on a heading\n"
          "(#, Player, Pos, Ht, Wt): the same one twice reverses",
          SeasonUse::Needed, runRoster},
         {"game", {{"DATE", readDate}, kTeamArgument}, {&kOnDay},

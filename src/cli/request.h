@@ -25,7 +25,7 @@ struct Request {
     std::optional<int> team;  // the TEAM argument
     QDate date;               // invalid: the day the clock gives
     QDate onDay;              // --on: results only up to this day; invalid: none given
-    QList<int> sortColumns;   // roster columns, in the order tapped
+    QList<int> sortColumns;   // roster columns, in the order clicked
     bool playoffs = false;    // team --playoffs: the playoff games after the season's
     std::optional<DownloadKind> downloadKind;
     SettingsChoice settings;  // --team, --zone, --server, --results

@@ -163,30 +163,6 @@ int TextTable::appendRow(const QAnyStringView *cells, int given)
     return count() - 1;
 }
 
-int TextTable::insertSorted(const QStringList &cells)
-{
-    const QString first = cells.value(0);
-    const QStringView key = readable(QStringView(first));
-    int low = 0;
-    int high = count();
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (QAnyStringView::compare(key, cell(middle, 0), Qt::CaseInsensitive) < 0)
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    pushCells(cells);
-    const auto moveLastRowTo = [position = low](auto &list, size_t perRow) {
-        std::rotate(list.begin() + std::ptrdiff_t(size_t(position) * perRow), list.end() - std::ptrdiff_t(perRow),
-                    list.end());
-    };
-    moveLastRowTo(starts_, size_t(columns_));
-    moveLastRowTo(lengths_, size_t(columns_));
-    moveLastRowTo(widths_, 1);
-    return low;
-}
-
 int TextTable::cellCount(int row) const
 {
     return row >= 0 && row < count() ? widths_[size_t(row)] : 0;

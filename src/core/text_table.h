@@ -40,11 +40,6 @@ public:
     int appendRow(const QStringList &cells);
     int appendRow(const QAnyStringView *cells, int count);
 
-    // For a self-sorting table: places the row in ascending order of cell 0
-    // (compared without regard to case), after every row with an equal key,
-    // and returns the position it chose.
-    int insertSorted(const QStringList &cells);
-
     // The cell's text cut to kCellReadLimit characters, as every reader sees
     // it; empty outside the table. Valid until the table next changes.
     QAnyStringView cell(int row, int column) const

@@ -16,6 +16,15 @@ struct ColumnSpec {
     bool result = false;
 };
 
+// The standings lists' columns are the cells of standings.h and
+// standings_on_day.h, the roster's those of roster_view.h; these name the
+// columns of the lists of games.
+enum GamesByDateColumn { GamesByDateGame, GamesByDateTime, GamesByDateScore };
+enum TeamScheduleColumn {
+    TeamScheduleDate, TeamScheduleGame, TeamScheduleTime, TeamScheduleResult, TeamScheduleRecord
+};
+enum SeasonListColumn { SeasonListDate, SeasonListGame, SeasonListTime, SeasonListScore };
+
 const QList<ColumnSpec> &standingsColumns();    // Team, W, L, GB, Pct
 // The same, then Home, Road, Div, Conf, L10, Strk: the standings on a day.
 const QList<ColumnSpec> &standingsDayColumns();

@@ -59,9 +59,6 @@ public:
     explicit Downloader(const DownloadLimits &limits = {}, QObject *parent = nullptr);
     ~Downloader() override;
 
-    void setTimeout(int milliseconds) { limits_.timeoutMs = milliseconds; }
-    void setDeadline(int milliseconds) { limits_.deadlineMs = milliseconds; }
-
     // server is a Server setting: host, host:port, http://host[:port] or
     // https://host[:port] (see serverRequestUrl).
     void start(DownloadKind kind, const QString &server, const QString &localPath);

@@ -324,7 +324,7 @@ void TestMainForm::tabsShowOnlyTheirControls()
         QVERIFY2(control, qPrintable(name));
         QVERIFY2(control->isVisible() == shown.contains(name), qPrintable(name));
     }
-    // Tapping the selected tab again changes nothing.
+    // Clicking the selected tab again changes nothing.
     form_->selectTab(tab);
     for (const QString &name : controls)
         QVERIFY2(child(form_.get(), name)->isVisible() == shown.contains(name), qPrintable(name));
@@ -777,6 +777,13 @@ void TestMainForm::screenReadersHearNamesAndDivisions()
     QCOMPARE(name(child(form_.get(), QStringLiteral("dateCaption"))), QStringLiteral("02/15/2004"));
     QCOMPARE(name(child(form_.get(), QStringLiteral("standingsColumnCaptions"))),
              QStringLiteral("Columns: Team, W, L, GB, Pct"));
+    // The tabs by their captions, without the blanks that widen them on screen.
+    QTabBar *tabBar = form_->findChild<QTabWidget *>()->tabBar();
+    QAccessibleInterface *tabs = QAccessible::queryAccessibleInterface(tabBar);
+    QStringList tabNames;
+    for (int i = 0; i < tabBar->count(); ++i)
+        tabNames.append(tabs->child(i)->text(QAccessible::Name));
+    QCOMPARE(tabNames, (QStringList{"Standings", "Today", "Team", "Roster", "Season", "Playoffs"}));
 
     // The banners' blank rows read as their divisions.
     QAccessibleInterface *table = QAccessible::queryAccessibleInterface(list(form_.get(), "standingsList"));
@@ -862,7 +869,7 @@ void TestMainForm::rosterPickerResetsTheSortAndRebuildsOnlyTheRoster()
     QCOMPARE(teamPicker->currentIndex(), kFavoriteTeam);
 
     // The new team comes in file order, and the sort starts over: the next
-    // tap on Wt sorts ascending.
+    // click on Wt sorts ascending.
     Viewer reference = referenceViewer();
     reference.chooseRosterTeam(kFavoriteTeam - 1);
     QVERIFY(test::sameRows(test::modelRows(*roster->model()), reference.rosterList));
@@ -884,8 +891,8 @@ void TestMainForm::rosterHeadersSortThroughTheViewer()
     const TextTable fileOrder = reference.rosterList;
 
     // Player, Player again (reversed), then "#" (ascending, as text), then Wt three times.
-    const int taps[] = {ColumnPlayer, ColumnPlayer, ColumnNumber, ColumnWeight, ColumnWeight, ColumnWeight};
-    for (int column : taps) {
+    const int clicks[] = {ColumnPlayer, ColumnPlayer, ColumnNumber, ColumnWeight, ColumnWeight, ColumnWeight};
+    for (int column : clicks) {
         clickHeader(roster, column);
         reference.clickRosterColumn(column);
         QVERIFY(test::sameRows(test::modelRows(*roster->model()), reference.rosterList));

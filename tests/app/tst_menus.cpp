@@ -147,6 +147,43 @@ private slots:
         }
     }
 
+    // A list put back in place stays there when its tab next shows, though
+    // its current row (the one focus gave it) lies out of sight.
+    void aNewZoneLeavesTheSeasonListWhereItWas_data()
+    {
+        QTest::addColumn<int>("savedOn");
+        QTest::newRow("saved on the Season tab") << int(MainForm::SeasonTab);
+        QTest::newRow("saved on another tab") << int(MainForm::TodayTab);
+    }
+
+    void aNewZoneLeavesTheSeasonListWhereItWas()
+    {
+        QFETCH(int, savedOn);
+        auto form = startForm();
+        QVERIFY(form);
+        form->resize(640, 480);
+        form->selectTab(MainForm::SeasonTab);
+        QCoreApplication::processEvents();
+        auto *season = form->findChild<QTableView *>(QStringLiteral("seasonList"));
+        season->setCurrentIndex(season->model()->index(0, 0));
+        season->scrollTo(season->model()->index(season->model()->rowCount() / 2, 0),
+                         QAbstractItemView::PositionAtTop);
+        const int firstRowInView = season->rowAt(0);
+        QVERIFY(firstRowInView > 0);
+        form->selectTab(savedOn);
+
+        test::menuAction(form.get(), "options")->trigger();
+        auto *dialog =
+            qobject_cast<app::OptionsDialog *>(test::windowsTitled(QStringLiteral("HDK Options"), true).value(0));
+        QVERIFY(dialog);
+        dialog->zoneList()->setCurrentIndex(4);
+        dialog->saveButton()->click();
+        form->selectTab(MainForm::SeasonTab);
+        QCoreApplication::processEvents();
+        QCOMPARE(season->rowAt(0), firstRowInView);
+        QCOMPARE(season->currentIndex().row(), 0);
+    }
+
     void helpAndAboutOpenOnceAndCloseWithTheProgram()
     {
         auto form = startForm();

@@ -72,6 +72,21 @@ bool atTop(QTableView *view, int row)
     return view->rowAt(0) == row || (scrolledToEnd && view->rowAt(0) > 0 && view->rowAt(0) < row);
 }
 
+// The rightmost column of pixels of the widget, in the window's
+// coordinates, that differs from its background; -1 for none.
+int rightmostInk(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    const QRgb background = widget->palette().color(widget->backgroundRole()).rgb();
+    for (int x = image.width() - 1; x >= 0; --x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixel(x, y) != background)
+                return widget->mapTo(widget->window(), QPoint(x, 0)).x();
+        }
+    }
+    return -1;
+}
+
 TextTable bundledSchedule()
 {
     TextTable scheduleTable, seasonList;
@@ -156,6 +171,39 @@ private slots:
         QCOMPARE(hiddenColumns(list(&form, "gamesByDateList")), QList<int>{2});
         QCOMPARE(hiddenColumns(list(&form, "teamScheduleList")), (QList<int>{3, 4}));
         QCOMPARE(hiddenColumns(list(&form, "seasonList")), QList<int>{3});
+    }
+
+    // A wide window's spare width lies beyond the columns: the texts and the
+    // standings title stay by the first columns, with or without results.
+    void spareWidthStaysBlank_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("results");  // the View > Show Results item chosen, if any
+        QTest::newRow("the standings title") << int(MainForm::StandingsTab) << "titleCaption" << "";
+        QTest::newRow("Today, no results") << int(MainForm::TodayTab) << "gamesByDateList" << "hideResults";
+        QTest::newRow("Team, no results") << int(MainForm::TeamTab) << "teamScheduleList" << "hideResults";
+        QTest::newRow("Season, no results") << int(MainForm::SeasonTab) << "seasonList" << "hideResults";
+        QTest::newRow("Season, all results") << int(MainForm::SeasonTab) << "seasonList" << "";
+    }
+
+    void spareWidthStaysBlank()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, widget);
+        QFETCH(QString, results);
+        auto form = startForm();
+        QVERIFY(form);
+        form->resize(1600, 900);
+        if (!results.isEmpty())
+            test::menuAction(form.get(), qPrintable(results))->trigger();
+        form->selectTab(tab);
+        QCoreApplication::processEvents();
+        auto *shown = form->findChild<QWidget *>(widget);
+        QWidget *drawn = qobject_cast<QTableView *>(shown) ? qobject_cast<QTableView *>(shown)->viewport() : shown;
+        const int ink = rightmostInk(drawn);
+        QVERIFY(ink > 0);
+        QVERIFY2(ink < form->width() / 2, qPrintable(QString::number(ink)));
     }
 
     void favoriteRowsInBold()

@@ -1,5 +1,5 @@
 // The Team, Roster and Today views: the hidden tables in, the rows a user
-// sees out; the roster's header taps and the day steps.
+// sees out; the roster's header clicks and the day steps.
 
 #include <QtTest>
 
@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(tableLines(viewer.rosterList), rows);
     }
 
-    void rosterSortTaps()
+    void rosterSortClicks()
     {
         const QStringList ascending{"0", "10", "21", "4", "7"};  // text order, not numbers
         for (const QStringList &order : {ascending, reversed(ascending), ascending, reversed(ascending)}) {

@@ -55,9 +55,7 @@ class DownloadTest : public QObject {
     static DownloadResult downloadTo(const QString &path, DownloadKind kind, const QString &server, int timeoutMs = 5000,
                                      int deadlineMs = DownloadLimits().deadlineMs)
     {
-        Downloader downloader;
-        downloader.setTimeout(timeoutMs);
-        downloader.setDeadline(deadlineMs);
+        Downloader downloader(DownloadLimits{timeoutMs, deadlineMs});
         QSignalSpy finished(&downloader, &Downloader::finished);
         downloader.start(kind, server, path);
         if (!finished.wait(20000))

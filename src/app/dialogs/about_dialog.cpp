@@ -55,7 +55,7 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     layout->addWidget(centred(tr("Season data: the hoopR NBA stats data of sportsdataverse (CC BY 4.0), "
                                  "NBA.com rosters and box scores and the NBA Players data set"),
                               QStringLiteral("color: #e00000; font-weight: bold;")));
-    layout->addWidget(centred(tr("The whole 2003-04 season, in your pocket and on your desk.")));
+    layout->addWidget(centred(tr("The whole 2003-04 season, on your desktop.")));
     layout->addWidget(buttons);
     setFixedWidth(380);
 }

@@ -53,8 +53,8 @@ void ColumnCaptionStrip::paintEvent(QPaintEvent *)
     const QHeaderView *header = list_->horizontalHeader();
     for (int column = 0; column < model->columnCount(); ++column) {
         int width = header->sectionSize(column);
-        // The last column's caption stays over its texts, as the list draws them.
-        if (const auto *view = qobject_cast<const TextTableView *>(list_); view && column == model->columnCount() - 1
+        // The last shown column's caption stays over its texts, as the list draws them.
+        if (const auto *view = qobject_cast<const TextTableView *>(list_); view && column == view->lastShownColumn()
             && view->textWidth(column) > 0)
             width = std::min(width, view->textWidth(column));
         const QRect cell(listLeft + header->sectionViewportPosition(column), 0, width, height());

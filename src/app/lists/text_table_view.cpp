@@ -29,8 +29,8 @@ constexpr int kMeasuredRows = 48;
 // Rows are selected whole, so the style's dotted frame around the one cell
 // that holds the keyboard focus only looks like a stray mark.
 //
-// The last column takes the spare width of a wide list; its texts keep to
-// the column's content width at its left, so that a right-aligned figure
+// The last column shown takes the spare width of a wide list; its texts keep
+// to the column's content width at its left, so that a right-aligned figure
 // stays beside the others instead of at the far edge.
 class RowDelegate : public QStyledItemDelegate {
 public:
@@ -39,7 +39,7 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         const int width = view_->textWidth(index.column());
-        if (index.column() != index.model()->columnCount() - 1 || width <= 0 || option.rect.width() <= width)
+        if (index.column() != view_->lastShownColumn() || width <= 0 || option.rect.width() <= width)
             return QStyledItemDelegate::paint(painter, option, index);
         QStyleOptionViewItem full = option;
         initStyleOption(&full, index);
@@ -62,7 +62,7 @@ private:
     TextTableView *view_;
 };
 
-// The header keeps the last column's caption over its texts too.
+// The header keeps the last shown column's caption over its texts too.
 class TextHeader : public QHeaderView {
 public:
     explicit TextHeader(TextTableView *view) : QHeaderView(Qt::Horizontal, view), view_(view) {}
@@ -71,7 +71,7 @@ protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
     {
         const int width = view_->textWidth(logicalIndex);
-        if (!model() || logicalIndex != model()->columnCount() - 1 || width <= 0 || rect.width() <= width)
+        if (logicalIndex != view_->lastShownColumn() || width <= 0 || rect.width() <= width)
             return QHeaderView::paintSection(painter, rect, logicalIndex);
         QStyleOptionHeader blank;
         initStyleOption(&blank);
@@ -152,6 +152,14 @@ void TextTableView::copySelectedRows()
     const QList<int> rows = selectedRowNumbers();
     if (!rows.isEmpty())
         QApplication::clipboard()->setText(rowsAsTsv(*model_, rows));
+}
+
+int TextTableView::lastShownColumn() const
+{
+    int column = model_->columnCount() - 1;
+    while (column >= 0 && isColumnHidden(column))
+        --column;
+    return column;
 }
 
 QModelIndex TextTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)

@@ -11,7 +11,7 @@ class TextTableModel;
 // A list as the program shows it: whole rows selected, in ranges too, and
 // copied as tab-separated text; no editing, no sorting of its own, compact rows. Each column is as wide as
 // its widest text (caption included) until the user drags it; the last one
-// takes the spare width.
+// shown takes the spare width.
 class TextTableView : public QTableView {
     Q_OBJECT
 public:
@@ -26,6 +26,8 @@ public:
     int contentWidth(int column) const;
     // The same, as of the last fill; where the last column's texts are drawn.
     int textWidth(int column) const;
+    // The column that takes the spare width: the last one not hidden, -1 for none.
+    int lastShownColumn() const;
 
     // Gives every column its content's width again, for instance after
     // columns were hidden or shown; a width the user set by hand stays.

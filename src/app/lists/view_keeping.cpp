@@ -28,8 +28,14 @@ void refillKeepingPlace(QTableView *view, TextTableModel *model, const std::func
         if (row < model->rowCount())
             selection.select(model->index(row, 0), model->index(row, lastColumn));
     }
+    // The current row put back is no move of the user's: a list scrolls to a
+    // new current row, at once or, while its tab is hidden, when it next
+    // shows, and would leave the part the user had in view.
+    const bool autoScroll = view->hasAutoScroll();
+    view->setAutoScroll(false);
     if (currentRow >= 0 && currentRow < model->rowCount())
         view->selectionModel()->setCurrentIndex(model->index(currentRow, currentColumn), QItemSelectionModel::NoUpdate);
+    view->setAutoScroll(autoScroll);
     view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     // The scroll ranges follow the new rows only once the view has laid them out.
     view->doItemsLayout();

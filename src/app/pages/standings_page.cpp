@@ -80,7 +80,7 @@ StandingsPage::StandingsPage(TextTableModel *finalModel, TextTableModel *dayMode
 {
     title_ = new QLabel(this);
     title_->setObjectName(QStringLiteral("titleCaption"));
-    makeCaption(title_, Qt::AlignHCenter);
+    makeCaption(title_, Qt::AlignLeft);
 
     choice_ = new QComboBox(this);
     choice_->setObjectName(QStringLiteral("standingsChoice"));

@@ -71,6 +71,7 @@ public:
     void setRaceDivisions(const QList<int> &divisions);
     int raceDivision() const;
     RaceChart *raceChart() const { return race_; }
+    TextTableView *finalList() const { return final_->list(); }
 
     void PlaceDivisionBanners();
 

@@ -67,13 +67,13 @@ void TeamListPage::showTeam(int team)
     picker_->setCurrentIndex(team);
 }
 
-void TeamListPage::sortByHeaderTaps()
+void TeamListPage::sortByHeaderClicks()
 {
     QHeaderView *header = list_->horizontalHeader();
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
     header->setSortIndicator(-1, Qt::AscendingOrder);
-    connect(header, &QHeaderView::sectionClicked, this, &TeamListPage::columnTapped);
+    connect(header, &QHeaderView::sectionClicked, this, &TeamListPage::columnClicked);
 }
 
 void TeamListPage::showSort(int column, bool descending)

@@ -35,14 +35,14 @@ public:
     // A team outside the list leaves the picker without one.
     void showTeam(int team);
 
-    // Taps on the list's column headers are told by columnTapped, and the
+    // Clicks on the list's column headers are told by columnClicked, and the
     // header shows an arrow where showSort puts it; the list never sorts itself.
-    void sortByHeaderTaps();
+    void sortByHeaderClicks();
     void showSort(int column, bool descending);
 
 signals:
     void teamChosen(int team);  // the user's choice only
-    void columnTapped(int column);
+    void columnClicked(int column);
 
 private:
     QComboBox *picker_;

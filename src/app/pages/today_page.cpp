@@ -42,9 +42,9 @@ TodayPage::TodayPage(Viewer &viewer, TextTableModel *model, QWidget *parent)
     makeCaption(dateCaption_, Qt::AlignLeft);
     dayNote_ = new QLabel(this);
     dayNote_->setObjectName(QStringLiteral("dayNote"));
-    auto *list = new TextTableView(model, this);
-    list->setObjectName(QStringLiteral("gamesByDateList"));
-    list->setAccessibleName(tr("Games of the day"));
+    list_ = new TextTableView(model, this);
+    list_->setObjectName(QStringLiteral("gamesByDateList"));
+    list_->setAccessibleName(tr("Games of the day"));
 
     connect(dayBack_, &QPushButton::clicked, this, [this] { stepDay(-1); });
     connect(dayForward_, &QPushButton::clicked, this, [this] { stepDay(1); });
@@ -65,11 +65,11 @@ TodayPage::TodayPage(Viewer &viewer, TextTableModel *model, QWidget *parent)
     buttons->addWidget(dayNote_, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
-    layout->addWidget(list, 1);
+    layout->addWidget(list_, 1);
 
     setTabOrder(dayBack_, dayForward_);
     setTabOrder(dayForward_, calendarButton_);
-    setTabOrder(calendarButton_, list);
+    setTabOrder(calendarButton_, list_);
 }
 
 void TodayPage::PaintDateCaption()

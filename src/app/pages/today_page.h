@@ -33,6 +33,7 @@ public:
 
     // The popup calendar's window; null until it is first opened.
     QWidget *popup() const;
+    TextTableView *list() const { return list_; }
 
 signals:
     // The user moved the day (a step or the calendar); the list is refilled.
@@ -50,6 +51,7 @@ private:
     QPushButton *calendarButton_;
     QLabel *dateCaption_;
     QLabel *dayNote_;
+    TextTableView *list_;
     QFrame *popupFrame_ = nullptr;  // made once
     QCalendarWidget *popupCalendar_ = nullptr;
 };

@@ -171,9 +171,9 @@ void MainForm::createTabs()
     tabs_->addTab(teamPage_, QLatin1String(kTabCaptions[TeamTab]));
     rosterPage_ = new TeamListPage(rosterModel_, {"rosterLabel", "rosterPicker", "rosterList",
                                                   tr("Choose Team: the team whose roster is shown"), tr("Roster")});
-    rosterPage_->sortByHeaderTaps();
+    rosterPage_->sortByHeaderClicks();
     connect(rosterPage_, &TeamListPage::teamChosen, this, &MainForm::chooseRosterTeam);
-    connect(rosterPage_, &TeamListPage::columnTapped, this, &MainForm::clickRosterColumn);
+    connect(rosterPage_, &TeamListPage::columnClicked, this, &MainForm::clickRosterColumn);
     tabs_->addTab(rosterPage_, QLatin1String(kTabCaptions[RosterTab]));
     tabs_->addTab(createSeasonPage(), QLatin1String(kTabCaptions[SeasonTab]));
     playoffsPage_ = new PlayoffsPage(viewer_);
@@ -185,25 +185,21 @@ void MainForm::createTabs()
 QWidget *MainForm::createSeasonPage()
 {
     auto *page = new QWidget;
-    auto *list = new TextTableView(seasonModel_, page);
-    list->setObjectName(QStringLiteral("seasonList"));
+    seasonList_ = new TextTableView(seasonModel_, page);
+    seasonList_->setObjectName(QStringLiteral("seasonList"));
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(list, 1);
+    layout->addWidget(seasonList_, 1);
     return page;
 }
 
 void MainForm::attachGameDetails()
 {
     gameDetails_ = new GameDetails(viewer_, this);
-    gameDetails_->attach(findChild<TextTableView *>(QStringLiteral("gamesByDateList")), [this](int row) {
+    gameDetails_->attach(todayPage_->list(), [this](int row) {
         return gameOfDayRow(viewer_.games, viewer_.playoffGames, viewer_.day.SelectedDate, row);
     });
-    gameDetails_->attach(findChild<TextTableView *>(QStringLiteral("teamScheduleList")),
-                         [this](int row) {
-        return viewer_.teamRows.game(row);
-    });
-    gameDetails_->attach(findChild<TextTableView *>(QStringLiteral("seasonList")),
-                         [this](int row) { return viewer_.seasonRows.game(row); });
+    gameDetails_->attach(teamPage_->list(), [this](int row) { return viewer_.teamRows.game(row); });
+    gameDetails_->attach(seasonList_, [this](int row) { return viewer_.seasonRows.game(row); });
 }
 
 void MainForm::createShortcuts()
@@ -338,7 +334,7 @@ void MainForm::fillTeamSchedule(int team)
     viewer_.indexTeamSchedule(team);
     QMap<int, QString> groups;
     if (const int row = viewer_.teamRows.playoffsRow(); row >= 0)
-        groups.insert(row, viewer_.teamRows.cell(row, 0));
+        groups.insert(row, viewer_.teamRows.cell(row, TeamScheduleDate));
     teamScheduleModel_->setGroupRows(groups);
 }
 
@@ -439,9 +435,12 @@ void MainForm::reloadDownloaded(DownloadKind kind, qint64 bytes)
 // What a screen reader says for the lists and tabs the pages do not name.
 void MainForm::nameForAccessibility()
 {
-    listNamed("standingsList")->setAccessibleName(tr("Standings"));
-    listNamed("seasonList")->setAccessibleName(tr("Season schedule"));
+    standingsPage_->finalList()->setAccessibleName(tr("Standings"));
+    seasonList_->setAccessibleName(tr("Season schedule"));
     tabs_->setAccessibleName(tr("Views"));
+    // A tab is read by its caption without the blanks that widen it.
+    for (int tab = 0; tab < TabCount; ++tab)
+        tabs_->tabBar()->setAccessibleTabName(tab, QString::fromLatin1(kTabCaptions[tab]).trimmed());
 }
 
 void MainForm::createStatusBar()
@@ -462,8 +461,7 @@ void MainForm::showTimesInChosenZone()
     playoffsPage_->refresh();
     if (!refillSeasonAndTeamLists())
         return;
-    refillKeepingPlace(listNamed("gamesByDateList"), gamesByDateModel_,
-                       [this] { viewer_.fillGamesByDate(); });
+    refillKeepingPlace(todayPage_->list(), gamesByDateModel_, [this] { viewer_.fillGamesByDate(); });
 }
 
 // The Season and Team lists filled again in place, the user keeping the
@@ -472,13 +470,12 @@ void MainForm::showTimesInChosenZone()
 bool MainForm::refillSeasonAndTeamLists()
 {
     if (seasonModel_->rowCount() > 0)
-        refillKeepingPlace(listNamed("seasonList"), seasonModel_, [this] { viewer_.indexSeasonList(); });
+        refillKeepingPlace(seasonList_, seasonModel_, [this] { viewer_.indexSeasonList(); });
     if (isLoading())
         return false;
     const int team = teamPage_->team();
     if (team >= 0)
-        refillKeepingPlace(listNamed("teamScheduleList"), teamScheduleModel_,
-                           [this, team] { fillTeamSchedule(team); });
+        refillKeepingPlace(teamPage_->list(), teamScheduleModel_, [this, team] { fillTeamSchedule(team); });
     return true;
 }
 
@@ -526,12 +523,15 @@ void MainForm::createViewMenu()
 void MainForm::markFavoriteRows()
 {
     const int &favorite = viewer_.settings.favoriteTeam;  // read at paint time: Options may change it
-    standingsModel_->setBoldRows(
-        [this, &favorite](int row) { return standingsRowIs(viewer_.standingsList.cell(row, 0), favorite); });
-    standingsDayModel_->setBoldRows(
-        [this, &favorite](int row) { return standingsRowIs(viewer_.standingsDayList.cell(row, 0), favorite); });
-    gamesByDateModel_->setBoldRows(
-        [this, &favorite](int row) { return gameHasTeam(viewer_.gamesByDateList.cell(row, 0), favorite); });
+    standingsModel_->setBoldRows([this, &favorite](int row) {
+        return standingsRowIs(viewer_.standingsList.cell(row, StandingsTeam), favorite);
+    });
+    standingsDayModel_->setBoldRows([this, &favorite](int row) {
+        return standingsRowIs(viewer_.standingsDayList.cell(row, StandingsTeam), favorite);
+    });
+    gamesByDateModel_->setBoldRows([this, &favorite](int row) {
+        return gameHasTeam(viewer_.gamesByDateList.cell(row, GamesByDateGame), favorite);
+    });
     teamScheduleModel_->setBoldRows([this](int row) { return teamScheduleModel_->isGroupRow(row); });
     seasonModel_->setBoldRows(
         [this, &favorite](int row) { return isTeamScheduleGame(viewer_.seasonRows.gameAt(row).visitor,
@@ -565,11 +565,10 @@ void MainForm::applyResultColumns()
     // A schedule without any result (fresh from a data server, or of a season
     // still to come) has nothing to show in these columns.
     const bool shown = viewer_.settings.results != ResultsShown::None && hasResults(viewer_.games);
-    const std::pair<const char *, const QList<ColumnSpec> *> lists[] = {
-        {"gamesByDateList", &gamesByDateColumns()}, {"teamScheduleList", &teamScheduleColumns()},
-        {"seasonList", &seasonColumns()}};
-    for (const auto &[name, columns] : lists) {
-        TextTableView *view = listNamed(name);
+    const std::pair<TextTableView *, const QList<ColumnSpec> *> lists[] = {
+        {todayPage_->list(), &gamesByDateColumns()}, {teamPage_->list(), &teamScheduleColumns()},
+        {seasonList_, &seasonColumns()}};
+    for (const auto &[view, columns] : lists) {
         showResultColumns(view, *columns, shown);
         view->fitColumnsToContent();
     }
@@ -577,17 +576,12 @@ void MainForm::applyResultColumns()
 
 void MainForm::scrollTeamSchedule(int team)
 {
-    scrollRowToTop(listNamed("teamScheduleList"), teamRowOnOrAfter(viewer_.games, team, viewer_.day.SelectedDate));
+    scrollRowToTop(teamPage_->list(), teamRowOnOrAfter(viewer_.games, team, viewer_.day.SelectedDate));
 }
 
 void MainForm::scrollSeason()
 {
-    scrollRowToTop(listNamed("seasonList"), seasonRowOnOrAfter(viewer_.games, viewer_.day.SelectedDate));
-}
-
-TextTableView *MainForm::listNamed(const char *name) const
-{
-    return findChild<TextTableView *>(QLatin1String(name));
+    scrollRowToTop(seasonList_, seasonRowOnOrAfter(viewer_.games, viewer_.day.SelectedDate));
 }
 
 } // namespace hoopdeck::app

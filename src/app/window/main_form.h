@@ -98,7 +98,6 @@ private:
     void applyResultColumns();
     void scrollTeamSchedule(int team);
     void scrollSeason();
-    TextTableView *listNamed(const char *name) const;
 
     Viewer viewer_;
     StartDate startDate_;
@@ -120,6 +119,7 @@ private:
     StandingsPage *standingsPage_ = nullptr;
     TodayPage *todayPage_ = nullptr;
     TeamListPage *teamPage_ = nullptr, *rosterPage_ = nullptr;
+    TextTableView *seasonList_ = nullptr;
     QLabel *zoneStatus_ = nullptr;
     GameDetails *gameDetails_ = nullptr;
     PlayoffsPage *playoffsPage_ = nullptr;

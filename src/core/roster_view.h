@@ -18,7 +18,7 @@ struct RosterSort {
 // without a jersey number is not listed. The sort state is the caller's.
 void FillRosterList(const TextTable &rosterTable, int team, TextTable &rosterList);
 
-// A tap on a column header: the same column again reverses the order,
+// A click on a column header: the same column again reverses the order,
 // another column sorts ascending. Then sorts the list.
 void OnRosterColumnClick(int column, RosterSort &sort, TextTable &rosterList, TextTable &rosterSortList);
 

@@ -185,14 +185,16 @@ int runTeam(Session &session, Viewer &viewer, const Request &request)
     placeSpoilerLine(session, viewer, request);
     viewer.fillTeamSchedule(*request.team);
     printTeamName(session, *request.team);
-    // The list's "Playoffs" row becomes a blank row, which the text form
-    // titles and the tab-separated form leaves out.
+    // The list's "Playoffs" row: a title of its own in the text form, as
+    // the window exports it in comma-separated form, left out in the
+    // tab-separated form.
     TextTable rows(viewer.teamScheduleList.columnCount());
     for (int row = 0; row < viewer.teamScheduleList.count(); ++row) {
-        if (row != viewer.teamRows.playoffsRow())
-            rows.appendRow(viewer.teamScheduleList.rowCells(row));
-        else if (!request.playoffs)
+        const bool opensPlayoffs = row == viewer.teamRows.playoffsRow();
+        if (opensPlayoffs && !request.playoffs)
             break;
+        if (!opensPlayoffs || session.csv())
+            rows.appendRow(viewer.teamScheduleList.rowCells(row));
         else if (!session.tsv())
             rows.appendRow(QStringList());
     }

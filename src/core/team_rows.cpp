@@ -47,19 +47,6 @@ int seasonRowOnOrAfter(const SeasonGames &games, int dayNumber)
     return -1;
 }
 
-int teamRowOnOrAfter(const SeasonGames &games, int team, int dayNumber)
-{
-    int listed = 0;
-    for (const SeasonGame &game : games) {
-        if (!isTeamScheduleGame(game.visitor, game.home, team))
-            continue;
-        if (game.day >= dayNumber)
-            return listed;
-        ++listed;
-    }
-    return -1;
-}
-
 QList<int> gameDays(const SeasonGames &games, int team)
 {
     QList<int> days;

@@ -17,10 +17,9 @@ bool gameHasTeam(QAnyStringView game, int team);
 // A standings Team cell that names the team.
 bool standingsRowIs(QAnyStringView teamCell, int team);
 
-// The row of the Season list, or of the team's list, that holds the first
-// game on or after the day; -1 when there is none.
+// The row of the Season list that holds the first game on or after the
+// day; -1 when there is none (the team's list tells its own).
 int seasonRowOnOrAfter(const SeasonGames &games, int dayNumber);
-int teamRowOnOrAfter(const SeasonGames &games, int team, int dayNumber);
 
 // The days with a game, and those with a game of the team (-1: none), as
 // day numbers; unreadable dates are no days.

@@ -48,15 +48,15 @@ void TeamScheduleRows::fill(const SeasonGames &games, int team, ZoneShift zone, 
     if (!playoffs)
         return;
 
-    SeasonGames shown;
-    for (const SeasonGame &game : *playoffs) {
-        if (!playoffLine.lastDay || game.day <= *playoffLine.lastDay)
-            shown.push_back(game);
-    }
-    const PlayoffBracket bracket = playoffBracket(shown, playoffLine);
-    for (int i = 0; i < int(shown.size()); ++i) {
-        const SeasonGame &each = shown[size_t(i)];
-        if (!isTeamScheduleGame(each.visitor, each.home, team))
+    // Only games on days the line reaches: a game of no readable day is
+    // past any line.
+    const auto listed = [&playoffLine](const SeasonGame &game) {
+        return !playoffLine.lastDay || (game.day != 0 && game.day <= *playoffLine.lastDay);
+    };
+    const PlayoffBracket bracket = playoffBracket(*playoffs, playoffLine);
+    for (int i = 0; i < int(playoffs->size()); ++i) {
+        const SeasonGame &each = (*playoffs)[size_t(i)];
+        if (!listed(each) || !isTeamScheduleGame(each.visitor, each.home, team))
             continue;
         if (playoffsRow_ < 0) {
             playoffsRow_ = int(rows_.size());
@@ -86,6 +86,16 @@ GameRef TeamScheduleRows::game(int row) const
     if (row < 0 || row >= count() || rows_[size_t(row)].index < 0)
         return {};
     return {rows_[size_t(row)].playoff, rows_[size_t(row)].index};
+}
+
+int TeamScheduleRows::rowOnOrAfter(int dayNumber) const
+{
+    for (int row = 0; row < count(); ++row) {
+        const SeasonGame *game = gameOf(rows_[size_t(row)]);
+        if (game && game->day >= dayNumber)
+            return row;
+    }
+    return -1;
 }
 
 int TeamScheduleRows::cellCount(int row) const

@@ -35,6 +35,9 @@ public:
     int playoffsRow() const { return playoffsRow_; }  // -1 when there is none
     // The game of a row; invalid for the "Playoffs" row and outside the list.
     GameRef game(int row) const;
+    // The row of the first game on or after the day, the playoffs' too; -1
+    // when there is none. A game of no readable day is never on or after.
+    int rowOnOrAfter(int dayNumber) const;
 
 private:
     struct Row {

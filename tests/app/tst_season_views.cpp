@@ -34,6 +34,7 @@
 #include "season_file.h"
 #include "settings_store.h"
 #include "team_rows.h"
+#include "team_schedule_view.h"
 #include "teams.h"
 #include "view_columns.h"
 #include "viewer.h"
@@ -611,7 +612,10 @@ private slots:
         QVERIFY(form);
         const TextTable schedule = bundledSchedule();
         const int day = dayNumber(kToday);
-        const int teamRow = teamRowOnOrAfter(seasonGames(schedule), kFavoriteTeam, day);
+        const SeasonGames games = seasonGames(schedule);
+        TeamScheduleRows teamRows;
+        teamRows.fill(games, kFavoriteTeam, {}, {});
+        const int teamRow = teamRows.rowOnOrAfter(day);
         const int seasonRow = seasonRowOnOrAfter(seasonGames(schedule), day);
         QVERIFY(teamRow > 40 && seasonRow > 600);
         auto *tabs = form->findChild<QTabWidget *>();

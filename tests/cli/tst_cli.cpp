@@ -289,6 +289,9 @@ private slots:
         QCOMPARE(lines.at(title - 1), "");
         QVERIFY(lines.at(title - 2).endsWith("36-46"));
         QVERIFY(lines.at(title + 1).startsWith("04/17   @ Indiana"));
+        // Comma-separated, the row that opens the playoffs reads as the window exports it.
+        const QStringList csv = run({"--csv", "team", "Boston", "--playoffs"}).out.split("\r\n");
+        QCOMPARE(csv.value(1 + 82), "Playoffs,,,,");
     }
 
     // Without the game files the other commands work as before, and the

@@ -525,6 +525,7 @@ private slots:
         QCOMPARE(rows.playoffsRow(), regular);
         QCOMPARE(list.rowCells(regular), QStringList{"Playoffs"});
         QVERIFY(!rows.game(regular).isValid() && rows.game(regular + 1).playoff);
+        QCOMPARE(rows.rowOnOrAfter(day(4, 15, 2004)), regular + 1);  // the list opens on the playoffs
         QCOMPARE(list.count(), regular + 1 + games);
         QCOMPARE(tableLines(list).last(), lastRow);
     }
@@ -571,6 +572,37 @@ private slots:
         writeRows(team, teamList);
         FillTeamSchedule(bundled().season, 11, zone, {}, everyTeamResult);
         check(team, teamList, everyTeamResult);
+    }
+    // A playoff line of no readable day is past any line: it never stands
+    // in for another game, nor shows with results hidden.
+    void teamPlayoffsPastAnUnreadableDay_data()
+    {
+        QTest::addColumn<int>("team");
+        QTest::addColumn<int>("lastDay");  // 0: results hidden, -1: no line
+        QTest::addColumn<QList<int>>("games");  // the listed games' places in the playoffs
+        QTest::newRow("no line") << 1 << -1 << QList<int>{0, 1};
+        QTest::newRow("up to the first day") << 1 << day(4, 17, 2004) << QList<int>{1};
+        QTest::newRow("results hidden") << 1 << 0 << QList<int>{};
+        QTest::newRow("a team playing after the line") << 18 << day(4, 17, 2004) << QList<int>{};
+    }
+    void teamPlayoffsPastAnUnreadableDay()
+    {
+        QFETCH(int, team);
+        QFETCH(int, lastDay);
+        QFETCH(QList<int>, games);
+        const SeasonGames playoffs{seasonGame(u"TBD", u"1", u"9", GameResult{90, 100}),
+                                   seasonGame(u"4/17/2004 14:00", u"1", u"9", GameResult{88, 104}),
+                                   seasonGame(u"4/18/2004 14:00", u"18", u"16", GameResult{83, 107})};
+        const SpoilerLine line = lastDay < 0 ? SpoilerLine{} : SpoilerLine{lastDay};
+        TeamScheduleRows rows;
+        rows.fill(bundled().season, team, {}, line, &playoffs, line);
+        QList<int> listed;
+        for (int row = rows.playoffsRow() + 1; rows.playoffsRow() >= 0 && row < rows.count(); ++row) {
+            QVERIFY(rows.game(row).playoff);
+            listed.append(rows.game(row).index);
+        }
+        QCOMPARE(listed, games);
+        QCOMPARE(rows.playoffsRow() >= 0, !games.isEmpty());
     }
 };
 

@@ -80,11 +80,17 @@ private slots:
         FillTeamSchedule(seasonGames(scheduleTable), 1, {}, {}, boston);
         // Boston's list holds the rows without a readable day too; they are never "on or after".
         QCOMPARE(boston.count(), 4);
-        QCOMPARE(teamRowOnOrAfter(seasonGames(scheduleTable), 1, day(2003, 10, 28)), 1);
-        QCOMPARE(teamRowOnOrAfter(seasonGames(scheduleTable), 1, day(2003, 11, 1)), 3);
+        const SeasonGames games = seasonGames(scheduleTable);
+        const auto teamRowOnOrAfter = [&games](int team, int dayNumber) {
+            TeamScheduleRows rows;
+            rows.fill(games, team, {}, {});
+            return rows.rowOnOrAfter(dayNumber);
+        };
+        QCOMPARE(teamRowOnOrAfter(1, day(2003, 10, 28)), 1);
+        QCOMPARE(teamRowOnOrAfter(1, day(2003, 11, 1)), 3);
         QCOMPARE(boston.cell(3, 0), "02/17");
-        QCOMPARE(teamRowOnOrAfter(seasonGames(scheduleTable), 1, day(2004, 2, 18)), -1);
-        QCOMPARE(teamRowOnOrAfter(seasonGames(scheduleTable), 11, day(2004, 2, 18)), 1);
+        QCOMPARE(teamRowOnOrAfter(1, day(2004, 2, 18)), -1);
+        QCOMPARE(teamRowOnOrAfter(11, day(2004, 2, 18)), 1);
     }
 
     void markedDays()

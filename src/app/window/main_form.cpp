@@ -576,7 +576,7 @@ void MainForm::applyResultColumns()
 
 void MainForm::scrollTeamSchedule(int team)
 {
-    scrollRowToTop(teamPage_->list(), teamRowOnOrAfter(viewer_.games, team, viewer_.day.SelectedDate));
+    scrollRowToTop(teamPage_->list(), viewer_.teamRows.rowOnOrAfter(viewer_.day.SelectedDate));
 }
 
 void MainForm::scrollSeason()

@@ -272,7 +272,7 @@ void MainForm::buildViewsStage()
 {
     const int team = viewer_.settings.favoriteTeam;
     teamScheduleModel_->refill([this, team] { fillTeamSchedule(team); });
-    scrollTeamSchedule(team);
+    scrollTeamSchedule();
     rosterModel_->refill([this, team] { viewer_.fillRosterList(team); });
     showRosterSort();
     gamesByDateModel_->refill([this] { viewer_.fillGamesByDate(); });
@@ -341,7 +341,7 @@ void MainForm::fillTeamSchedule(int team)
 void MainForm::chooseScheduleTeam(int team)
 {
     teamScheduleModel_->refill([this, team] { fillTeamSchedule(team); });
-    scrollTeamSchedule(team);
+    scrollTeamSchedule();
 }
 
 void MainForm::chooseRosterTeam(int team)
@@ -512,7 +512,7 @@ void MainForm::createViewMenu()
         action->setData(int(choice.shown));
         group->addAction(action);
     }
-    connect(group, &QActionGroup::triggered, this, [this, group](QAction *action) {
+    connect(group, &QActionGroup::triggered, this, [this, group](QAction *) {
         if (!group->checkedAction())
             group->actions().constLast()->setChecked(true);
         chooseResults(ResultsShown(group->checkedAction()->data().toInt()));
@@ -574,7 +574,7 @@ void MainForm::applyResultColumns()
     }
 }
 
-void MainForm::scrollTeamSchedule(int team)
+void MainForm::scrollTeamSchedule()
 {
     scrollRowToTop(teamPage_->list(), viewer_.teamRows.rowOnOrAfter(viewer_.day.SelectedDate));
 }

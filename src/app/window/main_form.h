@@ -96,7 +96,7 @@ private:
     void showResultsUpToDay();
     bool refillSeasonAndTeamLists();
     void applyResultColumns();
-    void scrollTeamSchedule(int team);
+    void scrollTeamSchedule();  // to the day shown
     void scrollSeason();
 
     Viewer viewer_;

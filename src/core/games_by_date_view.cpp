@@ -74,7 +74,7 @@ void FillGamesByDate(const SeasonGames &games, const SeasonGames &playoffGames, 
                                         [&day](const SeasonGame &game) { return game.day == day.SelectedDate; });
     if (playoffDay) {
         // The whole bracket: where a game stands in its series is no result.
-        const PlayoffBracket bracket = playoffBracket(playoffGames);
+        const PlayoffBracket bracket = playoffBracket(playoffGames, {}, true);
         appendDayGames(playoffGames, day, zone, line, gamesByDateList, &bracket);
     }
     if (gamesByDateList.count() == 0)

@@ -149,7 +149,7 @@ const PlayoffSeries *PlayoffBracket::seriesOfGame(int index, int *gameNumber) co
     return nullptr;
 }
 
-PlayoffBracket playoffBracket(const SeasonGames &playoffs, const SpoilerLine &line)
+PlayoffBracket playoffBracket(const SeasonGames &playoffs, const SpoilerLine &line, bool everySeries)
 {
     // The series in the order they began.
     std::vector<PlayoffSeries> found;
@@ -194,7 +194,8 @@ PlayoffBracket playoffBracket(const SeasonGames &playoffs, const SpoilerLine &li
     }
     PlayoffBracket bracket;
     for (PlayoffSeries &series : found) {
-        if (std::any_of(series.games.begin(), series.games.end(), [](const SeriesGame &g) { return g.resultShown; }))
+        if (everySeries
+            || std::any_of(series.games.begin(), series.games.end(), [](const SeriesGame &g) { return g.resultShown; }))
             bracket.series.push_back(std::move(series));
     }
     std::stable_sort(bracket.series.begin(), bracket.series.end(), [](const PlayoffSeries &a, const PlayoffSeries &b) {

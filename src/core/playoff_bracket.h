@@ -61,7 +61,8 @@ QString teamSeriesText(int won, int lost);
 // round, semifinals and final, the same for the West, then the Finals;
 // within a round, top of the bracket first. A series' round is how many
 // series its teams played before it. Only results the line shows are
-// counted; a series none of whose results it shows is left out.
+// counted; a series none of whose results it shows is left out, unless
+// everySeries keeps it (where a game stands in its series needs no result).
 struct PlayoffBracket {
     std::vector<PlayoffSeries> series;
 
@@ -70,6 +71,6 @@ struct PlayoffBracket {
     const PlayoffSeries *seriesOfGame(int index, int *gameNumber = nullptr) const;
 };
 
-PlayoffBracket playoffBracket(const SeasonGames &playoffs, const SpoilerLine &line = {});
+PlayoffBracket playoffBracket(const SeasonGames &playoffs, const SpoilerLine &line = {}, bool everySeries = false);
 
 } // namespace hoopdeck

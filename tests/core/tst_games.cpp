@@ -489,6 +489,14 @@ private slots:
         } else {
             QCOMPARE(tableLines(withPlayoffs), lines);
         }
+        // Playoffs still to be played, no score yet: each game names its series all the same.
+        SeasonGames unplayed = bundled().playoffs;
+        for (SeasonGame &game : unplayed)
+            game.result.reset();
+        TextTable noScores;
+        FillGamesByDate(bundled().season, unplayed, selection, {}, {}, noScores);
+        for (int row = 0; row < noScores.count(); ++row)
+            QCOMPARE(noScores.cell(row, 0).toString(), lines.value(row, withPlayoffs.cell(row, 0).toString()).section('|', 0, 0));
     }
     // The Team list's playoffs: after a row of their own, Record is the
     // series; only the days whose results are shown are listed.

@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "run_benchmarks.h"
+
 #include "text_table_model.h"
 #include "text_table_view.h"
 #include "view_columns.h"
@@ -102,10 +104,5 @@ int main(int argc, char **argv)
     // Any other season folder, for instance one 1000 times the bundled one.
     if (const QByteArray other = qgetenv("HOOPDECK_BENCH_SEASON"); !other.isEmpty())
         registerSeason("other", QString::fromLocal8Bit(other));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runRegisteredBenchmarks(argc, argv);
 }

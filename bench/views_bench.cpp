@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "run_benchmarks.h"
+
 #include "games_by_date_view.h"
 #include "roster.h"
 #include "roster_view.h"
@@ -200,10 +202,5 @@ int main(int argc, char **argv)
 {
     registerSeason({"bundled", QStringLiteral(HOOPDECK_SEASON_DIR)});
     registerSeason({"100x", QStringLiteral(HOOPDECK_BIG_SEASON_DIR)});
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runRegisteredBenchmarks(argc, argv);
 }

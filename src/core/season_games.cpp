@@ -16,7 +16,7 @@ bool SeasonGame::isLeagueGame() const
 
 std::optional<GameResult> SpoilerLine::resultOf(const SeasonGame &game) const
 {
-    if (lastDay && (game.day == 0 || game.day > *lastDay))
+    if (!reaches(game))
         return std::nullopt;
     return game.result;
 }

@@ -32,6 +32,9 @@ using SeasonGames = std::vector<SeasonGame>;
 struct SpoilerLine {
     std::optional<int> lastDay;  // none: every result is shown
 
+    // True for a game on a day the line reaches; a game of no readable day
+    // is past any line.
+    bool reaches(const SeasonGame &game) const { return !lastDay || (game.day != 0 && game.day <= *lastDay); }
     std::optional<GameResult> resultOf(const SeasonGame &game) const;
 };
 

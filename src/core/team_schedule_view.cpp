@@ -48,15 +48,10 @@ void TeamScheduleRows::fill(const SeasonGames &games, int team, ZoneShift zone, 
     if (!playoffs)
         return;
 
-    // Only games on days the line reaches: a game of no readable day is
-    // past any line.
-    const auto listed = [&playoffLine](const SeasonGame &game) {
-        return !playoffLine.lastDay || (game.day != 0 && game.day <= *playoffLine.lastDay);
-    };
     const PlayoffBracket bracket = playoffBracket(*playoffs, playoffLine);
     for (int i = 0; i < int(playoffs->size()); ++i) {
         const SeasonGame &each = (*playoffs)[size_t(i)];
-        if (!listed(each) || !isTeamScheduleGame(each.visitor, each.home, team))
+        if (!playoffLine.reaches(each) || !isTeamScheduleGame(each.visitor, each.home, team))
             continue;
         if (playoffsRow_ < 0) {
             playoffsRow_ = int(rows_.size());

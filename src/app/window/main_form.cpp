@@ -457,18 +457,19 @@ void MainForm::showTimesInChosenZone()
 {
     zoneStatus_->setText(zoneStatusText(viewer_.settings));
     WaitCursor wait;
-    gameDetails_->refresh();
-    playoffsPage_->refresh();
     if (!refillSeasonAndTeamLists())
         return;
     refillKeepingPlace(todayPage_->list(), gamesByDateModel_, [this] { viewer_.fillGamesByDate(); });
 }
 
-// The Season and Team lists filled again in place, the user keeping the
-// rows selected and the part in view. A list filled already is refilled even
-// while the others wait for their loading stage; false while they wait.
+// The Season and Team lists filled again in place (and the open game and the
+// bracket written anew), the user keeping the rows selected and the part in
+// view. A list filled already is refilled even while the others wait for
+// their loading stage; false while they wait.
 bool MainForm::refillSeasonAndTeamLists()
 {
+    gameDetails_->refresh();
+    playoffsPage_->refresh();
     if (seasonModel_->rowCount() > 0)
         refillKeepingPlace(seasonList_, seasonModel_, [this] { viewer_.indexSeasonList(); });
     if (isLoading())
@@ -555,8 +556,6 @@ void MainForm::chooseResults(ResultsShown shown)
 void MainForm::showResultsUpToDay()
 {
     showStandings();
-    gameDetails_->refresh();
-    playoffsPage_->refresh();
     refillSeasonAndTeamLists();
 }
 
